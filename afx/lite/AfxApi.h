@@ -52,3 +52,7 @@
 #define DEBUG_NEW new
 #define AfxIsValidAddress(p, n, ...) ((p) != nullptr)
 #define AfxIsValidString(p, ...) ((p) != nullptr)
+
+// Deletes the temporary wrapper objects that FromHandle made (windows, DCs, GDI objects); the
+// application's idle processing calls it, and so may tests.
+AFX_LITE_API void AfxLiteFreeTempObjects();

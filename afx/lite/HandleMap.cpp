@@ -23,3 +23,5 @@ void AfxLiteDeleteTempMaps()
     for (CHandleMapBase* pMap : AllMaps())
         pMap->DeleteTemp();
 }
+
+void AfxLiteFreeTempObjects() { AfxLiteDeleteTempMaps(); }
