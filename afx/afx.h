@@ -3,3 +3,4 @@
 #include "lite/AfxApi.h"
 #include "lite/Object.h"
 #include "afxstr.h"
+#include "atltypes.h"
