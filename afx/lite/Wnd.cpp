@@ -5,6 +5,8 @@
 #include "Menu.h"
 #include "ThreadState.h"
 #include "WinApp.h"
+#include "ModuleState.h"
+#include "Dialog.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -290,8 +292,14 @@ void CWnd::OnNcDestroy()
 {
     if (CWinThread* pThread = AfxGetThread())
     {
+        // The application ends with its main window.
         if (pThread->m_pMainWnd == this)
+        {
+            AfxPostQuitMessage(0);
             pThread->m_pMainWnd = nullptr;
+        }
+        if (pThread->m_pActiveWnd == this)
+            pThread->m_pActiveWnd = nullptr;
     }
     Default();
     // Give the window its own procedure back, so late messages do not reach a dead object.
@@ -1155,6 +1163,30 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
     return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON, bBigIcon, reinterpret_cast<LPARAM>(hIcon)));
 }
 HICON CWnd::GetIcon(BOOL bBigIcon) const { return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON, bBigIcon, 0)); }
+
+BOOL CWnd::CreateDlg(LPCSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, MAKEINTRESOURCEA(5));
+    HRSRC hResource = ::FindResourceA(hInst, lpszTemplateName, MAKEINTRESOURCEA(5));
+    HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
+    if (hTemplate == nullptr)
+        return FALSE;
+    return CreateDlgIndirect(static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)), pParentWnd, hInst);
+}
+
+BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    if (lpDialogTemplate == nullptr || m_hWnd != nullptr)
+        return FALSE;
+    if (hInst == nullptr)
+        hInst = AfxGetInstanceHandle();
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+    // A dialog that WM_INITDIALOG already destroyed has detached itself again.
+    return hWnd != nullptr && m_hWnd != nullptr;
+}
 
 // Data exchange is not part of this stand-in: there is nothing to validate.
 BOOL CWnd::UpdateData(BOOL) { return TRUE; }

@@ -95,6 +95,10 @@ public:
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);
     virtual int RunModalLoop(DWORD dwFlags = 0);
+    // Dialog creation shared by dialogs and form views: the window is routed to this object
+    // from before WM_INITDIALOG on.
+    BOOL CreateDlg(LPCSTR lpszTemplateName, CWnd* pParentWnd);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
 
     // Text and font
     void SetWindowText(LPCSTR lpszString);
