@@ -4,3 +4,4 @@
 #include "lite/Object.h"
 #include "afxstr.h"
 #include "atltypes.h"
+#include "afxcoll.h"
