@@ -170,7 +170,12 @@ protected: \
     static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
     virtual const AFX_MSGMAP* GetMessageMap() const override;
 
+// Handlers are stored as generic member pointers and called back through their real type.
+#define PTM_WARNING_DISABLE _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"")
+#define PTM_WARNING_RESTORE _Pragma("GCC diagnostic pop")
+
 #define BEGIN_MESSAGE_MAP(theClass, baseClass) \
+    PTM_WARNING_DISABLE \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
     const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() \
     { \
@@ -183,7 +188,8 @@ protected: \
             { 0, 0, 0, 0, AfxSig_end, (AFX_PMSG)0 } }; \
         static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, &_messageEntries[0] }; \
         return &messageMap; \
-    }
+    } \
+    PTM_WARNING_RESTORE
 
 // Casts a handler of the mapping class to the map's generic pointer, checking its signature.
 #define AFX_MAP_FN(type, fn) ((AFX_PMSG)(AFX_PMSGW)(static_cast<type>(fn)))

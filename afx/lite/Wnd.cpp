@@ -502,7 +502,8 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
     MessageMapFunctions mmf;
     mmf.pfn = pEntry->pfn;
     LRESULT lResult = 0;
-    const CPoint ptLParam(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    // Mouse coordinates are signed 16-bit values (negative on monitors left of or above the primary).
+    const CPoint ptLParam(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
     UINT_PTR nSig = IsRegisteredMessage(message) ? AfxSig_l_w_l : pEntry->nSig;
     switch (nSig)
     {
@@ -864,7 +865,7 @@ BOOL CWnd::SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if (!bOnlyPerm)
             ::SendMessageA(hWndChild, message, wParam, lParam);
@@ -1075,7 +1076,7 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
             return pWnd;
     }
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if (CWnd* pWnd = FromHandle(hWndChild)->GetDescendantWindow(nID, bOnlyPerm))
             return pWnd;
