@@ -1,0 +1,4 @@
+// The framework's common-control classes.
+#pragma once
+#include "afx.h"
+#include "lite/ImageList.h"
