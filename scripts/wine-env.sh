@@ -18,7 +18,16 @@ wine_prepare_prefix() {
   fi
   # The graphics driver is chosen per run: null for tests, x11 for screenshots.
   "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$wine_driver" /f >/dev/null 2>&1
+  # The session that set the driver keeps the desktop it started with; end it so that the
+  # next process starts a desktop on the chosen driver.
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w
 }
 
-wine_start_server() { "$WINESERVER" -p 2>/dev/null || true; }
+# The persistent server keeps the session's system processes alive; start them here, detached
+# from every pipe, so that no test runner waits on output handles they inherited.
+wine_start_server() {
+  "$WINESERVER" -p </dev/null >/dev/null 2>&1
+  "$WINE" wineboot </dev/null >/dev/null 2>&1 || true
+}
 wine_stop_server() { "$WINESERVER" -k >/dev/null 2>&1 || true; }
