@@ -56,3 +56,7 @@
 // Deletes the temporary wrapper objects that FromHandle made (windows, DCs, GDI objects); the
 // application's idle processing calls it, and so may tests.
 AFX_LITE_API void AfxLiteFreeTempObjects();
+
+// The system headers define these as function-like macros; the framework's classes have
+// members with the same names and other arities.
+#undef GetNextWindow

@@ -1,0 +1,7 @@
+#include "ScrollView.h"
+
+IMPLEMENT_DYNAMIC(CScrollView, CView)
+
+CScrollView::CScrollView() = default;
+CScrollView::~CScrollView() = default;
+void CScrollView::OnDraw(CDC*) {}

@@ -1,0 +1,10 @@
+// The gallery host application: shows its dialog and, when asked, writes a screenshot of it.
+#pragma once
+#include <afxwin.h>
+
+class CGalleryApp : public CWinApp
+{
+public:
+    CGalleryApp();
+    BOOL InitInstance() override;
+};

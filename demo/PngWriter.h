@@ -1,0 +1,6 @@
+// Screenshots for the gallery: reads a screen rectangle back and writes it as a PNG file.
+#pragma once
+#include <windows.h>
+
+// False when the screen cannot be read or the file cannot be written.
+BOOL WriteScreenPng(const RECT& rcScreen, LPCSTR lpszPath);

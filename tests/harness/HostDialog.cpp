@@ -1,0 +1,53 @@
+#include "HostDialog.h"
+#include "DialogTemplate.h"
+#include "TestApp.h"
+
+namespace harness
+{
+CHostDialog::CHostDialog() = default;
+
+CHostDialog::~CHostDialog()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+BOOL CHostDialog::CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit, DWORD editStyle, DWORD editExStyle)
+{
+    DialogTemplate tmpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "host dialog", "MS Shell Dlg", 8);
+    if (!CreateIndirect(tmpl.Get(), AfxGetMainWnd()))
+        return FALSE;
+
+    RECT rcWindow{ clientOrigin.x, clientOrigin.y, clientOrigin.x + clientSize.cx, clientOrigin.y + clientSize.cy };
+    ::AdjustWindowRectEx(&rcWindow, GetStyle(), FALSE, GetExStyle());
+    ::SetWindowPos(m_hWnd, nullptr, rcWindow.left, rcWindow.top, rcWindow.right - rcWindow.left,
+                   rcWindow.bottom - rcWindow.top, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    HWND hEdit = ::CreateWindowExA(editExStyle, "EDIT", "", editStyle, rcEdit.left, rcEdit.top,
+                                   rcEdit.right - rcEdit.left, rcEdit.bottom - rcEdit.top, m_hWnd,
+                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), AfxGetInstanceHandle(), nullptr);
+    // The other edit sits in the bottom-left corner, out of the way of any drop window.
+    HWND hOther = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                                    4, clientSize.cy - 26, 80, 22, m_hWnd,
+                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kOtherId)), AfxGetInstanceHandle(), nullptr);
+    if (hEdit == nullptr || hOther == nullptr)
+        return FALSE;
+    ::SendMessageA(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    ::SendMessageA(hOther, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    ShowWindow(SW_SHOW);
+    Pump();
+    return TRUE;
+}
+
+void CHostDialog::FocusEdit()
+{
+    ::SetForegroundWindow(m_hWnd);
+    ::SetActiveWindow(m_hWnd);
+    ::SetFocus(Edit());
+    Pump();
+}
+
+void CHostDialog::OnOK() { ++m_nOkCount; }
+void CHostDialog::OnCancel() { ++m_nCancelCount; }
+}

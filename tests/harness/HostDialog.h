@@ -1,0 +1,40 @@
+// The host dialog of control tests: a modeless dialog owned by the application's main window,
+// placed at a given screen point, holding an edit (id kEditId) at a given client rectangle in
+// pixels with the dialog's font, and a second edit (kOtherId) to move the focus to. Enter and
+// Escape reach the dialog as IDOK/IDCANCEL commands, which it counts instead of closing.
+#pragma once
+#include <afxwin.h>
+
+namespace harness
+{
+class CHostDialog : public CDialog
+{
+public:
+    enum
+    {
+        kEditId = 1000,
+        kOtherId = 1001,
+    };
+
+    CHostDialog();
+    ~CHostDialog() override;
+
+    // Creates and shows the dialog with its top-left client corner at clientOrigin (screen),
+    // a client area of clientSize, and the edit at rcEdit (client pixels).
+    BOOL CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit,
+                    DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                    DWORD editExStyle = WS_EX_CLIENTEDGE);
+
+    HWND Edit() const { return ::GetDlgItem(m_hWnd, kEditId); }
+    HWND Other() const { return ::GetDlgItem(m_hWnd, kOtherId); }
+    // Makes the dialog the active window and puts the focus in the edit.
+    void FocusEdit();
+
+    int m_nOkCount = 0;
+    int m_nCancelCount = 0;
+
+protected:
+    void OnOK() override;
+    void OnCancel() override;
+};
+}

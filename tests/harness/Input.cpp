@@ -1,0 +1,144 @@
+#include "Input.h"
+#include "TestApp.h"
+
+namespace harness
+{
+namespace
+{
+void SendKey(WORD vk, DWORD flags, WORD scan = 0)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = scan != 0 ? scan : static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    switch (vk)
+    {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
+    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        break;
+    default:
+        break;
+    }
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void ForEachModifier(unsigned modifiers, bool down)
+{
+    const struct { unsigned flag; WORD vk; } mods[] = { { kCtrl, VK_CONTROL }, { kShift, VK_SHIFT }, { kAlt, VK_MENU } };
+    for (const auto& m : mods)
+    {
+        if (modifiers & m.flag)
+            SendKey(m.vk, down ? 0 : KEYEVENTF_KEYUP);
+    }
+}
+
+void SendMouse(DWORD flags, DWORD data = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+}
+
+void KeyDown(WORD vk)
+{
+    SendKey(vk, 0);
+    Pump();
+}
+
+void KeyUp(WORD vk)
+{
+    SendKey(vk, KEYEVENTF_KEYUP);
+    Pump();
+}
+
+void PressKey(WORD vk, unsigned modifiers)
+{
+    ForEachModifier(modifiers, true);
+    SendKey(vk, 0);
+    SendKey(vk, KEYEVENTF_KEYUP);
+    ForEachModifier(modifiers, false);
+    Pump();
+}
+
+void TypeText(const char* text)
+{
+    for (const char* p = text; *p != '\0'; ++p)
+    {
+        unsigned char ch = static_cast<unsigned char>(*p);
+        SHORT scan = ch < 0x80 ? ::VkKeyScanA(static_cast<char>(ch)) : -1;
+        if (scan != -1 && LOBYTE(scan) != 0xFF)
+        {
+            unsigned mods = (HIBYTE(scan) & 1 ? unsigned(kShift) : 0u) | (HIBYTE(scan) & 2 ? unsigned(kCtrl) : 0u) |
+                            (HIBYTE(scan) & 4 ? unsigned(kAlt) : 0u);
+            PressKey(LOBYTE(scan), mods);
+            continue;
+        }
+        WCHAR wch = 0;
+        ::MultiByteToWideChar(CP_ACP, 0, p, 1, &wch, 1);
+        SendKey(0, KEYEVENTF_UNICODE, wch);
+        SendKey(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, wch);
+        Pump();
+    }
+}
+
+void MoveMouse(POINT screen)
+{
+    ::SetCursorPos(screen.x, screen.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+    Pump();
+}
+
+void MouseDown(POINT screen, Button button)
+{
+    ::SetCursorPos(screen.x, screen.y);
+    SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
+    Pump();
+}
+
+void MouseUp(POINT screen, Button button)
+{
+    ::SetCursorPos(screen.x, screen.y);
+    SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
+    Pump();
+}
+
+void Click(POINT screen, Button button)
+{
+    MouseDown(screen, button);
+    MouseUp(screen, button);
+}
+
+void DoubleClick(POINT screen)
+{
+    Click(screen);
+    Click(screen);
+}
+
+void Wheel(POINT screen, int delta, bool horizontal)
+{
+    ::SetCursorPos(screen.x, screen.y);
+    SendMouse(horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
+    Pump();
+}
+
+POINT WindowPoint(HWND hWnd, const RECT& rc)
+{
+    RECT rcWindow;
+    ::GetWindowRect(hWnd, &rcWindow);
+    return POINT{ rcWindow.left + (rc.left + rc.right) / 2, rcWindow.top + (rc.top + rc.bottom) / 2 };
+}
+
+POINT ClientCenter(HWND hWnd)
+{
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    POINT pt{ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 };
+    ::ClientToScreen(hWnd, &pt);
+    return pt;
+}
+}

@@ -1,0 +1,93 @@
+#include "ScratchDir.h"
+#include <shellapi.h>
+
+namespace harness
+{
+namespace
+{
+void RemoveTree(const std::string& path)
+{
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    {
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(path.c_str());
+        return;
+    }
+    std::string folder = path.back() == '\\' ? path : path + "\\";
+    WIN32_FIND_DATAA data;
+    HANDLE hFind = ::FindFirstFileA((folder + "*").c_str(), &data);
+    if (hFind != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            std::string name = data.cFileName;
+            if (name != "." && name != "..")
+                RemoveTree(folder + name);
+        } while (::FindNextFileA(hFind, &data));
+        ::FindClose(hFind);
+    }
+    ::SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+void MakeDirs(const std::string& path)
+{
+    for (size_t i = 3; i < path.size(); ++i)
+    {
+        if (path[i] == '\\')
+            ::CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    }
+    ::CreateDirectoryA(path.c_str(), nullptr);
+}
+}
+
+ScratchDir::ScratchDir()
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    char name[64];
+    static unsigned s_counter = 0;
+    wsprintfA(name, "orvtest-%lu-%u\\", ::GetCurrentProcessId(), ++s_counter);
+    m_root = std::string(temp) + name;
+    RemoveTree(m_root);
+    MakeDirs(m_root.substr(0, m_root.size() - 1));
+}
+
+ScratchDir::~ScratchDir() { RemoveTree(m_root); }
+
+std::string ScratchDir::MakeDir(const std::string& relative) const
+{
+    std::string path = m_root + relative;
+    if (!path.empty() && path.back() == '\\')
+        path.pop_back();
+    MakeDirs(path);
+    return path + "\\";
+}
+
+std::string ScratchDir::MakeFile(const std::string& relative, const std::string& contents) const
+{
+    std::string path = m_root + relative;
+    size_t slash = path.find_last_of('\\');
+    MakeDirs(path.substr(0, slash));
+    HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile != INVALID_HANDLE_VALUE)
+    {
+        DWORD written = 0;
+        ::WriteFile(hFile, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+        ::CloseHandle(hFile);
+    }
+    return path;
+}
+
+void ScratchDir::Remove(const std::string& relative) const { RemoveTree(m_root + relative); }
+
+RegistryKeyGuard::RegistryKeyGuard(HKEY hRoot, const std::string& subKey) : m_hRoot(hRoot), m_subKey(subKey)
+{
+    ::RegDeleteTreeA(m_hRoot, m_subKey.c_str());
+}
+
+RegistryKeyGuard::~RegistryKeyGuard() { ::RegDeleteTreeA(m_hRoot, m_subKey.c_str()); }
+}
