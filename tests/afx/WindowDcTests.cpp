@@ -1,5 +1,3 @@
-// The window DCs with real windows; built once the window classes are on the branch.
-#if __has_include(<lite/Wnd.h>)
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -44,4 +42,3 @@ TEST(WindowDc, EachDcBelongsToItsWindowAndIsReleased)
     EXPECT_FALSE(::GetUpdateRect(window.wnd.m_hWnd, nullptr, FALSE)); // EndPaint validated it
     EXPECT_EQ(start, AfxLiteGetLiveGdiObjectCount());
 }
-#endif
