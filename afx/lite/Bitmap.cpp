@@ -1,7 +1,7 @@
 #include "Bitmap.h"
 #include "Dc.h"
 #include "GdiRegistry.h"
-#include "WndStub.h"
+#include "ModuleState.h"
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 

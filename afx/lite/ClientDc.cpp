@@ -1,5 +1,5 @@
 #include "ClientDc.h"
-#include "WndStub.h"
+#include "Wnd.h"
 
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 

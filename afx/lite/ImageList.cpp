@@ -2,7 +2,7 @@
 #include "Bitmap.h"
 #include "Dc.h"
 #include "GdiRegistry.h"
-#include "WndStub.h"
+#include "ModuleState.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 

@@ -1,5 +1,5 @@
 #include "PaintDc.h"
-#include "WndStub.h"
+#include "Wnd.h"
 
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 

@@ -1,5 +1,5 @@
 #include "WindowDc.h"
-#include "WndStub.h"
+#include "Wnd.h"
 
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
