@@ -25,9 +25,16 @@ BOOL CGalleryApp::InitInstance()
 {
     CGalleryDlg dlg(ScreenshotFolder(m_lpCmdLine));
     m_pMainWnd = &dlg;
-    dlg.DoModal();
+    // The process reports whether the dialog ran to its end (and wrote its screenshots).
+    m_nExitCode = dlg.DoModal() == IDOK ? 0 : 1;
     m_pMainWnd = nullptr;
     return FALSE; // no message loop after the dialog
+}
+
+int CGalleryApp::ExitInstance()
+{
+    CWinApp::ExitInstance();
+    return m_nExitCode;
 }
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)

@@ -7,4 +7,8 @@ class CGalleryApp : public CWinApp
 public:
     CGalleryApp();
     BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    int m_nExitCode = 0;
 };

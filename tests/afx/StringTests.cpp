@@ -42,6 +42,13 @@ TEST(String, HighBytesAreNegativeCharsButSortAfterAscii)
     EXPECT_TRUE("\xE9" > CString("z"));
     s.SetAt(10, 'x');
     EXPECT_STREQ("caf\xE9", s);
+
+    CString cut;
+    std::memset(cut.GetBufferSetLength(8), 'x', 8);
+    cut.Truncate(2);
+    EXPECT_EQ('\0', cut.GetAt(5)); // past the length even where the buffer still holds text
+    cut.SetAt(5, 'y');
+    EXPECT_STREQ("xx", cut);
 }
 
 TEST(String, ComparesWithStringsAndPointersOnEitherSide)

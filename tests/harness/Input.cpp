@@ -73,7 +73,8 @@ void TypeText(const char* text)
         SHORT scan = ch < 0x80 ? ::VkKeyScanA(static_cast<char>(ch)) : -1;
         if (scan != -1 && LOBYTE(scan) != 0xFF)
         {
-            unsigned mods = (HIBYTE(scan) & 1 ? kShift : 0) | (HIBYTE(scan) & 2 ? kCtrl : 0) | (HIBYTE(scan) & 4 ? kAlt : 0);
+            unsigned mods = (HIBYTE(scan) & 1 ? unsigned(kShift) : 0u) | (HIBYTE(scan) & 2 ? unsigned(kCtrl) : 0u) |
+                            (HIBYTE(scan) & 4 ? unsigned(kAlt) : 0u);
             PressKey(LOBYTE(scan), mods);
             continue;
         }
