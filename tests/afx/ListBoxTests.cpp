@@ -17,6 +17,16 @@ CString RowText(const CListBox& list, int nRow)
     return strText;
 }
 
+// A list box of the given kind in a fresh host window (destroyed before its host).
+template <class TList>
+struct ListInHost
+{
+    CControlHost host;
+    TList list;
+
+    bool Open(DWORD dwStyle) { return host.Open() && list.Create(WS_VISIBLE | dwStyle, CRect(0, 0, 150, 120), &host, kListId); }
+};
+
 LRESULT Ask(const CWnd& wnd, UINT message, WPARAM wParam = 0) { return ::SendMessageA(wnd.m_hWnd, message, wParam, 0); }
 
 // Rows 10, 12, 14, ... pixels high; records which rows were measured and drawn.
@@ -60,10 +70,9 @@ public:
 
 TEST(ListBox, AddInsertFindSelectAndTextGoThroughTheControl)
 {
-    CControlHost host;
-    ASSERT_TRUE(host.Open());
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 150, 120), &host, kListId));
+    ListInHost<CListBox> f;
+    ASSERT_TRUE(f.Open(WS_VSCROLL));
+    CListBox& list = f.list;
     list.AddString("beta");
     list.AddString("Band");
     EXPECT_EQ(0, list.InsertString(0, "alpha"));
@@ -98,10 +107,9 @@ TEST(ListBox, AddInsertFindSelectAndTextGoThroughTheControl)
 
 TEST(ListBox, SelItemRangeTakesEndsInEitherOrderAndDeselectsASingleRow)
 {
-    CControlHost host;
-    ASSERT_TRUE(host.Open());
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_EXTENDEDSEL, CRect(0, 0, 150, 200), &host, kListId));
+    ListInHost<CListBox> f;
+    ASSERT_TRUE(f.Open(LBS_EXTENDEDSEL));
+    CListBox& list = f.list;
     for (int n = 0; n < 8; ++n)
         list.AddString(CString('x', n + 1));
     list.SelItemRange(TRUE, 5, 2);
@@ -116,11 +124,9 @@ TEST(ListBox, SelItemRangeTakesEndsInEitherOrderAndDeselectsASingleRow)
 
 TEST(ListBox, OwnerDrawVariableRowsAreMeasuredAndDrawnByReflection)
 {
-    CControlHost host;
-    ASSERT_TRUE(host.Open());
-    CMeasuredList list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                            CRect(0, 0, 150, 120), &host, kListId));
+    ListInHost<CMeasuredList> f;
+    ASSERT_TRUE(f.Open(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT));
+    CMeasuredList& list = f.list;
     list.AddString("zero");
     list.AddString("two");
     list.InsertString(1, "one");
@@ -145,11 +151,9 @@ TEST(ListBox, OwnerDrawVariableRowsAreMeasuredAndDrawnByReflection)
 
 TEST(ListBox, SortedOwnerDrawListComparesDeletesAndAnswersKeysByReflection)
 {
-    CControlHost host;
-    ASSERT_TRUE(host.Open());
-    CSortedDataList list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_SORT | LBS_WANTKEYBOARDINPUT,
-                            CRect(0, 0, 150, 120), &host, kListId));
+    ListInHost<CSortedDataList> f;
+    ASSERT_TRUE(f.Open(LBS_OWNERDRAWFIXED | LBS_SORT | LBS_WANTKEYBOARDINPUT));
+    CSortedDataList& list = f.list;
     EXPECT_EQ(17, list.GetItemHeight(0)) << "measured by reflection while the list was created";
     for (ULONG_PTR data : { 5, 1, 9, 3 })
         list.AddString(reinterpret_cast<LPCSTR>(data));

@@ -1,5 +1,5 @@
 // CTreeCtrl checked through the real tree-view: insertion by every overload, navigation, item
-// fields, expansion, selection (with its notification reflected to the tree), sorting, deletion.
+// fields, expansion, and selection with its notification reflected to the tree.
 #include <afxwin.h>
 #include <afxcmn.h>
 #include <gtest/gtest.h>
@@ -143,24 +143,4 @@ TEST(TreeCtrl, TextsOfAnyLengthNullTextsAndChecks)
     EXPECT_TRUE(tree.SetCheck(tree.m_hA));
     EXPECT_EQ(2u, TreeView_GetItemState(tree.m_hWnd, tree.m_hA, TVIS_STATEIMAGEMASK) >> 12);
     EXPECT_TRUE(tree.GetCheck(tree.m_hA));
-}
-
-TEST(TreeCtrl, SortingAndDeletion)
-{
-    TreeFixture f;
-    ASSERT_TRUE(f.Open());
-    CSampleTree& tree = f.tree;
-    TVSORTCB sort{};
-    sort.hParent = tree.m_hRoot;
-    sort.lpfnCompare = [](LPARAM l1, LPARAM l2, LPARAM) -> int { return l1 > l2 ? -1 : l1 < l2 ? 1 : 0; };
-    EXPECT_TRUE(tree.SortChildrenCB(&sort)); // by descending data: b, a, c
-    EXPECT_EQ(tree.m_hB, tree.GetChildItem(tree.m_hRoot));
-    EXPECT_EQ(tree.m_hC, tree.GetNextSiblingItem(tree.m_hA));
-    EXPECT_TRUE(tree.SortChildren(tree.m_hRoot)); // by text
-    EXPECT_EQ(tree.m_hA, tree.GetChildItem(tree.m_hRoot));
-
-    EXPECT_TRUE(tree.DeleteItem(tree.m_hA));
-    EXPECT_EQ(tree.m_hB, tree.GetChildItem(tree.m_hRoot));
-    EXPECT_TRUE(tree.DeleteAllItems());
-    EXPECT_EQ(0u, static_cast<UINT>(TreeView_GetCount(tree.m_hWnd)));
 }
