@@ -30,7 +30,6 @@ DWORD CEdit::GetSel() const { return static_cast<DWORD>(AfxLiteSendCtl(m_hWnd, E
 
 void CEdit::GetSel(int& nStartChar, int& nEndChar) const
 {
-    // The control writes DWORDs; ints of the same size receive them directly.
     DWORD dwStart = 0;
     DWORD dwEnd = 0;
     AfxLiteSendCtl(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));

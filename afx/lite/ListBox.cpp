@@ -6,8 +6,8 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 CListBox::CListBox() = default;
 
-// Destroyed here, while the object is still a CListBox, so that the WM_DELETEITEM messages of an
-// owner-drawn list still reach DeleteItem.
+// Destroyed here, as the framework does. By now a subclass's part is gone, so a subclass whose
+// DeleteItem must see the remaining rows destroys the window in its own destructor.
 CListBox::~CListBox() { DestroyWindow(); }
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
