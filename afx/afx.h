@@ -3,3 +3,5 @@
 #include "lite/AfxApi.h"
 #include "lite/Object.h"
 #include "afxstr.h"
+#include "atltypes.h"
+#include "afxcoll.h"

@@ -1,1 +1,3 @@
+// The framework's string class.
 #pragma once
+#include "lite/String.h"

@@ -1,0 +1,29 @@
+// CTypedPtrList: a pointer list (CPtrList) seen through the element pointer type TYPE.
+#pragma once
+#include "AfxApi.h"
+
+template <class BASE_CLASS, class TYPE>
+class CTypedPtrList : public BASE_CLASS
+{
+public:
+    // Head and tail
+    TYPE& GetHead() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetHead()); }
+    TYPE GetHead() const { return static_cast<TYPE>(BASE_CLASS::GetHead()); }
+    TYPE& GetTail() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetTail()); }
+    TYPE GetTail() const { return static_cast<TYPE>(BASE_CLASS::GetTail()); }
+    TYPE RemoveHead() { return static_cast<TYPE>(BASE_CLASS::RemoveHead()); }
+    TYPE RemoveTail() { return static_cast<TYPE>(BASE_CLASS::RemoveTail()); }
+    POSITION AddHead(TYPE newElement) { return BASE_CLASS::AddHead(newElement); }
+    POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
+    void AddHead(CTypedPtrList* pNewList) { BASE_CLASS::AddHead(pNewList); }
+    void AddTail(CTypedPtrList* pNewList) { BASE_CLASS::AddTail(pNewList); }
+
+    // Iteration and access by position
+    TYPE& GetNext(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE GetNext(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE& GetPrev(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE GetPrev(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE& GetAt(POSITION position) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetAt(position)); }
+    TYPE GetAt(POSITION position) const { return static_cast<TYPE>(BASE_CLASS::GetAt(position)); }
+    void SetAt(POSITION pos, TYPE newElement) { BASE_CLASS::SetAt(pos, newElement); }
+};

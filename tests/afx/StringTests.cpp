@@ -1,0 +1,207 @@
+#include <afx.h>
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+
+TEST(String, IsOnePointerToItsCharacters)
+{
+    static_assert(sizeof(CString) == sizeof(char*), "host code casts CString to LPCSTR");
+    CString s("abc");
+    EXPECT_EQ(static_cast<LPCSTR>(s), *reinterpret_cast<char* const*>(&s));
+    EXPECT_EQ(3, lstrlenA(s));
+}
+
+TEST(String, ConstructsFromEveryKindOfSource)
+{
+    EXPECT_TRUE(CString(static_cast<LPCSTR>(nullptr)).IsEmpty());
+    EXPECT_TRUE(CString(MAKEINTRESOURCEA(101)).IsEmpty());
+    EXPECT_STREQ("xxx", CString('x', 3));
+    EXPECT_TRUE(CString('x', -2).IsEmpty());
+    EXPECT_STREQ("ab", CString("abcdef", 2));
+    EXPECT_TRUE(CString("abc", -1).IsEmpty());
+
+    CString source("moved");
+    CString copy(source);
+    CString moved(std::move(source));
+    EXPECT_STREQ("moved", copy);
+    EXPECT_STREQ("moved", moved);
+    EXPECT_TRUE(source.IsEmpty());
+    copy = copy;
+    EXPECT_STREQ("moved", copy);
+}
+
+TEST(String, HighBytesAreNegativeCharsButSortAfterAscii)
+{
+    CString s("caf\xE9");
+    EXPECT_LT(s[3], 0);
+    EXPECT_EQ('\xE9', s.GetAt(3));
+    EXPECT_EQ('\0', s.GetAt(4));
+    EXPECT_EQ('\0', s[-1]);
+    EXPECT_GT(CString("\xE9").Compare("z"), 0);
+    EXPECT_TRUE(CString("z") < CString("\xE9"));
+    EXPECT_TRUE("\xE9" > CString("z"));
+    s.SetAt(10, 'x');
+    EXPECT_STREQ("caf\xE9", s);
+}
+
+TEST(String, ComparesWithStringsAndPointersOnEitherSide)
+{
+    CString abc("abc");
+    EXPECT_TRUE(abc == "abc");
+    EXPECT_TRUE("abc" == abc);
+    EXPECT_TRUE(abc != CString("abd"));
+    EXPECT_TRUE(abc < "abd");
+    EXPECT_TRUE("ab" < abc);
+    EXPECT_TRUE(abc <= "abc");
+    EXPECT_TRUE("abc" >= abc);
+    EXPECT_TRUE(abc > static_cast<LPCSTR>(nullptr));
+    EXPECT_EQ(0, abc.CompareNoCase("ABC"));
+    EXPECT_LT(abc.CompareNoCase("ABD"), 0);
+}
+
+TEST(String, FindsWithStartIndicesAtAndPastTheEnd)
+{
+    struct Row { const char* sub; int start; int expected; } rows[] = {
+        { "b", 0, 1 }, { "b", 2, 3 }, { "b", 4, -1 }, { "b", 5, -1 }, { "b", -1, -1 },
+        { "", 4, 4 }, { "", 5, -1 }, { "ab", 1, 2 }, { "abc", 0, -1 }, { nullptr, 0, -1 },
+    };
+    CString text("abab");
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::string(row.sub ? row.sub : "(null)") + " from " + std::to_string(row.start));
+        EXPECT_EQ(row.expected, text.Find(row.sub, row.start));
+        if (row.sub && row.sub[0] && !row.sub[1])
+        {
+            EXPECT_EQ(row.expected, text.Find(row.sub[0], row.start));
+        }
+    }
+    EXPECT_EQ(3, text.ReverseFind('b'));
+    EXPECT_EQ(-1, text.ReverseFind('z'));
+    EXPECT_EQ(1, text.FindOneOf("xb"));
+    EXPECT_EQ(-1, text.FindOneOf(""));
+    EXPECT_STREQ("aba", CString("abacus").SpanIncluding("ab"));
+    EXPECT_STREQ("ab", CString("ab,cd").SpanExcluding(",;"));
+}
+
+TEST(String, ExtractionAndEditingClampOutOfRangeCounts)
+{
+    CString s("hello");
+    struct Row { const char* name; CString actual; const char* expected; } rows[] = {
+        { "Left(-1)", s.Left(-1), "" }, { "Left(9)", s.Left(9), "hello" },
+        { "Mid(-3)", s.Mid(-3), "hello" }, { "Mid(3)", s.Mid(3), "lo" }, { "Mid(5)", s.Mid(5), "" },
+        { "Mid(9, 2)", s.Mid(9, 2), "" }, { "Mid(1, 99)", s.Mid(1, 99), "ello" },
+        { "Mid(1, -1)", s.Mid(1, -1), "" }, { "Mid(2, 0x7fffffff)", s.Mid(2, 0x7fffffff), "llo" },
+        { "Right(2)", s.Right(2), "lo" }, { "Right(-2)", s.Right(-2), "" }, { "Right(9)", s.Right(9), "hello" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_STREQ(row.expected, row.actual);
+    }
+
+    CString d("hello");
+    EXPECT_EQ(5, d.Delete(9, 2));
+    EXPECT_EQ(5, d.Delete(1, -4));
+    EXPECT_EQ(3, d.Delete(-5, 2)); // a negative index starts at 0
+    EXPECT_EQ(1, d.Delete(1, 0x7fffffff));
+    EXPECT_STREQ("l", d);
+    EXPECT_EQ(3, d.Insert(99, "ab"));
+    EXPECT_EQ(4, d.Insert(-7, '>'));
+    EXPECT_STREQ(">lab", d);
+    EXPECT_EQ(8, d.Insert(2, d)); // inserting the string into itself
+    EXPECT_STREQ(">l>labab", d);
+}
+
+TEST(String, BufferAccessTakesTheLengthFromTheWriter)
+{
+    CString path;
+    DWORD n = GetModuleFileNameA(nullptr, path.GetBuffer(MAX_PATH), MAX_PATH);
+    path.ReleaseBuffer();
+    EXPECT_EQ(static_cast<int>(n), path.GetLength());
+    EXPECT_EQ(path.GetLength() - 4, path.Find(".exe"));
+
+    CString s("abc");
+    char* p = s.GetBuffer(10);
+    EXPECT_STREQ("abc", p);
+    p[1] = '\0';
+    s.ReleaseBuffer();
+    EXPECT_STREQ("a", s);
+    s.GetBuffer(4);
+    s.ReleaseBuffer(1000); // clamped to the capacity, still terminated
+    EXPECT_LE(s.GetLength(), s.GetAllocLength());
+    EXPECT_EQ('\0', s.GetString()[s.GetLength()]);
+    std::memset(s.GetBufferSetLength(3), 'z', 3);
+    EXPECT_STREQ("zzz", s);
+}
+
+TEST(String, FormatsLongTextsAndStringArguments)
+{
+    CString longText('x', 5000);
+    CString s;
+    s.Format("%s|%d|%5.2f|%I64d", longText, -42, 3.14159, 1234567890123LL);
+    EXPECT_EQ(5000 + 24, s.GetLength());
+    EXPECT_STREQ("|-42| 3.14|1234567890123", s.Mid(5000));
+    s.Format("<%s>", s.Left(3)); // an argument taken from the string being formatted
+    EXPECT_STREQ("<xxx>", s);
+    s.AppendFormat("%c%03u", 'q', 7u);
+    EXPECT_STREQ("<xxx>q007", s);
+}
+
+TEST(String, CaseFoldingCoversHighBytesOfTheCodePage)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "case table checked against Western code page 1252, ACP is " << GetACP();
+    CString s("Ab\xC9\xC0\x8A\x9F\xB5\xDF\xD7");
+    EXPECT_STREQ("ab\xE9\xE0\x9A\xFF\xB5\xDF\xD7", CString(s).MakeLower());
+    EXPECT_STREQ("AB\xC9\xC0\x8A\x9F\xB5\xDF\xD7", CString(s).MakeUpper());
+    EXPECT_EQ(0, CString("\xC9t\xC9").CompareNoCase("\xE9T\xE9"));
+    EXPECT_STREQ("\xE9" "cba", CString("abc\xE9").MakeReverse());
+}
+
+TEST(String, TrimReplaceRemoveAndTokenize)
+{
+    EXPECT_STREQ("a b", CString(" \t a b\r\n").Trim());
+    EXPECT_STREQ("a b \t", CString(" \t a b \t").TrimLeft());
+    EXPECT_STREQ("a", CString("xxaxx").Trim('x'));
+    EXPECT_STREQ("-a-", CString("*-a-+").Trim("+*"));
+
+    CString s("aaaa");
+    EXPECT_EQ(2, s.Replace("aa", "b"));
+    EXPECT_STREQ("bb", s);
+    EXPECT_EQ(2, s.Replace("b", "ccc"));
+    EXPECT_EQ(2, s.Replace("ccc", nullptr));
+    EXPECT_TRUE(s.IsEmpty());
+    EXPECT_EQ(0, s.Replace("", "x"));
+    s = "a.b.c";
+    EXPECT_EQ(2, s.Replace('.', '/'));
+    EXPECT_EQ(2, s.Remove('/'));
+    EXPECT_STREQ("abc", s);
+    s += s;
+    s += s.GetString() + 4;
+    EXPECT_STREQ("abcabcbc", s);
+
+    CString list(" a,b;;c ");
+    CString tokens;
+    int pos = 0;
+    for (CString t = list.Tokenize(",; ", pos); pos >= 0; t = list.Tokenize(",; ", pos))
+        tokens += "[" + t + "]";
+    EXPECT_STREQ("[a][b][c]", tokens);
+    pos = 2;
+    EXPECT_STREQ(",b;;c ", list.Tokenize("", pos));
+    EXPECT_EQ(list.GetLength(), pos); // no endless loop without delimiters
+    EXPECT_TRUE(list.Tokenize("", pos).IsEmpty());
+    EXPECT_EQ(-1, pos);
+}
+
+TEST(String, ConcatenatesInEveryCombination)
+{
+    CString a("a");
+    EXPECT_STREQ("ab", a + CString("b"));
+    EXPECT_STREQ("ab", a + "b");
+    EXPECT_STREQ("ba", "b" + a);
+    EXPECT_STREQ("ab", a + 'b');
+    EXPECT_STREQ("ba", 'b' + a);
+    a += 'c';
+    a += CString("d");
+    EXPECT_STREQ("acd", a);
+}
