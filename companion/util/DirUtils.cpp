@@ -56,8 +56,11 @@ bool DirUtils::IsDir(const CString& path, bool mustExist)
     CString normalized = PathProbe::Normalize(path);
     if (!PathProbe::IsWellFormed(normalized, false))
         return false;
+    // Probed without its trailing backslash, so that a file "name" also answers for "name\".
+    CString probed =
+        PathProbe::IsRoot(normalized) ? normalized : WithoutTrailingSlashes(normalized);
     DWORD attributes = 0;
-    bool exists = PathProbe::GetAttributes(normalized, attributes);
+    bool exists = PathProbe::GetAttributes(probed, attributes);
     bool isFolder = exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     return mustExist ? isFolder : !exists || isFolder;
 }

@@ -95,7 +95,11 @@ bool FileUtils::IsFile(const CString& path, bool absoluteOnly, bool mustExist)
 bool FileUtils::DoesFileExist(const CString& path)
 {
     DWORD attributes = 0;
-    return PathProbe::ProbeExisting(path, false, attributes);
+    if (!PathProbe::ProbeExisting(path, false, attributes))
+        return false;
+    // "name\" names a folder; a file of that name does not answer for it.
+    bool namesFolder = !path.IsEmpty() && PathProbe::IsSeparator(path[path.GetLength() - 1]);
+    return !namesFolder || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 CString FileUtils::GetFileExt(const CString& path)
@@ -147,12 +151,12 @@ size_t FileUtils::GetFileList(const CString& folder, const TextArray& extensions
                               TextArray& files, bool skipHidden, bool skipSystem,
                               bool withFolders)
 {
+    // The filter is copied first: the host may pass the output array as the filter.
+    TextArray filter(extensions);
     files.RemoveAll();
     CString normalized = PathProbe::Normalize(folder);
     if (!PathProbe::IsWellFormed(normalized, false))
         return 0;
-    // The filter is copied first: the host may pass the output array as the filter.
-    TextArray filter(extensions);
     TextArray listed;
     FileQuery query = {filter, recursive, skipHidden, skipSystem, withFolders, &listed};
     ScanFolder(normalized, query);
