@@ -9,8 +9,8 @@ class ORVUTIL_API DateTime
 public:
     // Dates run from 1 January 1601 to 31 December 9999 (Gregorian calendar), the range that
     // the system's date structures and the calendar control can show.
-    static const int MinYear = 1601;
-    static const int MaxYear = 9999;
+    static constexpr int MinYear = 1601;
+    static constexpr int MaxYear = 9999;
 
     DateTime();
 
@@ -37,10 +37,10 @@ public:
 
     // Parses a short date in the user's order and separator (LocaleUtils): day and month of one
     // or two digits, a year of four digits or of two (00-49 = 2000-2049, 50-99 = 1950-1999).
-    // Separators: the locale's, ".", "/", "-" or spaces, the same one twice, spaces around them
-    // and one more after the year allowed ("2024. 02. 29."). A first field of four digits is
-    // always year-month-day, in every locale. The text may start with the locale's full or
-    // abbreviated day name (then a comma or space), which must fit the date.
+    // Separators: the locale's, ".", "/", "-" or spaces, the same one both times, with spaces
+    // around it allowed; the same separator may also close the text ("2024. 02. 29."). A first
+    // field of four digits is always year-month-day, in every locale. The text may start with
+    // the locale's full or abbreviated day name (then a comma or space), which must fit the date.
     bool SetDate(const CString& text);
 
     bool SetTime(int hour, int minute, int second);

@@ -67,10 +67,11 @@ bool ScanFolder(const CString& folder, const FileQuery& query)
 // Returns false for an empty entry, which is ignored; all is set for "*" and "*.*".
 bool ReadFilterEntry(const CString& entry, CString& suffix, bool& all)
 {
-    all = entry == "*" || entry == "*.*";
-    if (entry.IsEmpty() || all)
-        return !entry.IsEmpty();
     CString extension = entry;
+    extension.Trim();
+    all = extension == "*" || extension == "*.*";
+    if (extension.IsEmpty() || all)
+        return !extension.IsEmpty();
     if (extension[0] == '*')
         extension = extension.Mid(1);
     if (!extension.IsEmpty() && extension[0] == '.')

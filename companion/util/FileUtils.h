@@ -29,8 +29,9 @@ public:
 
     // True when fileName passes the extension filter. Entries "txt", ".txt" and "*.txt" are the
     // same, letter case ignored, and match names that end with ".txt" (so "tar.gz" works too);
-    // "*" and "*.*" pass every file; "." and "*." pass files without an extension; empty
-    // entries are ignored. A filter without other entries passes every file.
+    // "*" and "*.*" pass every file; "." and "*." pass files without an extension; spaces
+    // around an entry do not count, and empty entries are ignored. A filter without other
+    // entries passes every file.
     static bool MatchesFilter(const CString& fileName, const TextArray& extensions);
 
     // Replaces files with the full paths of the folder's files that pass the extension filter,

@@ -1,5 +1,5 @@
 // Text values in the registry under any root key. Key paths may start or end with a backslash
-// ("Software\Orvanta\Common\MRUT\"); an empty value name is the key's default value.
+// ("Software\Example\Settings\"); an empty value name is the key's default value.
 #pragma once
 #include <afx.h>
 #include "UtilApi.h"

@@ -7,10 +7,10 @@ class ORVUTIL_API SystemUtils
 {
 public:
     // What GetMouseScrollLines reports when the user chose to scroll one page per notch.
-    static const int PageScroll = -1;
+    static constexpr int PageScroll = -1;
     // The most lines per notch reported; the system allows more, but a caller that scrolls line
     // by line would then flood its window.
-    static const int MaxScrollLines = 100;
+    static constexpr int MaxScrollLines = 100;
 
     // Lines to scroll per notch of the mouse wheel (the system's wheel setting): 0 when the
     // wheel is to scroll nothing, PageScroll for one page per notch, at most MaxScrollLines;

@@ -18,7 +18,7 @@ public:
     };
 
     // The index Find gives when the text is not there.
-    static const size_t npos = static_cast<size_t>(-1);
+    static constexpr size_t npos = static_cast<size_t>(-1);
 
     TextArray();
     TextArray(const TextArray& other);

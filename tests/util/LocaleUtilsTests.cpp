@@ -27,13 +27,3 @@ TEST(LocaleUtils, DateOrderAndSeparatorComeFromTheShortDatePattern)
         EXPECT_EQ(row.separator, LocaleUtils::GetDateSeparator());
     }
 }
-
-TEST(LocaleUtils, NamesOfTheUserLocale)
-{
-    EXPECT_FALSE(LocaleUtils::GetDayName(0, false).IsEmpty());
-    EXPECT_NE(LocaleUtils::GetDayName(0, true), LocaleUtils::GetDayName(1, true));
-    EXPECT_EQ("", LocaleUtils::GetDayName(7, true));
-    EXPECT_EQ("", LocaleUtils::GetDayName(-1, false));
-    EXPECT_FALSE(LocaleUtils::GetTimeSeparator().IsEmpty());
-    EXPECT_FALSE(LocaleUtils::GetThousandSeparator().IsEmpty());
-}

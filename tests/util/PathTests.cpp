@@ -174,7 +174,7 @@ TEST_F(PathTest, FileListFiltersByExtension)
         {Filter({}), "archive.tar.gz|caf\xE9.txt|data.log|noext|notes.txt|SHOUT.TXT"},
         {Filter({"txt"}), "caf\xE9.txt|notes.txt|SHOUT.TXT"},
         {Filter({".TXT"}), "caf\xE9.txt|notes.txt|SHOUT.TXT"},
-        {Filter({"*.txt", "log"}), "caf\xE9.txt|data.log|notes.txt|SHOUT.TXT"},
+        {Filter({"*.txt", " log "}), "caf\xE9.txt|data.log|notes.txt|SHOUT.TXT"},
         {Filter({"gz"}), "archive.tar.gz"},
         {Filter({"tar.gz"}), "archive.tar.gz"},
         {Filter({"*."}), "noext"},
@@ -209,7 +209,8 @@ TEST_F(PathTest, FileListOptions)
     EXPECT_FALSE(FileUtils::HasFile(m_root + "Alpha", txt, false, true, true, false));
     EXPECT_TRUE(FileUtils::HasFile(m_root + "Alpha", txt, false, true, true, true));
     EXPECT_FALSE(FileUtils::HasFile(m_root + "beta", Filter({}), true, true, true, true));
-    for (const CString& bad : {CString(""), CString("notes"), CString("C:\\<>"), CString('x', 400)})
+    for (const CString& bad : {CString(""), CString("notes"), CString("C:\\<>"), CString('x', 400),
+                               MissingDrive()})
     {
         EXPECT_EQ(0u, FileUtils::GetFileList(bad, txt, true, files, false, false, true));
         EXPECT_FALSE(FileUtils::HasFile(bad, Filter({}), true, false, false, true));
