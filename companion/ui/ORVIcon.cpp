@@ -82,7 +82,7 @@ bool ORVIcon::DrawButtonIcon(CDC* pDC, ButtonIcon icon, const CRect& rc, COLORRE
     const int x = rc.left + (rc.Width() - nSide) / 2;
     const int y = rc.top + (rc.Height() - nSide) / 2;
     const int nHalf = nSide / 2;
-    const int nBar = nSide >= 11 ? 3 : 1; // stroke thickness, odd so it stays centred
+    const int nBar = nSide >= 9 ? 3 : 1; // stroke thickness, odd so it stays centred
 
     BkColorKeeper keep(pDC);
     switch (icon)
