@@ -1,27 +1,13 @@
+#include "GraphicsTestCanvas.h"
 #include <ShadeProps.h>
 #include <gtest/gtest.h>
+
+using uitest::Canvas;
 
 namespace
 {
 const COLORREF kLight = RGB(200, 100, 0);
 const COLORREF kDark = RGB(0, 0, 100);
-
-// A memory DC over a bitmap of the screen's format, filled white.
-struct Canvas
-{
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* pOld = nullptr;
-    Canvas(int cx, int cy)
-    {
-        CClientDC screen(nullptr);
-        dc.CreateCompatibleDC(&screen);
-        bitmap.CreateCompatibleBitmap(&screen, cx, cy);
-        pOld = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
-    }
-    ~Canvas() { dc.SelectObject(pOld); }
-};
 }
 
 TEST(ShadeProps, GradientRunsFromLightToDarkAndClampsOutsideItsExtent)
