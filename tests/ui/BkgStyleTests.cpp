@@ -61,14 +61,3 @@ TEST_F(BkgStyleTest, NumbersOutsideTheEnumerationAreRefused)
         pStyle->Clear(component);
     }
 }
-
-TEST_F(BkgStyleTest, AShadingAdjustedThroughGetIsWhatTheNextCallerSees)
-{
-    BkgStyle* pStyle = BkgStyle::CreateInstance();
-    ShadeProps* pProps = nullptr;
-    ASSERT_TRUE(pStyle->Get(BkgStyle::Toolbar, pProps));
-    pProps->m_clrLight = RGB(9, 9, 9);
-    ShadeProps* pAgain = nullptr;
-    ASSERT_TRUE(pStyle->Get(BkgStyle::Toolbar, pAgain));
-    EXPECT_EQ(RGB(9, 9, 9), pAgain->m_clrLight);
-}

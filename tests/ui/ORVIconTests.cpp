@@ -64,31 +64,6 @@ TEST(ORVIcon, CoarserAndFinerAreDistinctMinusAndPlus)
     EXPECT_NE(kInk, coarser.dc.GetPixel(centre.x, plus.top)) << "the minus has none";
 }
 
-TEST(ORVIcon, ArrowPicturesPointTheirWay)
-{
-    const CRect rc(0, 0, 21, 21);
-    struct Row { const char* name; ORVIcon::ButtonIcon icon; CRect wideEdge; };
-    const Row rows[] = {
-        {"up", ORVIcon::ArrowUp, CRect(0, 0, 21, 1)},
-        {"down", ORVIcon::ArrowDown, CRect(0, 0, 21, 1)},
-        {"left", ORVIcon::ArrowLeft, CRect(0, 0, 1, 21)},
-        {"right", ORVIcon::ArrowRight, CRect(0, 0, 1, 21)},
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        Canvas canvas(21, 21);
-        ASSERT_TRUE(ORVIcon::DrawButtonIcon(&canvas.dc, row.icon, rc, kInk));
-        const CRect box = canvas.Bounds(rc, kInk);
-        const bool vertical = row.icon == ORVIcon::ArrowUp || row.icon == ORVIcon::ArrowDown;
-        const CRect first = vertical ? CRect(box.left, box.top, box.right, box.top + 1) : CRect(box.left, box.top, box.left + 1, box.bottom);
-        const CRect last = vertical ? CRect(box.left, box.bottom - 1, box.right, box.bottom) : CRect(box.right - 1, box.top, box.right, box.bottom);
-        const bool pointsToFirst = row.icon == ORVIcon::ArrowUp || row.icon == ORVIcon::ArrowLeft;
-        EXPECT_EQ(1, canvas.Count(pointsToFirst ? first : last, kInk)) << "the tip";
-        EXPECT_GT(canvas.Count(pointsToFirst ? last : first, kInk), 1) << "the base";
-    }
-}
-
 TEST(ORVIcon, UnknownNumbersAndTinyRectanglesDrawNothing)
 {
     Canvas canvas(30, 30);

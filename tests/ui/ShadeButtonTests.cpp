@@ -77,14 +77,6 @@ TEST_F(ShadeButtonTest, AQuickSecondClickIsAClickNotADoubleClick)
     EXPECT_EQ(0u, Notifications(BN_DOUBLECLICKED));
 }
 
-TEST_F(ShadeButtonTest, PressAndReleaseOffTheButtonDoesNotClick)
-{
-    harness::MouseDown(Centre());
-    harness::MouseUp({Centre().x + 200, Centre().y});
-    harness::PumpFor(100);
-    EXPECT_EQ(0u, Clicks());
-}
-
 TEST_F(ShadeButtonTest, ADisabledButtonIgnoresMouseAndSpace)
 {
     m_button.EnableWindow(FALSE);

@@ -56,19 +56,3 @@ TEST(ShadeProps, FillGradientIgnoresAMissingDcAndAnEmptyRectangle)
     props.FillGradient(&canvas.dc, CRect(8, 8, 2, 2));
     EXPECT_EQ(RGB(255, 255, 255), canvas.dc.GetPixel(5, 5));
 }
-
-TEST(ShadeProps, InvertedSwapsTheEndsAndKeepsTheRest)
-{
-    const ShadeProps props(kLight, kDark, RGB(1, 1, 1), RGB(2, 2, 2), ShadeProps::LeftToRight);
-    const ShadeProps pressed = props.Inverted();
-    EXPECT_EQ(ShadeProps(kDark, kLight, RGB(1, 1, 1), RGB(2, 2, 2), ShadeProps::LeftToRight), pressed);
-    EXPECT_NE(props, pressed);
-    EXPECT_EQ(props, pressed.Inverted());
-}
-
-TEST(ShadeProps, DefaultShadingIsAVisibleGradientInTheSystemColours)
-{
-    const ShadeProps props;
-    EXPECT_NE(props.m_clrLight, props.m_clrDark);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), props.m_clrText);
-}
