@@ -33,6 +33,8 @@ public:
 
     int MenusOpened() const { return m_nMenusOpened; }
     const std::vector<MenuItemState>& Items() const { return m_items; }
+    // Screen rectangle of the last popup's window.
+    const RECT& MenuRect() const { return m_rcMenu; }
     // The item with this text, or null.
     const MenuItemState* Find(const std::string& text) const
     {
@@ -58,6 +60,7 @@ private:
             else if (pMsg->message == WM_ENTERIDLE && pMsg->wParam == MSGF_MENU && !s_pActive->m_bIdleSeen)
             {
                 s_pActive->m_bIdleSeen = true;
+                ::GetWindowRect(reinterpret_cast<HWND>(pMsg->lParam), &s_pActive->m_rcMenu);
                 s_pActive->OnMenuIdle();
             }
         }
@@ -104,6 +107,7 @@ private:
     HMENU m_hMenu = nullptr;
     bool m_bIdleSeen = false;
     int m_nMenusOpened = 0;
+    RECT m_rcMenu{};
     std::vector<MenuItemState> m_items;
 };
 }
