@@ -98,6 +98,11 @@ public:
         else
             m_edit.SetWindowText(text);
     }
+    void SetTextAndSelection(const char* text, bool typed, int nStart, int nEnd)
+    {
+        SetText(text, typed);
+        m_edit.SetSel(nStart, nEnd);
+    }
     std::string Text() const
     {
         CString text;
@@ -156,8 +161,7 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanAct)
         CImageMenuEdit edit;
         EditHost host(edit);
         ASSERT_TRUE(host.Ready());
-        host.SetText(c.text, c.typed);
-        edit.SetSel(c.selStart, c.selEnd);
+        host.SetTextAndSelection(c.text, c.typed, c.selStart, c.selEnd);
         ASSERT_TRUE(SetClipboardText(host.m_host.m_hWnd, c.clipboard));
         if (c.readOnly == kReadOnlyMessage)
             edit.SetReadOnly(TRUE);
@@ -209,8 +213,7 @@ TEST(ImageMenuEditTest, ChosenItemReachesTheEditAsItsMessage)
         CImageMenuEdit edit;
         EditHost host(edit);
         ASSERT_TRUE(host.Ready());
-        host.SetText("abcd", true);
-        edit.SetSel(1, 3);
+        host.SetTextAndSelection("abcd", true, 1, 3);
         ASSERT_TRUE(SetClipboardText(host.m_host.m_hWnd, "XY"));
 
         harness::MessageRecorder recorder;
@@ -261,8 +264,7 @@ TEST(ImageMenuEditTest, KeyboardOpensTheMenuUnderTheCaret)
         CImageMenuEdit edit;
         EditHost host(edit);
         ASSERT_TRUE(host.Ready());
-        host.SetText("abcd", true);
-        edit.SetSel(2, 2);
+        host.SetTextAndSelection("abcd", true, 2, 2);
 
         uitest::MenuProbe probe({ VK_ESCAPE });
         harness::PressKey(c.vk, c.modifiers);
