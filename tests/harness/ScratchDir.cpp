@@ -82,6 +82,16 @@ std::string ScratchDir::MakeFile(const std::string& relative, const std::string&
     return path;
 }
 
+std::string ScratchDir::Make(const std::string& relative) const
+{
+    return !relative.empty() && relative.back() == '\\' ? MakeDir(relative) : MakeFile(relative);
+}
+
+void ScratchDir::SetAttributes(const std::string& relative, DWORD attributes) const
+{
+    ::SetFileAttributesA((m_root + relative).c_str(), attributes);
+}
+
 void ScratchDir::Remove(const std::string& relative) const { RemoveTree(m_root + relative); }
 
 RegistryKeyGuard::RegistryKeyGuard(HKEY hRoot, const std::string& subKey) : m_hRoot(hRoot), m_subKey(subKey)

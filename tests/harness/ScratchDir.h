@@ -20,6 +20,10 @@ public:
     std::string MakeDir(const std::string& relative) const;
     // Creates a file with the given contents below the root (parent folders too); returns its path.
     std::string MakeFile(const std::string& relative, const std::string& contents = "") const;
+    // A folder when relative ends with a backslash, else an empty file; returns its full path.
+    std::string Make(const std::string& relative) const;
+    // Sets the attributes (FILE_ATTRIBUTE_HIDDEN, ...) of an existing entry below the root.
+    void SetAttributes(const std::string& relative, DWORD attributes) const;
     // Removes a file or a folder tree below the root.
     void Remove(const std::string& relative) const;
 

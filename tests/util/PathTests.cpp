@@ -1,6 +1,6 @@
 #include "DirUtils.h"
 #include "FileUtils.h"
-#include "ScratchFolder.h"
+#include "ScratchDir.h"
 #include "TextArray.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -23,7 +23,7 @@ protected:
         m_scratch.SetAttributes("hidden", FILE_ATTRIBUTE_HIDDEN);
         m_scratch.SetAttributes("system", FILE_ATTRIBUTE_SYSTEM);
         m_scratch.SetAttributes("secret.txt", FILE_ATTRIBUTE_HIDDEN);
-        m_root = m_scratch.GetPath();
+        m_root = CString(m_scratch.Path().c_str());
     }
 
     // The entries relative to the scratch folder, joined by "|".
@@ -57,7 +57,7 @@ protected:
         return CString();
     }
 
-    ScratchFolder m_scratch;
+    harness::ScratchDir m_scratch;
     CString m_root;
 };
 }

@@ -1,6 +1,6 @@
 #include "AppLogger.h"
 #include "Keyboard.h"
-#include "ScratchFolder.h"
+#include "ScratchDir.h"
 #include "SystemUtils.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -46,8 +46,8 @@ TEST(AppLogger, InstanceExistsOnlyWhileAHostLoggerLives)
 
 TEST(AppLogger, AppendsOneLinePerCallToItsFile)
 {
-    ScratchFolder scratch;
-    const CString path = scratch.GetPath() + "log.txt";
+    harness::ScratchDir scratch;
+    const CString path = CString(scratch.Path().c_str()) + "log.txt";
     {
         AppLogger logger(path);
         logger.AddLine("first");
@@ -59,7 +59,7 @@ TEST(AppLogger, AppendsOneLinePerCallToItsFile)
         again.AddLine("\xE9");
     }
     EXPECT_EQ("first\r\ntwo  parts\r\n\r\n\xE9\r\n", ReadWholeFile(path));
-    AppLogger nowhere(scratch.GetPath() + "missing\\log.txt");
+    AppLogger nowhere(CString(scratch.Path().c_str()) + "missing\\log.txt");
     nowhere.AddLine("lost quietly");
     AppLogger debugger;
     debugger.AddLine("to the debugger");
