@@ -208,7 +208,6 @@ public:
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-    BOOL IsWindowHandle() const { return ::IsWindow(m_hWnd); }
 
     // Implementation: used by the handle map for wrappers of handles nobody wrapped.
     using HandleType = HWND;
