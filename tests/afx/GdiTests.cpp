@@ -1,6 +1,7 @@
 #include <afxcmn.h>
 #include <lite/Gdi.h>
 #include <gtest/gtest.h>
+#include "Canvas.h"
 
 namespace
 {
@@ -9,32 +10,7 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-// A memory DC drawing into a white bitmap of the screen's format.
-struct Canvas
-{
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* pOldBitmap = nullptr;
-
-    explicit Canvas(int cx = 40, int cy = 40)
-    {
-        CClientDC screen(nullptr);
-        dc.CreateCompatibleDC(&screen);
-        bitmap.CreateCompatibleBitmap(&screen, cx, cy);
-        pOldBitmap = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, kWhite);
-    }
-    ~Canvas() { dc.SelectObject(pOldBitmap); }
-
-    int CountNotWhite(const CRect& rc) const
-    {
-        int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y)
-            for (int x = rc.left; x < rc.right; ++x)
-                n += dc.GetPixel(x, y) != kWhite;
-        return n;
-    }
-};
+using harness::Canvas;
 
 struct PixelRow { const char* name; int x; int y; COLORREF expected; };
 
@@ -212,8 +188,8 @@ TEST(Gdi, TextIsMeasuredAndDrawn)
     dc.SetTextColor(RGB(0, 0, 0));
     EXPECT_EQ(RGB(0, 0, 0), dc.GetTextColor());
     EXPECT_TRUE(dc.TextOut(0, 0, CString("W")));
-    EXPECT_GT(canvas.CountNotWhite(CRect(0, 0, one.cx, one.cy)), 0);
-    EXPECT_EQ(0, canvas.CountNotWhite(CRect(one.cx + 1, 0, 40, one.cy)));
+    EXPECT_GT(canvas.CountNot(CRect(0, 0, one.cx, one.cy), kWhite), 0);
+    EXPECT_EQ(0, canvas.CountNot(CRect(one.cx + 1, 0, 40, one.cy), kWhite));
     EXPECT_FALSE(dc.TextOut(0, 0, nullptr, 3));
     EXPECT_EQ(CSize(0, 0), dc.GetTextExtent(nullptr, 4));
     dc.SelectObject(pOldFont);
@@ -261,7 +237,7 @@ TEST(Gdi, ImageListsHoldIconsAndAreCounted)
 
         Canvas canvas;
         EXPECT_TRUE(list.Draw(&canvas.dc, 0, CPoint(4, 4), ILD_NORMAL));
-        EXPECT_GT(canvas.CountNotWhite(CRect(4, 4, 20, 20)), 0);
+        EXPECT_GT(canvas.CountNot(CRect(4, 4, 20, 20), kWhite), 0);
         EXPECT_FALSE(list.Draw(nullptr, 0, CPoint(0, 0), ILD_NORMAL));
     }
     EXPECT_EQ(start, AfxLiteGetLiveGdiObjectCount());

@@ -1,9 +1,9 @@
-#include "GraphicsTestCanvas.h"
+#include "Canvas.h"
 #include <MemDC.h>
 #include <gtest/gtest.h>
 
-using uitest::Canvas;
-using uitest::kWhite;
+using harness::Canvas;
+using harness::kWhite;
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "GraphicsTestCanvas.h"
+#include "Canvas.h"
 #include <ORVIcon.h>
 #include <gtest/gtest.h>
 
-using uitest::Canvas;
+using harness::Canvas;
 
 namespace
 {

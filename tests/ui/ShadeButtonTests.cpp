@@ -1,4 +1,4 @@
-#include "GraphicsTestCanvas.h"
+#include "Canvas.h"
 #include <HostDialog.h>
 #include <Input.h>
 #include <MessageRecorder.h>
@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-using uitest::Canvas;
+using harness::Canvas;
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "GraphicsTestCanvas.h"
+#include "Canvas.h"
 #include <ShadeProps.h>
 #include <gtest/gtest.h>
 
-using uitest::Canvas;
+using harness::Canvas;
 
 namespace
 {

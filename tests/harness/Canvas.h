@@ -1,9 +1,9 @@
 // A memory DC over a bitmap of the screen's format, filled with one colour, with pixel counters
-// for the drawing tests of the graphics classes.
+// for drawing tests.
 #pragma once
 #include <afxwin.h>
 
-namespace uitest
+namespace harness
 {
 const COLORREF kWhite = RGB(255, 255, 255);
 
@@ -13,7 +13,7 @@ struct Canvas
     CBitmap bitmap;
     CBitmap* pOld = nullptr;
 
-    explicit Canvas(int cx, int cy, COLORREF fill = kWhite)
+    explicit Canvas(int cx = 40, int cy = 40, COLORREF fill = kWhite)
     {
         CClientDC screen(nullptr);
         dc.CreateCompatibleDC(&screen);
@@ -31,6 +31,7 @@ struct Canvas
                 n += dc.GetPixel(x, y) == clr;
         return n;
     }
+    int CountNot(const CRect& rc, COLORREF clr) const { return rc.Width() * rc.Height() - Count(rc, clr); }
     // The bounding box of the pixels of one colour (empty when there are none).
     CRect Bounds(const CRect& rc, COLORREF clr) const
     {
