@@ -1,0 +1,110 @@
+// CDropBaseEdit: the single-line edit that every control of the library builds on. It paints a
+// drop button in its own non-client area (and, where a subclass asks, an icon area), owns one
+// drop window that it creates hidden, shows under itself and hides again, and routes keys,
+// characters, focus and editing commands to the virtual hooks that the concrete controls
+// override. Owns the drop window object, the drop font and the background brush.
+#pragma once
+#include <afxwin.h>
+#include "ImageMenuEdit.h"
+#include "OrvApi.h"
+
+class CDropWnd;
+
+class ORV_API CDropBaseEdit : public CImageMenuEdit
+{
+    DECLARE_DYNCREATE(CDropBaseEdit)
+    friend class CDirEdit;
+
+protected:
+    explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));
+
+public:
+    ~CDropBaseEdit() override;
+
+    // Recomputes the frame so that the button (and icon) areas are cut out of a window that the
+    // host has just attached.
+    void Init();
+    void SetEnterKeyOptions(bool bEnterShowsDropWnd, bool bForwardCloseToParent);
+    CFont* GetDropWndFont();
+    void SetDropWndFont(const LOGFONTA& lf);
+
+    // Drop window -> edit: close the drop window; wParam 1 accept, anything else cancel.
+    static const UINT WM_CLOSE_DROPDOWN_WND;
+
+protected:
+    // Virtual hooks, in this order; see each concrete control for what it does with them.
+    virtual void DrawIcon(const CRect& rc);
+    virtual bool GetDropWndRightAligned() const;
+    virtual int GetDropWndMaxWidth() const;
+    virtual void GetMoveWndFinalTweak(CRect& rc) const;
+    virtual bool CanShowDropDown();
+    virtual void UpdateDropWnd();
+    virtual void OnDropWndChanged(bool keepOpen);
+    virtual void LoadData();
+    virtual void SaveData();
+    virtual void OnLoosingFocus();
+
+public:
+    // Called by the host when its window moved and by a drop window that changed its size.
+    virtual void OnAppMove();
+
+protected:
+    void DoDrawButton(bool bDraw);
+    void DoDrawIcon(bool bDraw);
+    void DoUpdateText(bool bUpdate);
+    bool AllowUpdateText() const;
+    void RedrawIcon();
+    CDropWnd* GetDropWnd();
+    void CreateDropWndFont();
+    // Takes ownership of pDropWnd (unless it is null or already has a window) and creates it as
+    // a hidden popup owned by the application's main window.
+    bool CreateDropWnd(CDropWnd* pDropWnd, bool bResizable);
+    void ShowDropWnd(bool bShow, bool bFocusDropWnd, bool bAccept);
+    void DrawButton(int nState);
+
+    bool m_bDrawButton;
+    bool m_bDrawIcon;
+    bool m_bUpdateText;
+    bool m_bEnterShowsDropWnd;
+    bool m_bForwardCloseToParent;
+    int m_nButtonState; // 0 normal, 1 pressed, 2 disabled
+    CDropWnd* m_pDropWnd;
+    CFont* m_pDropWndFont;
+    CBrush m_brBackground;
+    CRect m_rcButton; // relative to the window's top-left corner
+    CRect m_rcIcon;   // relative to the window's top-left corner
+
+    afx_msg void OnDestroy();
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg LRESULT OnCloseDropWnd(WPARAM wParam, LPARAM lParam);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    // The four editing commands share one handler (DoEditCommand); subclasses replace them.
+    afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    LRESULT DoEditCommand();
+    void MoveDropWnd();
+    bool IsPointOnButton(CPoint& pt) const;
+    bool HasDialogLikeParent() const;
+    bool IsDropWndWindow() const;
+    bool IsDropWndVisible() const;
+    void DeleteDropWndFont();
+    void ShowDropWndNoActivate();
+};
