@@ -1,10 +1,10 @@
 #include "DropBaseEdit.h"
 #include "DropWnd.h"
+#include "FaultInjection.h"
 #include "AppLogger.h"
 #include "ORVIcon.h"
 #include <afxext.h>
 #include <algorithm>
-#include <new>
 
 IMPLEMENT_DYNCREATE(CDropBaseEdit, CImageMenuEdit)
 
@@ -543,7 +543,8 @@ bool CDropBaseEdit::CreateDropWnd(CDropWnd* pDropWnd, bool bResizable)
     CWinThread* pThread = AfxGetThread();
     CWnd* pOwner = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
     const DWORD dwStyle = WS_POPUP | WS_BORDER | (bResizable ? WS_THICKFRAME : 0);
-    if (!pDropWnd->CreateEx(WS_EX_WINDOWEDGE, pszClass, "", dwStyle, 0, 0, 10, 10,
+    if (FaultInjection::ShouldFail(FaultInjection::kWindowCreation) ||
+        !pDropWnd->CreateEx(WS_EX_WINDOWEDGE, pszClass, "", dwStyle, 0, 0, 10, 10,
                             pOwner != nullptr ? pOwner->GetSafeHwnd() : nullptr, nullptr))
     {
         LogFailure("{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}");
@@ -684,7 +685,7 @@ void CDropBaseEdit::CreateDropWndFont()
     LOGFONTA lf;
     if (hFont == nullptr || ::GetObjectA(hFont, sizeof(lf), &lf) != sizeof(lf))
         return;
-    CFont* pFont = new (std::nothrow) CFont;
+    CFont* pFont = FaultInjection::New<CFont>();
     if (pFont == nullptr)
         return;
     if (!pFont->CreateFontIndirect(&lf))
@@ -698,7 +699,7 @@ void CDropBaseEdit::CreateDropWndFont()
 void CDropBaseEdit::SetDropWndFont(const LOGFONTA& lf)
 {
     DeleteDropWndFont();
-    m_pDropWndFont = new (std::nothrow) CFont;
+    m_pDropWndFont = FaultInjection::New<CFont>();
     if (m_pDropWndFont == nullptr)
         return;
     if (!m_pDropWndFont->CreateFontIndirect(&lf))

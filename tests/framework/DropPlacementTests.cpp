@@ -1,6 +1,7 @@
 // Creating, showing, hiding and placing the drop window, the forwarded close, and the drop font.
 #include "DropEditFixture.h"
 #include "DropMessages.h"
+#include "FaultInjection.h"
 #include "Input.h"
 #include "LogCapture.h"
 #include "MessageRecorder.h"
@@ -217,4 +218,25 @@ TEST_F(DropEditTest, SetDropWndFontSendsTheNewFontToTheDropWindow)
     EXPECT_TRUE(recorder.Matches({ { "drop", WM_SETFONT, harness::Delivery::Sent, true,
                                      reinterpret_cast<WPARAM>(m_pEdit->GetDropWndFont()->GetSafeHandle()), true,
                                      1 } }));
+}
+
+TEST_F(DropEditTest, InjectedFaultsLeaveAPlainEditWithoutADropWindowOrFont)
+{
+    MakeHost({ 100, 100 }, { 10, 10, 210, 34 }, false);
+    harness::LogCapture log;
+    FaultInjection::FailNth(FaultInjection::kWindowCreation, 1);
+    CTestDropWnd* pDrop = new CTestDropWnd;
+    EXPECT_FALSE(m_pEdit->CreateDropWnd(pDrop, false));
+    ASSERT_EQ(log.Lines().size(), 1u);
+    EXPECT_STREQ(log.Lines()[0], "{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}");
+
+    FaultInjection::FailNth(FaultInjection::kAllocation, 1);
+    LOGFONTA lf = {};
+    lf.lfHeight = -12;
+    m_pEdit->SetDropWndFont(lf);
+    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
+    // Only the armed event fails.
+    m_pEdit->SetDropWndFont(lf);
+    EXPECT_NE(m_pEdit->GetDropWndFont(), nullptr);
+    FaultInjection::Reset();
 }
