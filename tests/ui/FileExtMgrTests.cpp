@@ -1,3 +1,4 @@
+#include "Canvas.h"
 #include <FileExtMgr.h>
 #include <ScratchDir.h>
 #include <gtest/gtest.h>
@@ -20,27 +21,16 @@ void SetDefaultValue(const std::string& key, const std::string& value)
     ::RegCloseKey(hKey);
 }
 
-// The icon's colour pixels, to compare pictures.
-std::vector<unsigned char> Pixels(HICON hIcon)
+// The icon as drawn, to compare pictures.
+std::vector<COLORREF> Picture(HICON hIcon)
 {
-    ICONINFO info{};
-    if (!::GetIconInfo(hIcon, &info))
-        return {};
-    BITMAP bm{};
-    ::GetObject(info.hbmColor, sizeof(bm), &bm);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = bm.bmWidth;
-    bi.bmiHeader.biHeight = bm.bmHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    std::vector<unsigned char> bits(static_cast<size_t>(bm.bmWidth) * bm.bmHeight * 4);
-    HDC hdc = ::GetDC(nullptr);
-    ::GetDIBits(hdc, info.hbmColor, 0, bm.bmHeight, bits.data(), &bi, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, hdc);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return bits;
+    harness::Canvas canvas(16, 16);
+    ::DrawIconEx(canvas.dc.m_hDC, 0, 0, hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            pixels.push_back(canvas.dc.GetPixel(x, y));
+    return pixels;
 }
 
 class FileExtMgrTest : public testing::Test
@@ -50,13 +40,13 @@ protected:
     void TearDown() override { FileExtMgr::DestroyInstance(); }
 
     // The picture for ext; fails the caller's test when no icon comes back.
-    std::vector<unsigned char> PictureOf(const char* ext)
+    std::vector<COLORREF> PictureOf(const char* ext)
     {
         HICON hIcon = nullptr;
         EXPECT_TRUE(m_pMgr->GetIconForExt(ext, hIcon)) << ext;
         if (hIcon == nullptr)
             return {};
-        std::vector<unsigned char> bits = Pixels(hIcon);
+        std::vector<COLORREF> bits = Picture(hIcon);
         EXPECT_TRUE(::DestroyIcon(hIcon)) << "the caller owns the icon: " << ext;
         return bits;
     }
@@ -102,7 +92,7 @@ TEST_F(FileExtMgrTest, ARegisteredTypeGetsItsOwnIconHoweverTheExtensionIsWritten
     SetDefaultValue(std::string(".") + kExt, kClass);
     SetDefaultValue(std::string(kClass) + "\\DefaultIcon", "C:\\windows\\system32\\notepad.exe,0");
 
-    const std::vector<unsigned char> own = PictureOf(kExt);
+    const std::vector<COLORREF> own = PictureOf(kExt);
     ASSERT_FALSE(own.empty());
     EXPECT_NE(PictureOf("unregisteredext"), own) << "the shell was asked about the extension";
     for (const char* spelling : {".orvtestext", "ORVTESTEXT", ".OrvTestExt"})
@@ -121,20 +111,10 @@ TEST_F(FileExtMgrTest, BadExtensionsGiveNoIcon)
         const char* name;
         std::string ext;
     } rows[] = {
-        {"empty", ""},
-        {"only a dot", "."},
-        {"two dots", ".."},
-        {"wildcard", "t?t"},
-        {"star", "*"},
-        {"slash", "a/b"},
-        {"backslash", "..\\..\\windows\\notepad.exe"},
-        {"colon", "c:txt"},
-        {"pipe", "a|b"},
-        {"control character", "t\tx"},
-        {"trailing dot", "txt."},
-        {"trailing space", "txt "},
-        {"too long for a file name", tooLong},
-        {"one past the longest", longest + "x"},
+        {"empty", ""}, {"only a dot", "."}, {"two dots", ".."}, {"wildcard", "t?t"}, {"star", "*"},
+        {"slash", "a/b"}, {"backslash", "..\\..\\windows\\notepad.exe"}, {"colon", "c:txt"}, {"pipe", "a|b"},
+        {"control character", "t\tx"}, {"trailing dot", "txt."}, {"trailing space", "txt "},
+        {"too long for a file name", tooLong}, {"one past the longest", longest + "x"},
     };
     for (const auto& row : rows)
     {
