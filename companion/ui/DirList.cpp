@@ -1,0 +1,328 @@
+#include "DirList.h"
+#include "MemDC.h"
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CDirList, CListBox)
+
+BEGIN_MESSAGE_MAP(CDirList, CListBox)
+    ON_MESSAGE(WM_SETFONT, OnSetFont)
+    ON_MESSAGE(LB_RESETCONTENT, OnResetContent)
+END_MESSAGE_MAP()
+
+namespace
+{
+const int kMargin = 2;
+const int kIndentStep = 12;
+const int kPicture = 16;
+const int kPictureGap = 4;
+const int kRowPadding = 2;
+// Marks item data as ours, so that rows added without a picture (plain LB_ADDSTRING leaves 0)
+// are told apart from the drive picture 0.
+const DWORD_PTR kIconTag = 0x4F520000;
+const DWORD_PTR kIconMask = 0xFF;
+
+// Selects a pen and a brush for the lifetime of one shape and puts the old ones back.
+class ShapeTools
+{
+public:
+    ShapeTools(CDC& dc, COLORREF clrOutline, COLORREF clrFill)
+        : m_dc(dc), m_pen(PS_SOLID, 1, clrOutline), m_brush(clrFill)
+    {
+        m_pOldPen = m_dc.SelectObject(&m_pen);
+        m_pOldBrush = m_dc.SelectObject(&m_brush);
+    }
+    ~ShapeTools()
+    {
+        m_dc.SelectObject(m_pOldPen);
+        m_dc.SelectObject(m_pOldBrush);
+    }
+    ShapeTools(const ShapeTools&) = delete;
+    ShapeTools& operator=(const ShapeTools&) = delete;
+
+private:
+    CDC& m_dc;
+    CPen m_pen;
+    CBrush m_brush;
+    CPen* m_pOldPen;
+    CBrush* m_pOldBrush;
+};
+
+const COLORREF kFolderEdge = RGB(150, 110, 20);
+const COLORREF kFolderBack = RGB(225, 180, 60);
+const COLORREF kFolderFront = RGB(250, 215, 110);
+const COLORREF kCurrentFront = RGB(255, 160, 30);
+const COLORREF kDriveEdge = RGB(80, 80, 80);
+const COLORREF kDriveBody = RGB(200, 200, 200);
+const COLORREF kDriveLight = RGB(0, 170, 0);
+const COLORREF kDiscBody = RGB(190, 200, 230);
+const COLORREF kSlot = RGB(40, 40, 40);
+
+void DrawDriveBody(CDC& dc, int x, int y, int cy)
+{
+    ShapeTools tools(dc, kDriveEdge, kDriveBody);
+    dc.Rectangle(x + 1, y, x + 15, y + cy);
+    dc.FillSolidRect(x + 11, y + cy - 4, 2, 2, kDriveLight);
+}
+
+void DrawClosedFolder(CDC& dc, int x, int y)
+{
+    ShapeTools tools(dc, kFolderEdge, kFolderBack);
+    dc.Rectangle(x + 1, y + 2, x + 7, y + 5);
+    dc.Rectangle(x + 1, y + 4, x + 15, y + 14);
+}
+
+void DrawOpenFolder(CDC& dc, int x, int y, COLORREF clrFront)
+{
+    {
+        ShapeTools tools(dc, kFolderEdge, kFolderBack);
+        dc.Rectangle(x + 1, y + 2, x + 7, y + 5);
+        dc.Rectangle(x + 1, y + 4, x + 13, y + 14);
+    }
+    ShapeTools tools(dc, kFolderEdge, clrFront);
+    const POINT front[] = {{x + 1, y + 13}, {x + 4, y + 7}, {x + 15, y + 7}, {x + 12, y + 13}};
+    dc.Polygon(front, 4);
+}
+}
+
+CDirList::CDirList() : m_nMaxTextWidth(0), m_nExtent(0), m_nRowHeight(0) {}
+
+CDirList::~CDirList() = default;
+
+int CDirList::AddString(const char* text, CDirList::Icons icon)
+{
+    if (text == nullptr || !::IsWindow(m_hWnd))
+        return LB_ERR;
+    const int nIndex = CListBox::AddString(text);
+    if (nIndex < 0)
+        return nIndex;
+    if (icon >= 0 && icon < IconCount)
+    {
+        SetItemData(nIndex, kIconTag | static_cast<DWORD_PTR>(icon));
+        // The control may have drawn the row before it had its picture.
+        CRect rc;
+        if (GetItemRect(nIndex, rc) != LB_ERR)
+            InvalidateRect(rc, FALSE);
+    }
+    WidenExtentFor(text);
+    return nIndex;
+}
+
+int CDirList::GetItemIcon(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return -1;
+    const DWORD_PTR data = GetItemData(nIndex);
+    if ((data & ~kIconMask) != kIconTag)
+        return -1;
+    return static_cast<int>(data & kIconMask);
+}
+
+// Returns the number of indentation steps and puts the name to show into name.
+int CDirList::ParseRow(const CString& text, CString& name)
+{
+    int nSteps = 0;
+    int nPos = 0;
+    while (text.Mid(nPos, 3) == "..\\")
+    {
+        ++nSteps;
+        nPos += 3;
+    }
+    CString rest = text.Mid(nPos);
+    const int nLen = rest.GetLength();
+    const bool bDriveRoot = nLen >= 2 && rest[nLen - 1] == '\\' && rest[nLen - 2] == ':';
+    if (!bDriveRoot && nLen > 0 && rest[nLen - 1] == '\\')
+        rest = rest.Left(nLen - 1);
+    if (bDriveRoot)
+    {
+        name = rest;
+        return nSteps;
+    }
+    // Every folder named before the last one is a step; empty parts (as in "\\server") are not.
+    int nStart = 0;
+    for (int nSlash = rest.Find('\\'); nSlash >= 0; nSlash = rest.Find('\\', nStart))
+    {
+        if (nSlash > nStart)
+            ++nSteps;
+        nStart = nSlash + 1;
+    }
+    name = rest.Mid(nStart);
+    return nSteps;
+}
+
+// Every row has the same height; it is found once per font, as a fill measures every row.
+int CDirList::RowHeight()
+{
+    if (m_nRowHeight > 0)
+        return m_nRowHeight;
+    CClientDC dc(this);
+    CFont* pOldFont = nullptr;
+    if (CFont* pFont = GetFont())
+        pOldFont = dc.SelectObject(pFont);
+    TEXTMETRICA tm{};
+    dc.GetTextMetrics(&tm);
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    m_nRowHeight = std::max<int>(tm.tmHeight, kPicture) + kRowPadding;
+    return m_nRowHeight;
+}
+
+int CDirList::RowWidth(CDC& dc, const CString& text) const
+{
+    CString name;
+    const int nSteps = ParseRow(text, name);
+    int nText = dc.GetTextExtent(name).cx;
+    if (m_nMaxTextWidth > 0)
+        nText = std::min(nText, m_nMaxTextWidth);
+    return kMargin + nSteps * kIndentStep + kPicture + kPictureGap + nText + kMargin;
+}
+
+void CDirList::WidenExtentFor(const CString& text)
+{
+    CClientDC dc(this);
+    CFont* pOldFont = nullptr;
+    if (CFont* pFont = GetFont())
+        pOldFont = dc.SelectObject(pFont);
+    const int nWidth = RowWidth(dc, text);
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    if (nWidth > m_nExtent)
+    {
+        m_nExtent = nWidth;
+        SetHorizontalExtent(m_nExtent);
+    }
+}
+
+// Rows of a variable-height list are measured once, when added; a new font would otherwise
+// leave them at the old font's height, cutting the text.
+void CDirList::RemeasureAll()
+{
+    const int nHeight = RowHeight();
+    const int nCount = GetCount();
+    m_nExtent = 0;
+    for (int i = 0; i < nCount; ++i)
+    {
+        SetItemHeight(i, static_cast<UINT>(nHeight));
+        CString text;
+        GetText(i, text);
+        WidenExtentFor(text);
+    }
+    SetHorizontalExtent(m_nExtent);
+}
+
+LRESULT CDirList::OnSetFont(WPARAM, LPARAM lParam)
+{
+    const LRESULT lResult = Default();
+    m_nRowHeight = 0;
+    RemeasureAll();
+    if (LOWORD(lParam) != 0)
+        Invalidate();
+    return lResult;
+}
+
+LRESULT CDirList::OnResetContent(WPARAM, LPARAM)
+{
+    const LRESULT lResult = Default();
+    m_nExtent = 0;
+    SetHorizontalExtent(0);
+    return lResult;
+}
+
+void CDirList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    if (lpMeasureItemStruct == nullptr || lpMeasureItemStruct->CtlType != ODT_LISTBOX)
+        return;
+    lpMeasureItemStruct->itemHeight = static_cast<UINT>(RowHeight());
+}
+
+void CDirList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (lpDrawItemStruct == nullptr || lpDrawItemStruct->CtlType != ODT_LISTBOX)
+        return;
+    const CRect rc(lpDrawItemStruct->rcItem);
+    if (rc.IsRectEmpty())
+        return;
+    const UINT nState = lpDrawItemStruct->itemState;
+    const bool bSelected = (nState & ODS_SELECTED) != 0;
+    const bool bDisabled = (nState & ODS_DISABLED) != 0 || !IsWindowEnabled();
+
+    CMemDC dc(CDC::FromHandle(lpDrawItemStruct->hDC), rc);
+    dc.FillSolidRect(rc, ::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const int nIndex = static_cast<int>(lpDrawItemStruct->itemID);
+    if (nIndex >= 0 && nIndex < GetCount())
+    {
+        CString text, name;
+        GetText(nIndex, text);
+        const int nSteps = ParseRow(text, name);
+        const int x = rc.left + kMargin + nSteps * kIndentStep;
+        const CRect rcPicture(x, rc.top + (rc.Height() - kPicture) / 2, x + kPicture,
+                              rc.top + (rc.Height() - kPicture) / 2 + kPicture);
+        DrawPicture(dc, GetItemIcon(nIndex), rcPicture);
+
+        CRect rcText(rcPicture.right + kPictureGap, rc.top, rc.right, rc.bottom);
+        if (m_nMaxTextWidth > 0)
+            rcText.right = std::min<int>(rcText.right, rcText.left + m_nMaxTextWidth);
+        CFont* pOldFont = nullptr;
+        if (CFont* pFont = GetFont())
+            pOldFont = dc.SelectObject(pFont);
+        const int nOldMode = dc.SetBkMode(TRANSPARENT);
+        const COLORREF clrOld = dc.SetTextColor(::GetSysColor(bDisabled   ? COLOR_GRAYTEXT
+                                                              : bSelected ? COLOR_HIGHLIGHTTEXT
+                                                                          : COLOR_WINDOWTEXT));
+        dc.DrawText(name, rcText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        dc.SetTextColor(clrOld);
+        dc.SetBkMode(nOldMode);
+        if (pOldFont != nullptr)
+            dc.SelectObject(pOldFont);
+    }
+    if ((nState & ODS_FOCUS) != 0 && (nState & ODS_NOFOCUSRECT) == 0)
+    {
+        // The focus frame is drawn by inverting, so its look depends on these colours.
+        dc.SetTextColor(RGB(0, 0, 0));
+        dc.SetBkColor(RGB(255, 255, 255));
+        dc.DrawFocusRect(rc);
+    }
+}
+
+void CDirList::DrawPicture(CDC& dc, int nIcon, const CRect& rc)
+{
+    const int x = rc.left;
+    const int y = rc.top;
+    switch (nIcon)
+    {
+    case IconDrive:
+        DrawDriveBody(dc, x, y + 5, 7);
+        break;
+    case IconCdRomDrive:
+    {
+        ShapeTools tools(dc, kDriveEdge, kDiscBody);
+        ::Ellipse(dc.m_hDC, x + 1, y + 1, x + 15, y + 15);
+        ShapeTools hole(dc, kDriveEdge, RGB(255, 255, 255));
+        ::Ellipse(dc.m_hDC, x + 6, y + 6, x + 10, y + 10);
+        break;
+    }
+    case IconRemovableDrive:
+    {
+        ShapeTools tools(dc, kDriveEdge, kDriveBody);
+        dc.Rectangle(x + 3, y + 3, x + 13, y + 14);
+        dc.FillSolidRect(x + 5, y + 6, 6, 2, kSlot);
+        break;
+    }
+    case IconNetworkDrive:
+        DrawDriveBody(dc, x, y + 1, 7);
+        dc.FillSolidRect(x + 7, y + 8, 2, 4, kSlot);
+        dc.FillSolidRect(x + 2, y + 12, 12, 2, kSlot);
+        break;
+    case IconParentFolder:
+        DrawOpenFolder(dc, x, y, kFolderFront);
+        break;
+    case IconCurrentFolder:
+        DrawOpenFolder(dc, x, y, kCurrentFront);
+        break;
+    case IconFolder:
+    case IconSubfolder:
+        DrawClosedFolder(dc, x, y);
+        break;
+    default:
+        break;
+    }
+}

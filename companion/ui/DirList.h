@@ -1,0 +1,67 @@
+// CDirList: an owner-drawn list box (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS) of drives and
+// folders, each row a small picture and a name, indented to show where the folder sits. Owns
+// nothing but its window; each row's picture is kept in that row's item data.
+//
+// A row's text is read as a path: each leading "..\" group is one step of indentation, and so
+// is each folder named before the last one ("..\System32\drivers\" shows "drivers" two steps
+// in); the last folder is the name shown, without its backslash, except that a drive root keeps
+// its "C:\". The pictures are drawn here, not taken from the shell, so that they look the same
+// on every system and need no icon handles.
+#pragma once
+#include "UiApi.h"
+#include <afxwin.h>
+
+class ORVUI_API CDirList : public CListBox
+{
+    DECLARE_DYNAMIC(CDirList)
+public:
+    // Row pictures. Values are fixed: callers pass them as numbers.
+    enum Icons
+    {
+        IconDrive = 0,          // a fixed drive (also any drive root heading a folder chain)
+        IconCdRomDrive = 1,     // a disc
+        IconRemovableDrive = 2, // a drive with a slot
+        IconNetworkDrive = 3,   // a drive on a cable
+        IconParentFolder = 4,   // an open folder: on the way from the root to the current folder
+        IconCurrentFolder = 5,  // an open folder with a bright front: the current folder
+        IconFolder = 6,         // a closed folder
+        IconSubfolder = 7,      // a closed folder, below the current one
+        IconCount = 8,
+    };
+
+    CDirList();
+    ~CDirList() override;
+
+    // Operations
+    // Appends a row and returns its index, or LB_ERR (no window, no text) / LB_ERRSPACE. An icon
+    // outside the enumeration adds the row without a picture.
+    int AddString(const char* text, CDirList::Icons icon);
+    // The picture of a row (0 to 7), or -1 for a row without one or a row that does not exist.
+    int GetItemIcon(int nIndex) const;
+
+    // Attributes
+    // The widest a name is drawn, in pixels; a longer name ends with an ellipsis. 0 or less lets
+    // names run to the list's edge. The horizontal scroll range follows the widest row so drawn.
+    // Read when rows are added and drawn.
+    int m_nMaxTextWidth;
+
+    // Implementation
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+
+protected:
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static int ParseRow(const CString& text, CString& name);
+    static void DrawPicture(CDC& dc, int nIcon, const CRect& rc);
+    int RowHeight();
+    int RowWidth(CDC& dc, const CString& text) const;
+    void WidenExtentFor(const CString& text);
+    void RemeasureAll();
+
+    int m_nExtent;    // the widest row drawn so far, for the horizontal scroll range
+    int m_nRowHeight; // of the current font; 0 until measured
+};
