@@ -1,0 +1,254 @@
+// CDirTreeCtrl against a scratch folder tree: lazy filling, selection by path, refreshing after
+// changes on disk, bad paths, and the notifications that real keys and clicks cause.
+#include <afxcmn.h>
+#include <gtest/gtest.h>
+#include "DirTreeCtrl.h"
+#include "HostDialog.h"
+#include "Input.h"
+#include "MessageRecorder.h"
+#include "ScratchDir.h"
+#include "TestApp.h"
+#include <string>
+#include <vector>
+
+namespace
+{
+using Labels = std::vector<std::string>;
+
+// A click whose press and release are both queued before the pump runs: the tree view waits
+// for the release inside its press handler (drag detection), which the harness's
+// press-then-pump click would never let arrive.
+void QueuedClick(POINT screen, bool right = false)
+{
+    ::SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+    harness::Pump();
+}
+
+// Records where the context menu was asked for instead of showing one.
+class CMenuSpyTree : public CDirTreeCtrl
+{
+public:
+    std::vector<CPoint> m_menuPoints;
+    void ShowContextMenu(const CPoint& point) override { m_menuPoints.push_back(point); }
+};
+
+class DirTreeTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* entry : { "alpha\\deep\\er\\", "alpha\\file.txt", "beta\\gamma\\", "empty\\", "onlyfile\\f.txt" })
+            m_scratch.Make(entry);
+        ASSERT_TRUE(m_host.CreateHost({ 80, 80 }, { 420, 380 }, { 10, 10, 200, 30 }));
+        ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES |
+                                      TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                                  CRect(10, 40, 410, 370), &m_host, 2610));
+        m_tree.m_hNotifyWnd = m_host.m_hWnd;
+        m_tree.Refresh(true);
+        m_recorder.Watch(m_host.m_hWnd, "notify");
+    }
+    void TearDown() override { m_host.DestroyWindow(); }
+
+    std::string Root() const { return m_scratch.Path(); }
+    HTREEITEM Select(const std::string& relative, bool expandTarget = false)
+    {
+        return m_tree.SetSelectedDir((Root() + relative).c_str(), expandTarget);
+    }
+    Labels ChildLabels(HTREEITEM hItem) const
+    {
+        Labels labels;
+        for (HTREEITEM h = m_tree.GetChildItem(hItem); h != nullptr; h = m_tree.GetNextSiblingItem(h))
+            labels.push_back(static_cast<const char*>(m_tree.GetItemText(h)));
+        return labels;
+    }
+    size_t Received(UINT message) const { return m_recorder.Count(m_host.m_hWnd, message); }
+    void FocusTree()
+    {
+        m_host.FocusEdit();
+        m_tree.SetFocus();
+        harness::Pump();
+    }
+    POINT LabelPoint(HTREEITEM hItem) const
+    {
+        CRect rc;
+        m_tree.GetItemRect(hItem, &rc, TRUE);
+        POINT pt = rc.CenterPoint();
+        m_tree.ClientToScreen(&pt);
+        return pt;
+    }
+
+    harness::ScratchDir m_scratch;
+    harness::CHostDialog m_host;
+    CMenuSpyTree m_tree;
+    harness::MessageRecorder m_recorder;
+};
+
+TEST_F(DirTreeTest, DrivesAreTheTopLevelWithTheirLetterInTheLabel)
+{
+    HTREEITEM hDrive = m_tree.GetRootItem();
+    ASSERT_NE(nullptr, hDrive);
+    EXPECT_NE(std::string::npos, std::string(m_tree.GetItemText(hDrive)).find(":)"));
+    EXPECT_EQ(3, m_tree.GetItemPath(hDrive).GetLength()) << "a drive's path is its root";
+}
+
+TEST_F(DirTreeTest, BranchIsFilledOnlyWhenTheUserExpandsIt)
+{
+    HTREEITEM hRoot = Select("");
+    ASSERT_NE(nullptr, hRoot);
+    EXPECT_EQ(Labels{ "" }, ChildLabels(hRoot)) << "one placeholder before the expansion";
+    EXPECT_FALSE(m_tree.IsBranchExpanded(hRoot));
+
+    FocusTree();
+    m_recorder.Clear();
+    harness::PressKey(VK_RIGHT);
+    ASSERT_EVENTUALLY(m_tree.IsBranchExpanded(hRoot));
+    EXPECT_EQ((Labels{ "alpha", "beta", "empty", "onlyfile" }), ChildLabels(hRoot));
+    EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_EXPAND));
+
+    const struct
+    {
+        const char* name;
+        Labels children;
+    } expected[] = { { "alpha", { "" } }, { "beta", { "" } }, { "empty", {} }, { "onlyfile", {} } };
+    for (const auto& row : expected)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.children, ChildLabels(m_tree.GetTreeDirMatch(hRoot, row.name, false)))
+            << "a placeholder only under folders with subfolders";
+    }
+}
+
+TEST_F(DirTreeTest, SetSelectedDirExpandsDownToTheFolderWithoutReportingIt)
+{
+    const std::string deep = Root() + "alpha\\deep\\er\\";
+    const std::string inputs[] = { deep, deep.substr(0, deep.size() - 1), Root() + "ALPHA/Deep/er" };
+    for (const std::string& input : inputs)
+    {
+        SCOPED_TRACE(input);
+        HTREEITEM hItem = m_tree.SetSelectedDir(input.c_str(), false);
+        ASSERT_NE(nullptr, hItem);
+        EXPECT_EQ(hItem, m_tree.GetSelectedItem());
+        EXPECT_TRUE(m_tree.IsBranchExpanded(m_tree.GetParentItem(hItem)));
+        EXPECT_EQ(deep, std::string(m_tree.GetSelectedDir(true))) << "folder paths end with a backslash";
+    }
+    EXPECT_EQ(0u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
+
+    HTREEITEM hAlpha = Select("alpha", true);
+    EXPECT_TRUE(m_tree.IsBranchExpanded(hAlpha)) << "the flag opens the target itself";
+}
+
+TEST_F(DirTreeTest, RefreshFollowsFoldersThatVanishOrAppearAndKeepsBranchesOpen)
+{
+    HTREEITEM hRoot = Select("", true);
+    Select("beta\\gamma");
+    m_recorder.Clear();
+    m_scratch.Remove("beta\\");
+    m_scratch.Make("delta\\sub\\");
+    m_scratch.Make("empty\\now\\");
+
+    m_tree.Refresh(false);
+    EXPECT_TRUE(m_tree.IsBranchExpanded(hRoot));
+    EXPECT_EQ((Labels{ "alpha", "delta", "empty", "onlyfile" }), ChildLabels(hRoot));
+    EXPECT_EQ(Labels{ "" }, ChildLabels(m_tree.GetTreeDirMatch(hRoot, "empty", false)))
+        << "a closed folder that gained a subfolder gets its expand button";
+    EXPECT_EQ(Root() + "empty\\", std::string(m_tree.GetSelectedDir(false)))
+        << "the selection inside the vanished folder moves to a sibling";
+    EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
+}
+
+TEST_F(DirTreeTest, BadOrMissingPathsSelectNothingAndShowNoChildren)
+{
+    HTREEITEM hAlpha = Select("alpha");
+    char missingDrive[] = "?:\\folder\\";
+    for (char letter = 'Z'; letter >= 'D' && missingDrive[0] == '?'; --letter)
+    {
+        if (((::GetLogicalDrives() >> (letter - 'A')) & 1) == 0)
+            missingDrive[0] = letter;
+    }
+    const std::string inputs[] = { "", "relative\\path", "\\\\server\\share\\", missingDrive, "C:" + std::string(300, 'x'),
+                                   Root() + "missing\\", Root() + "alpha\\file.txt\\below", "C:relative" };
+    for (const std::string& input : inputs)
+    {
+        SCOPED_TRACE(input);
+        EXPECT_EQ(nullptr, m_tree.SetSelectedDir(input.c_str(), true));
+        EXPECT_EQ(hAlpha, m_tree.GetSelectedItem());
+    }
+
+    HTREEITEM hBeta = m_tree.GetTreeDirMatch(m_tree.GetParentItem(hAlpha), "beta", false);
+    m_scratch.Remove("beta\\");
+    EXPECT_FALSE(m_tree.ExpandBranch(hBeta, true)) << "a folder gone before its expansion";
+    EXPECT_TRUE(ChildLabels(hBeta).empty());
+}
+
+TEST_F(DirTreeTest, KeysAndClicksReachTheNotifyWindowNotTheDialog)
+{
+    HTREEITEM hRoot = Select("", true);
+    HTREEITEM hBeta = m_tree.GetTreeDirMatch(hRoot, "beta", false);
+    FocusTree();
+    m_recorder.Clear();
+    QueuedClick(LabelPoint(hBeta));
+    EXPECT_EVENTUALLY(m_tree.GetSelectedItem() == hBeta);
+    EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
+
+    harness::PressKey(VK_RIGHT);
+    EXPECT_EVENTUALLY(m_tree.IsBranchExpanded(hBeta));
+    EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_EXPAND));
+
+    harness::PressKey(VK_RETURN);
+    EXPECT_EVENTUALLY(Received(CDirTreeCtrl::MSG_DIR_TREE_KEY_ENTER) == 1u);
+    harness::PressKey(VK_ESCAPE);
+    EXPECT_EVENTUALLY(Received(CDirTreeCtrl::MSG_DIR_TREE_KEY_ESCAPE) == 1u);
+    EXPECT_EQ(0, m_host.m_nOkCount);
+    EXPECT_EQ(0, m_host.m_nCancelCount);
+}
+
+TEST_F(DirTreeTest, ContextMenuOpensFromMouseAndKeyboardOnlyWithAMenuId)
+{
+    HTREEITEM hRoot = Select("", true);
+    HTREEITEM hEmpty = m_tree.GetTreeDirMatch(hRoot, "empty", false);
+    FocusTree();
+    QueuedClick(LabelPoint(hEmpty), true);
+    EXPECT_TRUE(m_tree.m_menuPoints.empty()) << "no menu id, no menu";
+
+    m_tree.m_nContextMenuId = 300;
+    QueuedClick(LabelPoint(hEmpty), true);
+    ASSERT_EVENTUALLY(m_tree.m_menuPoints.size() == 1u);
+    EXPECT_EQ(hEmpty, m_tree.GetSelectedItem()) << "a right click selects what it hits";
+
+    CRect rcTree;
+    m_tree.GetWindowRect(&rcTree);
+    harness::PressKey(VK_F10, harness::kShift);
+    harness::PressKey(VK_APPS);
+    ASSERT_EVENTUALLY(m_tree.m_menuPoints.size() == 3u);
+    for (size_t i = 1; i < 3; ++i)
+        EXPECT_TRUE(rcTree.PtInRect(m_tree.m_menuPoints[i])) << "keyboard menu " << i << " opens inside the tree";
+}
+
+TEST_F(DirTreeTest, HorizontalExtentGrowsWithALongNameAndFontsAreNotLeaked)
+{
+    HTREEITEM hRoot = Select("", true);
+    const int nBefore = m_tree.GetHorizontalExtent();
+    m_scratch.Make(std::string(60, 'w') + "\\");
+    m_tree.Refresh(false);
+    HTREEITEM hLong = m_tree.GetTreeDirMatch(hRoot, std::string(60, 'w').c_str(), false);
+    ASSERT_NE(nullptr, hLong);
+    CRect rcLabel;
+    m_tree.GetItemRect(hLong, &rcLabel, TRUE);
+    EXPECT_GT(m_tree.GetHorizontalExtent(), nBefore + 200);
+    EXPECT_GT(m_tree.GetHorizontalExtent(), rcLabel.right + m_tree.GetScrollPos(SB_HORZ));
+
+    const int nObjects = AfxLiteGetLiveGdiObjectCount();
+    LOGFONTA lf{};
+    lf.lfHeight = -20;
+    strcpy(lf.lfFaceName, "Tahoma");
+    m_tree.ApplyFont(lf, RGB(200, 0, 0));
+    m_tree.ApplyFont(lf, RGB(200, 0, 0));
+    EXPECT_EQ(nObjects + 1, AfxLiteGetLiveGdiObjectCount()) << "the tree keeps one font";
+    EXPECT_EQ(RGB(200, 0, 0), m_tree.GetTextColor());
+}
+}
