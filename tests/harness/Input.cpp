@@ -109,8 +109,15 @@ void MouseUp(POINT screen, Button button)
 
 void Click(POINT screen, Button button)
 {
-    MouseDown(screen, button);
-    MouseUp(screen, button);
+    // Press and release are queued together, as a real click arrives: controls that wait for
+    // the release inside their press handler (drag detection) see it there.
+    ::SetCursorPos(screen.x, screen.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+    inputs[1].mi.dwFlags = button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+    Pump();
 }
 
 void DoubleClick(POINT screen)

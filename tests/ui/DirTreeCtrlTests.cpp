@@ -15,20 +15,6 @@ namespace
 {
 using Labels = std::vector<std::string>;
 
-// A click whose press and release are both queued before the pump runs: the tree view waits
-// for the release inside its press handler (drag detection), which the harness's
-// press-then-pump click would never let arrive.
-void QueuedClick(POINT screen, bool right = false)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-    harness::Pump();
-}
-
 // Records where the context menu was asked for instead of showing one.
 class CMenuSpyTree : public CDirTreeCtrl
 {
@@ -191,7 +177,7 @@ TEST_F(DirTreeTest, KeysAndClicksReachTheNotifyWindowNotTheDialog)
     HTREEITEM hBeta = m_tree.GetTreeDirMatch(hRoot, "beta", false);
     FocusTree();
     m_recorder.Clear();
-    QueuedClick(LabelPoint(hBeta));
+    harness::Click(LabelPoint(hBeta));
     EXPECT_EVENTUALLY(m_tree.GetSelectedItem() == hBeta);
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
 
@@ -212,11 +198,11 @@ TEST_F(DirTreeTest, ContextMenuOpensFromMouseAndKeyboardOnlyWithAMenuId)
     HTREEITEM hRoot = Select("", true);
     HTREEITEM hEmpty = m_tree.GetTreeDirMatch(hRoot, "empty", false);
     FocusTree();
-    QueuedClick(LabelPoint(hEmpty), true);
+    harness::Click(LabelPoint(hEmpty), harness::Button::Right);
     EXPECT_TRUE(m_tree.m_menuPoints.empty()) << "no menu id, no menu";
 
     m_tree.m_nContextMenuId = 300;
-    QueuedClick(LabelPoint(hEmpty), true);
+    harness::Click(LabelPoint(hEmpty), harness::Button::Right);
     ASSERT_EVENTUALLY(m_tree.m_menuPoints.size() == 1u);
     EXPECT_EQ(hEmpty, m_tree.GetSelectedItem()) << "a right click selects what it hits";
 
