@@ -146,9 +146,6 @@ void CDropTextSelectWnd::FillList(size_t first, size_t last, const CString& edit
     size_t bytes = 0;
     for (size_t i = first; i <= last; ++i)
         bytes += static_cast<size_t>(texts[i].GetLength()) + 1;
-    // Without these a list box under Wine redraws and regrows for every row: a thousand rows
-    // would take seconds.
-    m_pList->SetRedraw(FALSE);
     m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
                          static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
     for (size_t i = first; i <= last; ++i)
@@ -158,8 +155,6 @@ void CDropTextSelectWnd::FillList(size_t first, size_t last, const CString& edit
         if (chosenRow < 0 && editText.Compare(text) == 0)
             chosenRow = static_cast<int>(i - first);
     }
-    m_pList->SetRedraw(TRUE);
-    m_pList->Invalidate();
 }
 
 int CDropTextSelectWnd::ComputeListHeight() const
@@ -187,12 +182,16 @@ void CDropTextSelectWnd::UpdateList()
     if (m_pEdit != nullptr)
         m_pEdit->GetWindowText(editText);
     int chosenRow = -1;
+    // Without this a list box under Wine redraws and regrows for every row: a thousand rows
+    // would take seconds.
+    m_pList->SetRedraw(FALSE);
     m_pList->ResetContent();
-
     size_t first = 0;
     size_t last = 0;
     if (GetShownRange(first, last))
         FillList(first, last, editText, chosenRow);
+    m_pList->SetRedraw(TRUE);
+    m_pList->Invalidate();
 
     if (m_pList->GetCount() > 0)
     {
