@@ -3,10 +3,20 @@
 
 namespace seltest
 {
-void AddTexts(CSelectEdit& edit, std::initializer_list<const char*> texts)
+void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts)
 {
     for (const char* text : texts)
         edit.AddText(CString(text));
+}
+
+void AddNumbered(CSelectEdit& edit, const char* format, int count)
+{
+    for (int i = 0; i < count; ++i)
+    {
+        CString text;
+        text.Format(format, i);
+        edit.AddText(text);
+    }
 }
 
 std::string Joined(const TextArray& texts)
@@ -34,15 +44,18 @@ void SelectTest::TearDown()
     harness::Pump();
 }
 
-CProbeSelectEdit* SelectTest::AttachSelect(std::initializer_list<const char*> texts, bool readOnly)
+CProbeSelectEdit* SelectTest::AttachSelect(const std::vector<const char*>& texts, bool readOnly,
+                                           const std::function<void(CProbeSelectEdit&)>& configure)
 {
     return Attach<CSelectEdit>([&](CProbeSelectEdit& edit) {
         AddTexts(edit, texts);
         edit.SetReadOnly(readOnly);
+        if (configure)
+            configure(edit);
     });
 }
 
-CProbeAutoSuggestEdit* SelectTest::AttachSuggest(std::initializer_list<const char*> texts, bool readOnly)
+CProbeAutoSuggestEdit* SelectTest::AttachSuggest(const std::vector<const char*>& texts, bool readOnly)
 {
     return Attach<CAutoSuggestEdit>([&](CProbeAutoSuggestEdit& edit) {
         AddTexts(edit, texts);

@@ -30,7 +30,9 @@ public:
 using CProbeSelectEdit = CProbe<CSelectEdit>;
 using CProbeAutoSuggestEdit = CProbe<CAutoSuggestEdit>;
 
-void AddTexts(CSelectEdit& edit, std::initializer_list<const char*> texts);
+void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts);
+// count texts made from format and their index ("text %02d").
+void AddNumbered(CSelectEdit& edit, const char* format, int count);
 std::string Joined(const TextArray& texts);
 
 class SelectTest : public testing::Test
@@ -59,8 +61,9 @@ protected:
         MoveMouseAway();
         return pEdit;
     }
-    CProbeSelectEdit* AttachSelect(std::initializer_list<const char*> texts, bool readOnly);
-    CProbeAutoSuggestEdit* AttachSuggest(std::initializer_list<const char*> texts, bool readOnly = false);
+    CProbeSelectEdit* AttachSelect(const std::vector<const char*>& texts, bool readOnly,
+                                   const std::function<void(CProbeSelectEdit&)>& configure = nullptr);
+    CProbeAutoSuggestEdit* AttachSuggest(const std::vector<const char*>& texts, bool readOnly = false);
 
     std::string Text() const;
     void SetText(const char* text);
