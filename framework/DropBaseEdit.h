@@ -14,6 +14,8 @@ class ORV_API CDropBaseEdit : public CImageMenuEdit
 {
     DECLARE_DYNCREATE(CDropBaseEdit)
     friend class CDirEdit;
+    // Drop windows report a changed selection through OnDropWndChanged.
+    friend class CDropTextSelectWnd;
 
 protected:
     explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));

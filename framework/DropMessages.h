@@ -6,5 +6,5 @@
 
 // Child control or drop window -> drop window: the user is done. wParam 1 accept, 0 cancel.
 extern const UINT WM_DROPWND_CHILD_CLOSE;
-// Text list -> its drop window: the selection moved. wParam 1 by keyboard, 0 by a click.
+// Text list -> its drop window: the selection moved. wParam 0; lParam 1 by keyboard, 0 by a click.
 extern const UINT WM_DROPWND_CHILD_SELCHANGE;

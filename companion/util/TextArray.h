@@ -1,5 +1,7 @@
 // An ordered array of texts that the controls fill, sort, search and hand to their drop
-// windows by pointer. Owns its texts.
+// windows by pointer. Owns its texts. It knows when it is in the order of Sort(true, false,
+// ContentText) without equal texts, and then finds texts and prefixes by binary search and
+// keeps that order on AddSorted without sorting again.
 #pragma once
 #include <afx.h>
 #include <afxcoll.h>
@@ -37,6 +39,10 @@ public:
     void Add(const CString& text);
     // Appends every text of texts in order; appending an array to itself doubles it.
     void Add(const TextArray& texts);
+    // The same as Add(text) followed by Sort(true, false, ContentText) and
+    // RemoveDuplicates(false, ContentText), without a full sort while the array is already in
+    // that order: one-by-one additions of n texts cost about n log n in all.
+    void AddSorted(const CString& text);
     // Makes room for count texts in all, so that adding up to that many does not reallocate.
     void Reserve(size_t count);
     void RemoveAll();
@@ -49,6 +55,11 @@ public:
     // ignoreCase false compares byte for byte; true ignores letter case as StringUtils does.
     size_t Find(const CString& text, bool ignoreCase, bool& found) const;
 
+    // First and last index of the texts that begin with prefix under
+    // StringUtils::MatchFirstChars(text, prefix, false); false when none does. The same result
+    // as a scan of the whole array, found by binary search while the array is sorted.
+    bool FindPrefixRange(const CString& prefix, size_t& first, size_t& last) const;
+
     // Stable sort. caseSensitive true orders by unsigned byte values; false orders by the
     // case-folded bytes (StringUtils::Compare), so that all texts that begin with one prefix
     // under StringUtils::MatchFirstChars(..., false) stand together. descending reverses.
@@ -59,5 +70,15 @@ public:
     void RemoveDuplicates(bool ignoreCase, Content content);
 
 private:
-    std::vector<CString> m_texts;
+    bool IsAscendingUnique() const;
+    void Append(const CString& text);
+    // Merges m_pending into m_texts; every read and change starts with it.
+    void Settle() const;
+
+    // Settle() changes these two inside const reads; what a caller sees never changes by it.
+    mutable std::vector<CString> m_texts;
+    // Texts given to AddSorted but not yet merged into m_texts, which is sorted meanwhile.
+    mutable std::vector<CString> m_pending;
+    // m_texts is in the order of Sort(true, false, ContentText) with no two texts equal.
+    bool m_bSortedUnique;
 };

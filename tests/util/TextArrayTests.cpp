@@ -156,3 +156,108 @@ TEST(TextArray, ContainerOperations)
     texts.RemoveAll();
     EXPECT_TRUE(texts.IsEmpty());
 }
+
+namespace
+{
+// The same additions done the plain way: append, sort, remove duplicates.
+TextArray SortedThePlainWay(const std::vector<CString>& texts)
+{
+    TextArray result;
+    for (const CString& text : texts)
+    {
+        result.Add(text);
+        result.Sort(true, false, TextArray::ContentText);
+        result.RemoveDuplicates(false, TextArray::ContentText);
+    }
+    return result;
+}
+
+// A few hundred short texts over a small alphabet with both letter cases, so that prefixes,
+// case-blind ties and exact duplicates are common.
+std::vector<CString> MixedTexts()
+{
+    std::vector<CString> texts;
+    unsigned seed = 12345;
+    for (int i = 0; i < 400; ++i)
+    {
+        seed = seed * 1103515245u + 12345u;
+        CString text;
+        for (int length = static_cast<int>(seed >> 28) % 4; length >= 0; --length)
+        {
+            seed = seed * 1103515245u + 12345u;
+            const char letters[] = "abAB\xE9\xC9";
+            text += letters[(seed >> 24) % 6];
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+}
+
+TEST(TextArray, AddSortedLeavesWhatSortingAfterEachAdditionWould)
+{
+    const std::vector<CString> texts = MixedTexts();
+    TextArray sorted;
+    for (size_t i = 0; i < texts.size(); ++i)
+    {
+        sorted.AddSorted(texts[i]);
+        if (i % 97 == 0) // reads in between merge what is pending
+        {
+            EXPECT_GT(sorted.GetCount(), 0u);
+        }
+    }
+    EXPECT_EQ(Joined(sorted), Joined(SortedThePlainWay(texts)));
+
+    // An array that is not in order is sorted by the first AddSorted.
+    TextArray unsorted = Texts({"b", "a", "b"});
+    unsorted.AddSorted("c");
+    EXPECT_EQ(Joined(unsorted), "a|b|c");
+}
+
+TEST(TextArray, PrefixRangeAndFindAgreeWithAScan)
+{
+    const std::vector<CString> texts = MixedTexts();
+    TextArray sorted;
+    for (const CString& text : texts)
+        sorted.AddSorted(text);
+    TextArray unsorted;
+    for (const CString& text : texts)
+        unsorted.Add(text);
+    const char* prefixes[] = {"", "a", "A", "ab", "aB", "b", "\xE9", "\xC9" "a", "abab", "c", "bbbbb"};
+    for (const TextArray* array : {&sorted, &unsorted})
+    {
+        SCOPED_TRACE(array == &sorted ? "sorted" : "unsorted");
+        for (const char* prefix : prefixes)
+        {
+            SCOPED_TRACE(prefix);
+            size_t scanFirst = TextArray::npos;
+            size_t scanLast = TextArray::npos;
+            for (size_t i = 0; i < array->GetCount(); ++i)
+            {
+                if (StringUtils::MatchFirstChars(array->GetAt(i), prefix, false))
+                {
+                    if (scanFirst == TextArray::npos)
+                        scanFirst = i;
+                    scanLast = i;
+                }
+            }
+            size_t first = TextArray::npos;
+            size_t last = TextArray::npos;
+            EXPECT_EQ(array->FindPrefixRange(prefix, first, last), scanFirst != TextArray::npos);
+            EXPECT_EQ(first, scanFirst);
+            EXPECT_EQ(last, scanLast);
+
+            bool found = false;
+            const size_t index = array->Find(prefix, false, found);
+            bool scanFound = false;
+            size_t scanIndex = TextArray::npos;
+            for (size_t i = 0; i < array->GetCount() && !scanFound; ++i)
+            {
+                scanFound = array->GetAt(i) == CString(prefix);
+                scanIndex = scanFound ? i : TextArray::npos;
+            }
+            EXPECT_EQ(found, scanFound);
+            EXPECT_EQ(index, scanIndex);
+        }
+    }
+}

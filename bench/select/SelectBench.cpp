@@ -1,0 +1,251 @@
+// Speed of the text selection controls under Wine, each figure beside the plain way (linear
+// scan, redraw on, re-sort after each addition) measured in the same run. Prints; never asserts.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+#include "AutoSuggestEdit.h"
+#include "BenchUtil.h"
+#include "DropTextSelectWnd.h"
+#include "HostDialog.h"
+#include "SelectEdit.h"
+#include "SelectionList.h"
+#include "StringUtils.h"
+#include "TestApp.h"
+#include <string>
+
+namespace
+{
+template <class TEdit>
+class CBenchEdit : public TEdit
+{
+public:
+    using TEdit::GetDropWnd;
+    using TEdit::GetTextArray;
+};
+
+// A host dialog with one control of the kind asked for, filled by fill before Init.
+template <class TEdit>
+class Host
+{
+public:
+    explicit Host(const std::function<void(CBenchEdit<TEdit>&)>& fill, bool readOnly = false)
+    {
+        m_dlg.CreateHost({ 100, 100 }, { 400, 600 }, { 10, 10, 210, 34 });
+        m_edit.SubclassWindow(m_dlg.Edit());
+        fill(m_edit);
+        m_edit.SetReadOnly(readOnly);
+        m_edit.Init();
+        m_dlg.FocusEdit();
+        harness::Pump();
+    }
+    ~Host()
+    {
+        m_dlg.DestroyWindow();
+        harness::Pump();
+    }
+    CDropTextSelectWnd& Drop() { return *CDropTextSelectWnd::FromDropWnd(m_edit.GetDropWnd()); }
+    bool ListVisible() { return ::IsWindowVisible(Drop().m_hWnd) != FALSE; }
+    void Char(char ch) { m_edit.SendMessage(WM_CHAR, static_cast<BYTE>(ch), 1); }
+    void Key(UINT vk) { m_edit.SendMessage(WM_KEYDOWN, vk, 1); }
+
+    harness::CHostDialog m_dlg;
+    CBenchEdit<TEdit> m_edit;
+};
+
+CString Numbered(const char* format, int i)
+{
+    CString text;
+    text.Format(format, i);
+    return text;
+}
+
+void AddNumbered(CSelectEdit& edit, int count)
+{
+    std::vector<CString> texts;
+    texts.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        texts.push_back(Numbered("text %06d", i));
+    edit.AddText(texts);
+}
+
+// The plain way of a list fill: one row at a time into a visible list with redraw on.
+double PlainFillMs(CListBox& list, const TextArray& texts, size_t count)
+{
+    list.ResetContent();
+    const double start = bench::NowMs();
+    for (size_t i = 0; i < count; ++i)
+        list.AddString(texts[i]);
+    const double ms = bench::NowMs() - start;
+    list.ResetContent();
+    return ms;
+}
+
+// The plain way of the prefix range: a scan of the whole array.
+bool ScanPrefixRange(const TextArray& texts, const CString& prefix, size_t& first, size_t& last)
+{
+    bool any = false;
+    for (size_t i = 0; i < texts.GetCount(); ++i)
+    {
+        if (StringUtils::MatchFirstChars(texts[i], prefix, false))
+        {
+            if (!any)
+                first = i;
+            last = i;
+            any = true;
+        }
+    }
+    return any;
+}
+}
+
+TEST(SelectBench, OpeningTheSelectionList)
+{
+    Host<CSelectEdit> host([](CSelectEdit& edit) { AddNumbered(edit, 10000); });
+    const double openMs = bench::MedianMs(
+        7, [&] { host.Key(VK_F9); }, [&] { host.Key(VK_ESCAPE); });
+    if (!host.ListVisible() || host.Drop().m_pList->GetCount() != 10000)
+        std::printf("(the list did not open with 10,000 rows)\n");
+
+    // The plain fill is measured on 1,000 rows: 10,000 would take half a minute.
+    const double plain1000 = PlainFillMs(*host.Drop().m_pList, host.m_edit.GetTextArray(), 1000);
+    host.Key(VK_ESCAPE);
+    Host<CSelectEdit> small([](CSelectEdit& edit) { AddNumbered(edit, 1000); });
+    const double open1000 = bench::MedianMs(
+        7, [&] { small.Key(VK_F9); }, [&] { small.Key(VK_ESCAPE); });
+    const double plainSmall = PlainFillMs(*small.Drop().m_pList, small.m_edit.GetTextArray(), 1000);
+    bench::Report("open the selection list, 1,000 texts", open1000, plainSmall, 50);
+    bench::Report("open the selection list, 10,000 texts (plain: x10 of 1,000)", openMs, 10 * plain1000, 50);
+}
+
+TEST(SelectBench, AutoSuggestKeystrokeOverAMillionTexts)
+{
+    // Ten first letters, two second letters, 50,000 numbers: "bx" starts 50,000 texts, "bx12"
+    // starts 1,000.
+    Host<CAutoSuggestEdit> host([](CAutoSuggestEdit& edit) {
+        std::vector<CString> texts;
+        texts.reserve(1000000);
+        for (char first = 'a'; first < 'a' + 10; ++first)
+            for (char second : { 'x', 'y' })
+                for (int i = 0; i < 50000; ++i)
+                    texts.push_back(CString(first) + CString(second) + Numbered("%05d", i));
+        edit.AddText(texts);
+    });
+    const TextArray& texts = host.m_edit.GetTextArray();
+
+    struct Case
+    {
+        const char* name;
+        const char* before; // shown in the open list before the keystroke
+        char typed;
+        size_t matches;
+        double target;
+    } cases[] = {
+        { "auto-suggest keystroke, 1,000 of 1,000,000 match", "bx1", '2', 1000, 16 },
+        { "auto-suggest keystroke, 50,000 of 1,000,000 match", "b", 'x', 50000, 100 },
+    };
+    for (const Case& c : cases)
+    {
+        const CString typed = CString(c.before) + CString(c.typed);
+        const auto reset = [&] {
+            host.m_edit.SetWindowText(typed);
+            host.m_edit.SetSel(typed.GetLength(), typed.GetLength());
+            host.Char('\b'); // back to the text before: the list shows its wider range
+        };
+        const double ms = bench::MedianMs(7, [&] { host.Char(c.typed); }, reset);
+        if (!host.ListVisible() || static_cast<size_t>(host.Drop().m_pList->GetCount()) != c.matches)
+            std::printf("(%s: the list shows %d rows)\n", c.name, host.Drop().m_pList->GetCount());
+
+        size_t first = 0;
+        size_t last = 0;
+        const double searchMs = bench::MedianMs(7, [&] { texts.FindPrefixRange(typed, first, last); });
+        const double scanMs = bench::MedianMs(7, [&] { ScanPrefixRange(texts, typed, first, last); });
+        bench::Report((std::string(c.name) + " (plain: scan + same fill)").c_str(), ms, ms - searchMs + scanMs,
+                      c.target);
+        bench::Report("  of which the range search (plain: linear scan)", searchMs, scanMs, c.target);
+    }
+}
+
+TEST(SelectBench, AddingTextsOneAtATimeToASortedEdit)
+{
+    // Random order: most texts land in the middle of the array.
+    const auto makeTexts = [](int count) {
+        std::vector<CString> texts;
+        unsigned seed = 7;
+        for (int i = 0; i < count; ++i)
+        {
+            seed = seed * 1103515245u + 12345u;
+            texts.push_back(Numbered("entry %08u", static_cast<int>(seed >> 1)));
+        }
+        return texts;
+    };
+    // The time includes one read at the end, which sees every text in place.
+    const auto addOneByOne = [](const std::vector<CString>& texts) {
+        CBenchEdit<CSelectEdit> edit;
+        edit.SetSorted(true);
+        const double start = bench::NowMs();
+        for (const CString& text : texts)
+            edit.AddText(text);
+        const size_t count = edit.GetTextArray().GetCount();
+        const double ms = bench::NowMs() - start;
+        return count > 0 ? ms : -1.0;
+    };
+    const auto plainOneByOne = [](const std::vector<CString>& texts) {
+        TextArray array;
+        const double start = bench::NowMs();
+        for (const CString& text : texts)
+        {
+            array.Add(text);
+            array.Sort(true, false, TextArray::ContentText);
+            array.RemoveDuplicates(false, TextArray::ContentText);
+        }
+        return bench::NowMs() - start;
+    };
+    const std::vector<CString> few = makeTexts(2000);
+    const std::vector<CString> many = makeTexts(100000);
+    const double plainFew = plainOneByOne(few);
+    bench::Report("add 2,000 texts one by one, sorted (plain: re-sort each time)", addOneByOne(few), plainFew,
+                  1000);
+    // The plain way grows with the square of the count: 2,000 texts cost 1/2,500 of 100,000.
+    bench::Report("add 100,000 texts one by one, sorted (plain: x2,500 of 2,000)", addOneByOne(many),
+                  plainFew * 2500, 1000);
+}
+
+TEST(SelectBench, ReadOnlyTypingAndSteppingOverAHundredThousandTexts)
+{
+    // 99,999 texts that begin with a, then one with z: z is found only at the very end.
+    const auto fill = [](bool sorted) {
+        return [sorted](CSelectEdit& edit) {
+            std::vector<CString> texts;
+            for (int i = 0; i < 99999; ++i)
+                texts.push_back(Numbered("a%06d", sorted ? i : 99998 - i));
+            texts.push_back("zebra");
+            edit.SetSorted(sorted);
+            edit.AddText(texts);
+        };
+    };
+    Host<CSelectEdit> host(fill(true), true);
+    Host<CSelectEdit> plain(fill(false), true); // unsorted: every look-up is a scan
+    struct Case
+    {
+        const char* name;
+        const char* start;
+        std::function<void(Host<CSelectEdit>&)> key;
+    } cases[] = {
+        { "read-only first letter, 100,000 texts (to the last text)", "", [](Host<CSelectEdit>& h) { h.Char('z'); } },
+        { "read-only same letter again, 100,000 texts", "a050000", [](Host<CSelectEdit>& h) { h.Char('a'); } },
+        { "Down with the list closed, 100,000 texts", "a050000", [](Host<CSelectEdit>& h) { h.Key(VK_DOWN); } },
+        { "Up with the list closed, 100,000 texts", "a050000", [](Host<CSelectEdit>& h) { h.Key(VK_UP); } },
+    };
+    for (const Case& c : cases)
+    {
+        const auto run = [&](Host<CSelectEdit>& h) {
+            return bench::MedianMs(
+                9, [&] { c.key(h); }, [&] { h.m_edit.SetWindowText(c.start); });
+        };
+        const double ms = run(host);
+        bench::Report((std::string(c.name) + " (plain: unsorted, scans)").c_str(), ms, run(plain), 16);
+    }
+}

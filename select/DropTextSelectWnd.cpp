@@ -1,0 +1,270 @@
+#include "DropTextSelectWnd.h"
+#include "AppLogger.h"
+#include "DropBaseEdit.h"
+#include "DropMessages.h"
+#include "SelectionList.h"
+#include <algorithm>
+#include <climits>
+#include <new>
+
+BEGIN_MESSAGE_MAP(CDropTextSelectWnd, CDropWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
+    ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_SELCHANGE, OnListSelChange)
+    ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+namespace
+{
+const UINT kListId = 2601;
+// Rows of context kept above the selected row when the list had to scroll to show it.
+const int kContextRows = 5;
+}
+
+CDropTextSelectWnd::CDropTextSelectWnd(TextArray* texts)
+    : m_nFirstText(-1), m_nLastText(-1), m_pList(new (std::nothrow) CSelectionList), m_pTexts(texts)
+{
+}
+
+CDropTextSelectWnd::~CDropTextSelectWnd()
+{
+    delete m_pList;
+    m_pList = nullptr;
+}
+
+CDropTextSelectWnd* CDropTextSelectWnd::FromDropWnd(CDropWnd* pDropWnd)
+{
+    return dynamic_cast<CDropTextSelectWnd*>(pDropWnd);
+}
+
+bool CDropTextSelectWnd::IsListWindow() const
+{
+    return m_pList != nullptr && ::IsWindow(m_pList->m_hWnd);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Operations
+
+void CDropTextSelectWnd::SetCurSel(int index, bool notify)
+{
+    if (!IsListWindow())
+        return;
+    m_pList->SetCurSel(index);
+    if (notify)
+        NotifySelChange(true);
+}
+
+CString CDropTextSelectWnd::GetSelectedText() const
+{
+    CString text;
+    if (!IsListWindow())
+        return text;
+    const int row = m_pList->GetCurSel();
+    if (row != LB_ERR)
+        m_pList->GetText(row, text);
+    return text;
+}
+
+int CDropTextSelectWnd::GetRowOfText(size_t index) const
+{
+    size_t first = 0;
+    size_t last = 0;
+    if (!IsListWindow() || !GetShownRange(first, last) || index < first || index > last)
+        return -1;
+    const size_t row = index - first;
+    return row < static_cast<size_t>(m_pList->GetCount()) ? static_cast<int>(row) : -1;
+}
+
+CWnd* CDropTextSelectWnd::GetFirstControl()
+{
+    return m_pList;
+}
+
+CWnd* CDropTextSelectWnd::GetLastControl()
+{
+    return m_pList;
+}
+
+void CDropTextSelectWnd::ForwardMouseWheel(bool bVertical, short zDelta)
+{
+    if (!IsListWindow())
+        return;
+    if (bVertical)
+        m_pList->OnMouseWheel(0, zDelta, CPoint(0, 0));
+    else
+        m_pList->HorzWheel(zDelta);
+}
+
+void CDropTextSelectWnd::NotifySelChange(bool keepOpen)
+{
+    if (m_pEdit != nullptr)
+        m_pEdit->OnDropWndChanged(keepOpen);
+}
+
+void CDropTextSelectWnd::MoveSelection(bool up)
+{
+    if (!IsListWindow())
+        return;
+    const int count = m_pList->GetCount();
+    if (count <= 0)
+        return;
+    const int current = m_pList->GetCurSel();
+    int row = current == LB_ERR ? 0 : current + (up ? -1 : 1);
+    if (row < 0)
+        row = count - 1;
+    else if (row >= count)
+        row = 0;
+    m_pList->SetCurSel(row);
+    NotifySelChange(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Filling and sizing
+
+bool CDropTextSelectWnd::GetShownRange(size_t& first, size_t& last) const
+{
+    if (m_pTexts == nullptr || m_pTexts->IsEmpty())
+        return false;
+    const size_t count = m_pTexts->GetCount();
+    if (m_nFirstText < 0)
+    {
+        first = 0;
+        last = count - 1;
+        return true;
+    }
+    // The texts may have been replaced since the range was set: never read past the array.
+    first = static_cast<size_t>(m_nFirstText);
+    last = m_nLastText < 0 ? 0 : std::min(static_cast<size_t>(m_nLastText), count - 1);
+    return first <= last;
+}
+
+void CDropTextSelectWnd::FillList(size_t first, size_t last, const CString& editText, int& chosenRow)
+{
+    const TextArray& texts = *m_pTexts;
+    const size_t rows = last - first + 1;
+    size_t bytes = 0;
+    for (size_t i = first; i <= last; ++i)
+        bytes += static_cast<size_t>(texts[i].GetLength()) + 1;
+    m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
+                         static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
+    for (size_t i = first; i <= last; ++i)
+    {
+        const CString& text = texts[i];
+        m_pList->AddString(text);
+        if (chosenRow < 0 && editText.Compare(text) == 0)
+            chosenRow = static_cast<int>(i - first);
+    }
+}
+
+int CDropTextSelectWnd::ComputeListHeight() const
+{
+    CClientDC dc(m_pList);
+    HFONT hFont = reinterpret_cast<HFONT>(m_pList->SendMessage(WM_GETFONT));
+    HGDIOBJ hOldFont = hFont != nullptr ? ::SelectObject(dc.m_hDC, hFont) : nullptr;
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(dc.m_hDC, &tm);
+    if (hOldFont != nullptr)
+        ::SelectObject(dc.m_hDC, hOldFont);
+
+    long long height = static_cast<long long>(m_pList->GetCount()) * tm.tmHeight +
+                       2LL * ::GetSystemMetrics(SM_CYEDGE);
+    if ((m_pList->GetStyle() & WS_HSCROLL) != 0)
+        height += ::GetSystemMetrics(SM_CYHSCROLL);
+    return static_cast<int>(std::min<long long>(height, INT_MAX));
+}
+
+void CDropTextSelectWnd::UpdateList()
+{
+    if (m_pList == nullptr || !IsListWindow())
+        return;
+    CString editText;
+    if (m_pEdit != nullptr)
+        m_pEdit->GetWindowText(editText);
+    int chosenRow = -1;
+    // Without this a list box under Wine redraws and regrows for every row: a thousand rows
+    // would take seconds.
+    m_pList->SetRedraw(FALSE);
+    m_pList->ResetContent();
+    size_t first = 0;
+    size_t last = 0;
+    if (GetShownRange(first, last))
+        FillList(first, last, editText, chosenRow);
+    m_pList->SetRedraw(TRUE);
+    m_pList->Invalidate();
+
+    if (m_pList->GetCount() > 0)
+    {
+        const int height = LimitHeightToParent(ComputeListHeight());
+        if (m_nPreferredWidth != 0 || m_nPreferredHeight != height)
+        {
+            m_nPreferredWidth = 0;
+            m_nPreferredHeight = height;
+            if (m_pEdit != nullptr)
+                m_pEdit->OnAppMove();
+        }
+    }
+    if (chosenRow >= 0)
+    {
+        m_pList->SetCurSel(chosenRow);
+        if (m_pList->GetTopIndex() >= kContextRows)
+            m_pList->SetTopIndex(chosenRow - kContextRows);
+    }
+}
+
+bool CDropTextSelectWnd::HasNothingToOffer() const
+{
+    if (m_pList == nullptr)
+        return false;
+    return m_pTexts == nullptr || m_pTexts->IsEmpty() || !IsListWindow() || m_pList->GetCount() == 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Message handlers
+
+int CDropTextSelectWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CDropWnd::OnCreate(lpCreateStruct) == -1 || m_pList == nullptr)
+        return -1;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
+    if (!m_pList->Create(style, CRect(0, 0, 100, 100), this, kListId) && AppLogger::m_pInstance != nullptr)
+        AppLogger::m_pInstance->AddLine(CString("{1A0950E1-F2BA-4D44-AF02-35D8736E14E8}"));
+    return 0;
+}
+
+void CDropTextSelectWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CDropWnd::OnSize(nType, cx, cy);
+    if (IsListWindow())
+        m_pList->MoveWindow(0, 0, cx, cy, TRUE);
+}
+
+void CDropTextSelectWnd::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDropWnd::OnShowWindow(bShow, nStatus);
+    if (m_pList == nullptr || !bShow)
+        return;
+    if (m_pEdit != nullptr && IsListWindow())
+    {
+        CFont* pFont = m_pEdit->GetDropWndFont();
+        m_pList->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->GetSafeHandle() : nullptr),
+                             TRUE);
+        ::InvalidateRect(m_pList->m_hWnd, nullptr, TRUE);
+    }
+    UpdateList();
+    if (HasNothingToOffer())
+        ShowWindow(SW_HIDE);
+}
+
+void CDropTextSelectWnd::OnWindowPosChanging(WINDOWPOS* lpwndpos)
+{
+    CDropWnd::OnWindowPosChanging(lpwndpos);
+    if (lpwndpos != nullptr && (lpwndpos->flags & SWP_SHOWWINDOW) != 0 && HasNothingToOffer())
+        lpwndpos->flags &= ~SWP_SHOWWINDOW;
+}
+
+LRESULT CDropTextSelectWnd::OnListSelChange(WPARAM /*wParam*/, LPARAM lParam)
+{
+    NotifySelChange(lParam == 1);
+    return 0;
+}

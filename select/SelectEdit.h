@@ -1,0 +1,89 @@
+// CSelectEdit: an edit that offers a list of texts given by the host. The user types freely, or
+// in read-only mode can only pick one of the texts: by its first letter, by Up and Down, by the
+// wheel or from the drop-down list (a CDropTextSelectWnd over the same texts). Owns its texts;
+// the drop window reads them through a pointer.
+#pragma once
+#include <afxwin.h>
+#include <afxcoll.h>
+#include <vector>
+#include "DropBaseEdit.h"
+#include "OrvApi.h"
+#include "TextArray.h"
+
+class ORV_API CSelectEdit : public CDropBaseEdit
+{
+    DECLARE_DYNCREATE(CSelectEdit)
+public:
+    CSelectEdit();
+    ~CSelectEdit() override;
+
+// Operations
+    // Read-only (list-only) mode; the edit stays writable for the window system.
+    void SetReadOnly(bool bReadOnly);
+    // Keep the texts sorted and free of duplicates from the next addition (or DoSort) on.
+    void SetSorted(bool bSorted);
+    // In editable mode, Enter on the open list copies the list's selection into the edit.
+    void SetEnterKeyUsesSelection();
+    // Opens the list without moving the focus.
+    void ShowList();
+    // Width the edit needs to show its widest text beside the drop button.
+    int GetMaxWidth();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+// Hooks, in this order
+protected:
+    // Performs the current editing command (cut, paste, clear, undo) under the mode's rules.
+    virtual void ProcessEdit();
+
+public:
+    // Lays out the drop button, copies the parent's font and creates the drop window.
+    virtual void Init();
+    // Each form appends in order, then keeps the texts sorted when that is asked for.
+    virtual void AddText(const CString& text);
+    virtual void AddText(const CStringList& texts);
+    virtual void AddText(const CStringArray& texts);
+    virtual void AddText(const std::vector<CString>& texts);
+    virtual void AddText(const TextArray& texts);
+    // Empties the texts; an open list shows the change when it refills.
+    virtual void ClearText();
+
+protected:
+    void UpdateDropWnd() override;
+    void OnDropWndChanged(bool keepOpen) override;
+
+    TextArray& GetTextArray();
+    bool IsReadOnly() const;
+    void ResetUpDownIndex();
+    // Applies the sort rule once.
+    void DoSort();
+
+// Data
+    bool m_bReadOnly;
+    bool m_bSorted;
+    bool m_bEnterKeyUsesSelection;
+    int m_nUpDownIndex; // -1 none
+    TextArray m_texts;
+
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    // The four editing commands share ProcessEdit.
+    afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void AppendText(const CString& text);
+    bool IsListShown() const;
+    void SelectWholeText();
+    // Shows the text at index in the edit and, while the list is open, selects its row.
+    void SelectEntry(size_t index);
+    void TypeFirstLetter(UINT nChar);
+    // Steps to the previous or next text with the list closed; false when the edit's text is
+    // not one of the texts.
+    bool StepText(bool bUp);
+    void OnEnterInOpenList();
+};
