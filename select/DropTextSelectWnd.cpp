@@ -2,10 +2,10 @@
 #include "AppLogger.h"
 #include "DropBaseEdit.h"
 #include "DropMessages.h"
+#include "FaultInjection.h"
 #include "SelectionList.h"
 #include <algorithm>
 #include <climits>
-#include <new>
 
 BEGIN_MESSAGE_MAP(CDropTextSelectWnd, CDropWnd)
     ON_WM_CREATE()
@@ -23,7 +23,7 @@ const int kContextRows = 5;
 }
 
 CDropTextSelectWnd::CDropTextSelectWnd(TextArray* texts)
-    : m_nFirstText(-1), m_nLastText(-1), m_pList(new (std::nothrow) CSelectionList), m_pTexts(texts)
+    : m_nFirstText(-1), m_nLastText(-1), m_pList(FaultInjection::New<CSelectionList>()), m_pTexts(texts)
 {
 }
 
@@ -227,7 +227,9 @@ int CDropTextSelectWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CDropWnd::OnCreate(lpCreateStruct) == -1 || m_pList == nullptr)
         return -1;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
-    if (!m_pList->Create(style, CRect(0, 0, 100, 100), this, kListId) && AppLogger::m_pInstance != nullptr)
+    const bool bCreated = !FaultInjection::ShouldFail(FaultInjection::kWindowCreation) &&
+                          m_pList->Create(style, CRect(0, 0, 100, 100), this, kListId);
+    if (!bCreated && AppLogger::m_pInstance != nullptr)
         AppLogger::m_pInstance->AddLine(CString("{1A0950E1-F2BA-4D44-AF02-35D8736E14E8}"));
     return 0;
 }

@@ -1,11 +1,11 @@
 #include "SelectEdit.h"
 #include "DropTextSelectWnd.h"
+#include "FaultInjection.h"
 #include "GraphicsUtils.h"
 #include "Keyboard.h"
 #include "SelectionList.h"
 #include "StringUtils.h"
 #include <algorithm>
-#include <new>
 
 IMPLEMENT_DYNCREATE(CSelectEdit, CDropBaseEdit)
 
@@ -168,7 +168,7 @@ void CSelectEdit::Init()
 {
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     CreateDropWndFont();
-    CDropTextSelectWnd* pDropWnd = new (std::nothrow) CDropTextSelectWnd(&m_texts);
+    CDropTextSelectWnd* pDropWnd = FaultInjection::New<CDropTextSelectWnd>(&m_texts);
     if (pDropWnd != nullptr)
         CreateDropWnd(pDropWnd, false);
 }
