@@ -3,13 +3,7 @@
 # without one it runs it under a virtual display and writes screenshots (PNG) into
 # SHOTS_DIR (default: build/screenshots) and says where.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-export BUILD_DIR=${BUILD_DIR:-$root/build}
-
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh"
-
-. "$root/scripts/wine-env.sh" "$BUILD_DIR" x11
+. "$(dirname "$0")/run-env.sh" x11
 cleanup() { wine_stop_server; [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 
