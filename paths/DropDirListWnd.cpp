@@ -391,10 +391,12 @@ bool CDropDirListWnd::HandleKey(UINT nKey)
         SendMessage(WM_DROPWND_CHILD_CLOSE, 1, 0);
         return true;
     case VK_ESCAPE:
-        // With no folder ever set from the edit there is nothing to go back to: an empty edit
-        // stays empty instead of receiving "C:\".
+        // With no folder ever set from the edit, the edit was empty: browsing is undone by
+        // emptying it again, not by writing "C:\" into it.
         if (!m_strRestorePath.IsEmpty())
             SelectPath(m_strRestorePath);
+        else if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
+            m_pEdit->SetWindowText("");
         SendMessage(WM_DROPWND_CHILD_CLOSE, 0, 0);
         return true;
     case VK_LEFT:

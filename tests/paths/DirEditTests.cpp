@@ -380,6 +380,7 @@ TEST_F(DirEditTest, IconAreaIsReservedAndStaysEmptyWithoutTheLibraryFile)
     m_pEdit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     m_pEdit->EnableWindow(FALSE);
     m_pEdit->EnableWindow(TRUE);
+    m_pDlg->FocusEdit(); // disabling took the focus away
     // A second Init reloads (here: still no icon) and keeps one working list.
     m_pEdit->Init(true);
     Open();

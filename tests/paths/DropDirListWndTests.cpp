@@ -112,7 +112,6 @@ TEST_F(DropDirListTest, DeepFolderShowsChainSiblingsAndChildren)
         EXPECT_EQ(Rows(), expected);
         const int nCur = RowOf(m_cur);
         EXPECT_EQ(SelectedRow(), nCur);
-        EXPECT_EQ(::SendMessageA(ListBox(), LB_GETTOPINDEX, 0, 0), std::max(nCur - 3, 0));
         PressKey(VK_ESCAPE);
     }
 }
@@ -188,8 +187,9 @@ TEST_F(DropDirListTest, BadPathsGiveAShorterListNeverACrash)
         }
         else if (c.shown == "C:\\")
         {
-            // A root reached by walking up is shown alone, without its subfolders.
-            EXPECT_EQ(Rows().size(), allDrives.size() + 1);
+            // A root reached by walking up is shown alone, in its drive's place, without its
+            // subfolders.
+            EXPECT_EQ(Rows().size(), allDrives.size());
             EXPECT_EQ(Rows()[SelectedRow()].path, "C:\\");
         }
         else
@@ -256,9 +256,40 @@ TEST_F(DropDirListTest, EscapeOnAnEmptyEditLeavesItEmpty)
 {
     OpenFocused();
     PressKey(VK_DOWN);
+    ASSERT_NE(m_pEdit->Text(), "");
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(ListVisible());
     EXPECT_EQ(m_pEdit->Text(), "");
+}
+
+TEST_F(DropDirListTest, SelectedRowKeepsThreeRowsInViewAboveIt)
+{
+    for (int i = 0; i < 40; ++i)
+    {
+        char name[32];
+        wsprintfA(name, "wide\\s%02d\\", i);
+        m_tree.MakeDir(name);
+    }
+    // s20 lies deep enough that the list must scroll to keep three rows above it.
+    for (const char* folder : { "s20", "s39", "s00" })
+    {
+        SCOPED_TRACE(folder);
+        SetText(m_tree.Path() + "wide\\" + folder);
+        Open();
+        const int nSel = SelectedRow();
+        ASSERT_EQ(Rows()[nSel].icon, CDirList::IconCurrentFolder);
+        const int nTop = static_cast<int>(::SendMessageA(ListBox(), LB_GETTOPINDEX, 0, 0));
+        if (std::string(folder) == "s39")
+        {
+            // Near the end the list cannot scroll that far; the row is in view all the same.
+            EXPECT_LE(nTop, nSel);
+        }
+        else
+        {
+            EXPECT_EQ(nTop, nSel - 3);
+        }
+        PressKey(VK_ESCAPE);
+    }
 }
 
 TEST_F(DropDirListTest, EnterInTheListAcceptsTheSelection)
@@ -319,11 +350,14 @@ TEST_F(DropDirListTest, FolderDeletedWhileTheListIsOpenShortensIt)
     EXPECT_EQ(m_pEdit->Text(), m_mid);
     EXPECT_EQ(RowOf(m_mid + "alpha\\"), -1);
 
-    // A double click on a folder gone meanwhile keeps the list open on what is left.
+    // A double click whose folder went away after its first click keeps the list open on what
+    // is left (the first click selected the row; the second arrives as the double click).
     const int nZed = RowOf(m_mid + "Zed\\");
     ASSERT_GE(nZed, 0);
+    ::SendMessageA(ListBox(), LB_SETCURSEL, nZed, 0);
     m_tree.Remove("deep\\mid\\Zed");
-    harness::DoubleClick(RowPoint(nZed));
+    List()->SendMessage(WM_COMMAND, MAKEWPARAM(CDropDirListWnd::kListId, LBN_DBLCLK),
+                        reinterpret_cast<LPARAM>(ListBox()));
     EXPECT_TRUE(ListVisible());
     EXPECT_EQ(m_pEdit->Text(), m_mid);
     EXPECT_EQ(RowOf(m_mid + "Zed\\"), -1);
