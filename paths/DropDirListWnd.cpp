@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CDropDirListWnd, CDropWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_SHOWWINDOW()
+    ON_WM_MEASUREITEM()
     ON_LBN_SELCHANGE(CDropDirListWnd::kListId, OnListSelChange)
     ON_LBN_DBLCLK(CDropDirListWnd::kListId, OnListDblClk)
 END_MESSAGE_MAP()
@@ -336,6 +337,18 @@ void CDropDirListWnd::OnShowWindow(BOOL bShow, UINT nStatus)
         m_bFontPending = false;
     }
     m_list.InvalidateRect(nullptr, TRUE);
+}
+
+void CDropDirListWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    // Every row added is measured; asking the list straight away, instead of searching the
+    // children for it and reflecting the message, keeps a refill of thousands of rows fast.
+    if (nIDCtl == kListId && lpMeasureItemStruct != nullptr && ::IsWindow(m_list.m_hWnd))
+    {
+        m_list.MeasureItem(lpMeasureItemStruct);
+        return;
+    }
+    CDropWnd::OnMeasureItem(nIDCtl, lpMeasureItemStruct);
 }
 
 void CDropDirListWnd::OnListSelChange()
