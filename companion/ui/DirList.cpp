@@ -98,9 +98,12 @@ int CDirList::AddString(const char* text, CDirList::Icons icon)
     if (icon >= 0 && icon < IconCount)
     {
         SetItemData(nIndex, kIconTag | static_cast<DWORD_PTR>(icon));
-        // The control may have drawn the row before it had its picture.
+        // The control may have drawn the row before it had its picture. Only a row in view can
+        // have been drawn; skipping the others keeps a fill of thousands of rows fast.
         CRect rc;
-        if (GetItemRect(nIndex, rc) != LB_ERR)
+        CRect rcClient;
+        GetClientRect(rcClient);
+        if (GetItemRect(nIndex, rc) != LB_ERR && rc.top < rcClient.bottom && rc.bottom > rcClient.top)
             InvalidateRect(rc, FALSE);
     }
     WidenExtentFor(text);
@@ -178,7 +181,11 @@ int CDirList::RowWidth(CDC& dc, const CString& text) const
 
 void CDirList::WidenExtentFor(const CString& text)
 {
-    CClientDC dc(this);
+    // A memory DC measures text as the window's would, without asking the window system for a
+    // window DC once per row.
+    CDC dc;
+    if (!dc.CreateCompatibleDC(nullptr))
+        return;
     CFont* pOldFont = nullptr;
     if (CFont* pFont = GetFont())
         pOldFont = dc.SelectObject(pFont);

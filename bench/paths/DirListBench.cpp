@@ -1,0 +1,93 @@
+// Opening the directory edit's drive and folder list on a folder whose parent holds 5,000
+// folders, beside the plain way of filling the same rows into a list that redraws each one.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+#include <string>
+#include "BenchUtil.h"
+#include "DirEdit.h"
+#include "DirList.h"
+#include "DirUtils.h"
+#include "DropDirListWnd.h"
+#include "HostDialog.h"
+#include "ScratchDir.h"
+#include "TestApp.h"
+#include "TextArray.h"
+
+namespace
+{
+const int kFolders = 5000;
+
+class CBenchDirEdit : public CDirEdit
+{
+public:
+    using CDirEdit::m_pDropWnd;
+    using CDirEdit::ShowDropWnd;
+};
+
+std::string MakeWideFolder(const harness::ScratchDir& tree)
+{
+    for (int i = 0; i < kFolders; ++i)
+    {
+        char name[32];
+        wsprintfA(name, "wide\\f%04d\\", i);
+        tree.MakeDir(name);
+    }
+    return tree.Path() + "wide\\f2500";
+}
+
+// The same rows added one by one to a list that repaints as it goes, without pre-sized storage.
+double PlainFillMs(CWnd& host, const std::string& current)
+{
+    CDirList list;
+    list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS |
+                    LBS_OWNERDRAWVARIABLE | LBS_NOTIFY,
+                CRect(10, 40, 270, 280), &host, 2610);
+    const double ms = bench::MedianMs(1, [&] {
+        TextArray siblings;
+        DirUtils::GetDirectoryList(DirUtils::ParseParentDir(current.c_str()), siblings, 29);
+        for (size_t i = 0; i < siblings.GetCount(); ++i)
+        {
+            list.AddString("..\\" + DirUtils::ParseLastDir(siblings[i]) + "\\", CDirList::IconFolder);
+            list.UpdateWindow();
+        }
+    });
+    list.DestroyWindow();
+    return ms;
+}
+}
+
+TEST(DirListBench, OpeningTheListBesideAFolderOf5000Siblings)
+{
+    harness::ScratchDir tree;
+    const std::string current = MakeWideFolder(tree);
+
+    harness::CHostDialog dlg;
+    ASSERT_TRUE(dlg.CreateHost({ 100, 100 }, { 420, 320 }, { 10, 10, 330, 34 }));
+    CBenchDirEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(dlg.Edit()));
+    edit.Init(true);
+    dlg.FocusEdit();
+    edit.SetWindowText(current.c_str());
+
+    CDropDirListWnd* pList = dynamic_cast<CDropDirListWnd*>(edit.m_pDropWnd);
+    ASSERT_NE(pList, nullptr);
+    HWND hListBox = ::GetDlgItem(pList->m_hWnd, CDropDirListWnd::kListId);
+    const double openMs = bench::MedianMs(
+        9,
+        [&] {
+            edit.ShowDropWnd(true, false, true);
+            pList->UpdateWindow();
+        },
+        [&] {
+            edit.ShowDropWnd(false, false, true);
+            harness::Pump();
+        });
+    const int nRows = static_cast<int>(::SendMessageA(hListBox, LB_GETCOUNT, 0, 0));
+    EXPECT_GT(nRows, kFolders); // the siblings, the chain and the drives
+    std::printf("rows shown: %d\n", nRows);
+
+    edit.ShowDropWnd(false, false, true);
+    const double plainMs = PlainFillMs(dlg, current);
+    bench::Report("open drive and folder list, parent of 5,000 folders", openMs, plainMs, 200);
+    dlg.DestroyWindow();
+}

@@ -1,0 +1,392 @@
+#include "DirEdit.h"
+#include "DirUtils.h"
+#include "DropDirListWnd.h"
+#include "FaultInjection.h"
+#include "FileUtils.h"
+#include "GraphicsUtils.h"
+#include "Keyboard.h"
+#include "MemDC.h"
+
+BEGIN_MESSAGE_MAP(CDirEdit, CDropBaseEdit)
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_WM_DESTROY()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_CUT, OnClear)
+    ON_MESSAGE(WM_PASTE, OnClear)
+    ON_MESSAGE(WM_CLEAR, OnClear)
+    ON_MESSAGE(WM_UNDO, OnClear)
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
+END_MESSAGE_MAP()
+
+namespace
+{
+const int kIconResourceId = 200;
+const int kDropWidth = 260;
+const int kDropHeight = 240;
+
+void Beep()
+{
+    ::MessageBeep(MB_ICONEXCLAMATION);
+}
+}
+
+CDirEdit::CDirEdit()
+    : CDropBaseEdit(::GetSysColor(COLOR_WINDOW)), m_bReadOnly(true), m_bDirsOnly(true), m_hIcon(nullptr)
+{
+    DoDrawIcon(true);
+}
+
+CDirEdit::~CDirEdit()
+{
+    // An edit whose window was never destroyed still owns its icon.
+    FreeIcon();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Public operations
+
+void CDirEdit::Init(bool readOnly)
+{
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (!m_bDirsOnly)
+        m_bReadOnly = readOnly;
+
+    FreeIcon();
+    // The icon lives in the library's own file; without that module (objects linked into
+    // another file) the icon area stays empty.
+    HMODULE hModule = nullptr;
+    if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "orv059.dll", &hModule) && hModule)
+        m_hIcon = static_cast<HICON>(
+            ::LoadImageA(hModule, MAKEINTRESOURCEA(kIconResourceId), IMAGE_ICON, 0, 0, 0));
+
+    CreateDropWnd(CreateSpecificDropWnd(), false);
+    LOGFONTA lf = {};
+    GraphicsUtils::SetDefaultFont(lf, CString(), -1, -1, false, false, false);
+    SetDropWndFont(lf);
+    DoDropWindowInit();
+}
+
+void CDirEdit::SetInitBrowseToDir(const CString& dir)
+{
+    if (dir.IsEmpty())
+        return;
+    m_strInitBrowseToDir = NormalizeBrowseDir(dir);
+}
+
+void CDirEdit::ShowList()
+{
+    ShowDropWnd(true, true, true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Hooks
+
+CDropWnd* CDirEdit::CreateSpecificDropWnd()
+{
+    return FaultInjection::New<CDropDirListWnd>();
+}
+
+void CDirEdit::DoDropWindowInit()
+{
+    if (m_pDropWnd == nullptr)
+        return;
+    if (m_pDropWnd->m_nPreferredWidth == kDropWidth && m_pDropWnd->m_nPreferredHeight == kDropHeight)
+        return;
+    m_pDropWnd->m_nPreferredWidth = kDropWidth;
+    m_pDropWnd->m_nPreferredHeight = kDropHeight;
+    if (m_pDropWnd->m_pEdit != nullptr)
+        m_pDropWnd->m_pEdit->OnAppMove();
+}
+
+bool CDirEdit::CanTypeChar(UINT /*nChar*/) const
+{
+    return false;
+}
+
+void CDirEdit::SetToFileBrowser()
+{
+    m_bDirsOnly = false;
+}
+
+bool CDirEdit::IsReadOnly() const
+{
+    return m_bReadOnly;
+}
+
+CString CDirEdit::GetInitBrowsToDir() const
+{
+    return m_strInitBrowseToDir;
+}
+
+void CDirEdit::SetDropWndPath(const CString& path)
+{
+    if (CDropDirListWnd* pList = dynamic_cast<CDropDirListWnd*>(m_pDropWnd))
+        pList->SetPath(path);
+}
+
+CString CDirEdit::NormalizeBrowseDir(const CString& dir)
+{
+    CString folder = FileUtils::IsFile(dir, true, true) ? DirUtils::ParsePathFromFile(dir) : dir;
+    if (!DirUtils::IsDir(folder, true))
+        folder.Empty();
+    return folder;
+}
+
+void CDirEdit::UpdateDropWnd()
+{
+    if (m_strInitBrowseToDir.IsEmpty())
+        return;
+    CString text;
+    GetWindowText(text);
+    // "c:\" is what an edit that nobody filled in tends to hold; it browses from the start
+    // folder as an empty edit does.
+    if (!text.IsEmpty() && text.CompareNoCase("c:\\") != 0)
+        return;
+    SetDropWndPath(m_strInitBrowseToDir);
+}
+
+void CDirEdit::OnDropWndChanged(bool /*keepOpen*/)
+{
+    CDropDirListWnd* pList = dynamic_cast<CDropDirListWnd*>(m_pDropWnd);
+    if (pList == nullptr)
+        return;
+    const CString path = pList->GetPath();
+    if (!path.IsEmpty())
+        SetWindowText(path);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Text
+
+LRESULT CDirEdit::OnSetText(WPARAM /*wParam*/, LPARAM lParam)
+{
+    const CString text(lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
+    if (text.IsEmpty() || (m_bDirsOnly && DirUtils::IsDir(text, true)))
+    {
+        Default();
+        SendMessage(EM_SETSEL, 0, -1);
+        SendMessage(EM_SCROLLCARET);
+        SetDropWndPath(text);
+        RedrawIcon();
+        return TRUE;
+    }
+    // Refused; the list still moves to the folder that was meant.
+    if (DirUtils::IsDir(text, true))
+        SetDropWndPath(text);
+    else if (FileUtils::IsFile(text, true, true))
+        SetDropWndPath(DirUtils::ParsePathFromFile(text));
+    SetWindowText("");
+    return FALSE;
+}
+
+void CDirEdit::ProcessEdit()
+{
+    CString before;
+    GetWindowText(before);
+    Default();
+    CString after;
+    GetWindowText(after);
+    if (!after.IsEmpty() && (!DirUtils::IsDir(after, true) || !DirUtils::DoesDirExist(after)))
+    {
+        SetWindowText(before);
+        RedrawIcon();
+        return;
+    }
+    SetDropWndPath(after);
+    if (!after.IsEmpty())
+        m_strInitBrowseToDir = NormalizeBrowseDir(after);
+    RedrawIcon();
+}
+
+LRESULT CDirEdit::OnClear(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    ProcessEdit();
+    return 0;
+}
+
+LRESULT CDirEdit::OnCut(WPARAM wParam, LPARAM lParam)
+{
+    return OnClear(wParam, lParam);
+}
+
+LRESULT CDirEdit::OnPaste(WPARAM wParam, LPARAM lParam)
+{
+    return OnClear(wParam, lParam);
+}
+
+LRESULT CDirEdit::OnUndo(WPARAM wParam, LPARAM lParam)
+{
+    return OnClear(wParam, lParam);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys and characters
+
+void CDirEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const bool bDropVisible = m_pDropWnd != nullptr && ::IsWindow(m_pDropWnd->m_hWnd) &&
+                              m_pDropWnd->IsWindowVisible();
+    switch (nChar)
+    {
+    case VK_BACK:
+    case VK_DELETE:
+        if (m_bReadOnly)
+            DeletePathRange(nChar == VK_DELETE);
+        else if (CanTypeChar(nChar))
+            CDropBaseEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+        else
+            Beep();
+        return;
+    case VK_RETURN:
+        if (!bDropVisible)
+            break;
+        SendMessage(EM_SETSEL, 0, -1);
+        SendMessage(EM_SCROLLCARET);
+        ShowDropWnd(false, false, true);
+        return;
+    case VK_DOWN:
+        // The first Down opens the list and leaves the focus here; the second moves into it.
+        if (bDropVisible)
+            m_pDropWnd->SetFocus();
+        break;
+    default:
+        break;
+    }
+    CDropBaseEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CDirEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    if (Keyboard::IsCtrlKeyDown())
+    {
+        // Ctrl+Backspace would delete a whole word past the path rules that guard Backspace.
+        if (m_bReadOnly && (nChar == 0x7F || nChar == VK_BACK))
+            return;
+        Default();
+        return;
+    }
+    if (m_bReadOnly)
+    {
+        // The characters of Backspace, Delete's key (the full stop) and Enter come with keys
+        // that mean something of their own: they pass without a sound.
+        if (nChar != VK_BACK && nChar != '.' && nChar != '\r')
+            Beep();
+        return;
+    }
+    if (!CanTypeChar(nChar))
+    {
+        Beep();
+        return;
+    }
+    if (nChar == '\r')
+        return;
+    Default();
+    if (nChar >= 32 || nChar == VK_BACK)
+        UpdateDropWnd();
+}
+
+void CDirEdit::DeletePathRange(bool bDelete)
+{
+    CString text;
+    GetWindowText(text);
+    if (text.IsEmpty())
+        return;
+    DWORD dwStart = 0;
+    DWORD dwEnd = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    int start = static_cast<int>(dwStart);
+    int end = static_cast<int>(dwEnd);
+    const int length = text.GetLength();
+    if (start < 0 || end < 0 || start > end || end > length)
+    {
+        Beep();
+        return;
+    }
+    if (end - start == length)
+    {
+        // Removing everything needs no check: an empty edit is always allowed.
+        SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+        RedrawIcon();
+        return;
+    }
+
+    if (start == end)
+    {
+        // Never across a backslash: the folder names on both sides stay apart.
+        if (bDelete && start < length && text[start] != '\\')
+            ++end;
+        else if (!bDelete && start > 0 && text[start - 1] != '\\')
+            --start;
+    }
+    else if (start < length && text[start] == '\\' && text[end - 1] == '\\')
+    {
+        ++start;
+        SendMessage(EM_SETSEL, start, end);
+        SendMessage(EM_SCROLLCARET);
+    }
+
+    const CString candidate = text.Left(start) + text.Mid(end);
+    if (candidate == text)
+        return;
+    const bool bFolders = DirUtils::IsDir(text, true) && DirUtils::IsDir(candidate, true) &&
+                          DirUtils::DoesDirExist(candidate);
+    const bool bFiles = FileUtils::IsFile(text, true, true) && FileUtils::IsFile(candidate, true, true) &&
+                        FileUtils::DoesFileExist(candidate);
+    if (!bFolders && !bFiles)
+    {
+        Beep();
+        return;
+    }
+    // The edit removes the range itself, for Backspace too, whose character read-only mode drops.
+    SendMessage(EM_SETSEL, start, end);
+    SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+    SetDropWndPath(candidate);
+    RedrawIcon();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Icon, size, destruction
+
+void CDirEdit::DrawIcon(const CRect& rc)
+{
+    CWindowDC dc(this);
+    CMemDC memDC(&dc, rc);
+    memDC.FillSolidRect(rc, ::GetSysColor(IsWindowEnabled() ? COLOR_WINDOW : COLOR_BTNFACE));
+    if (m_pDropWnd == nullptr || m_hIcon == nullptr)
+        return;
+    const int cx = ::GetSystemMetrics(SM_CXSMICON);
+    const int cy = ::GetSystemMetrics(SM_CYSMICON);
+    const int x = rc.right - cx;
+    const int y = rc.top + (rc.bottom - rc.top - cy) / 2;
+    ::DrawStateA(memDC.GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(m_hIcon), 0, x, y, cx, cy,
+                 DST_ICON);
+}
+
+void CDirEdit::OnSize(UINT nType, int cx, int cy)
+{
+    CDropBaseEdit::OnSize(nType, cx, cy);
+    DWORD dwStart = 0;
+    DWORD dwEnd = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    // A whole path selected after a resize would show its end; the start says more.
+    if (dwStart == 0 && dwEnd >= 1 && static_cast<int>(dwEnd) == GetWindowTextLength())
+    {
+        SendMessage(EM_SETSEL, 0, 0);
+        SendMessage(EM_SCROLLCARET);
+    }
+}
+
+void CDirEdit::OnDestroy()
+{
+    FreeIcon();
+    CDropBaseEdit::OnDestroy();
+}
+
+void CDirEdit::FreeIcon()
+{
+    if (m_hIcon == nullptr)
+        return;
+    ::DestroyIcon(m_hIcon);
+    m_hIcon = nullptr;
+}

@@ -1,0 +1,437 @@
+#include "DropDirListWnd.h"
+#include "AppLogger.h"
+#include "DirEdit.h"
+#include "DirUtils.h"
+#include "DropBaseEdit.h"
+#include "DropMessages.h"
+#include "FaultInjection.h"
+#include "StringUtils.h"
+#include "VolumeUtils.h"
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CDropDirListWnd, CDropWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_MEASUREITEM()
+    ON_LBN_SELCHANGE(CDropDirListWnd::kListId, OnListSelChange)
+    ON_LBN_DBLCLK(CDropDirListWnd::kListId, OnListDblClk)
+END_MESSAGE_MAP()
+
+namespace
+{
+const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
+                         LBS_HASSTRINGS | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY;
+// Widest a folder name is drawn before it is cut with an ellipsis.
+const int kMaxTextWidth = 250;
+// Rows kept in view above the selected one.
+const int kRowsAboveSelection = 3;
+const DWORD kListFlags = DirUtils::ListFullPaths | DirUtils::ListSkipHidden | DirUtils::ListSkipSystem |
+                         DirUtils::ListSorted;                                    // 29
+const DWORD kSubfolderTestFlags = DirUtils::ListSkipHidden | DirUtils::ListSkipSystem; // 12
+
+// Drives are ordered against the current folder by their first byte as a signed character, so
+// "c:\" sorts above every upper-case drive letter.
+signed char FirstChar(const CString& text)
+{
+    return text.IsEmpty() ? 0 : static_cast<signed char>(text[0]);
+}
+
+int DriveIcon(const CString& root)
+{
+    switch (VolumeUtils::GetDriveTypeA(root))
+    {
+    case DRIVE_CDROM:
+        return CDirList::IconCdRomDrive;
+    case DRIVE_REMOVABLE:
+        return CDirList::IconRemovableDrive;
+    case DRIVE_REMOTE:
+        return CDirList::IconNetworkDrive;
+    default:
+        return CDirList::IconDrive;
+    }
+}
+
+bool IsDriveRoot(const CString& path)
+{
+    return path.GetLength() == 3;
+}
+
+// The list compares paths as text and every folder it reads from the disk ends with one
+// backslash, so a path handed in as "C:\a" or "C:/a" would never be found among its siblings.
+CString CompletePath(const CString& path)
+{
+    CString completed(path);
+    completed.Replace('/', '\\');
+    if (completed.Right(1) != "\\")
+        completed += '\\';
+    return completed;
+}
+
+// Keeps the wait cursor up on every way out of a refill.
+class WaitCursor
+{
+public:
+    WaitCursor()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->BeginWaitCursor();
+    }
+    ~WaitCursor()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->EndWaitCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// A refill of thousands of rows into a list that redraws each one would take seconds.
+class RedrawSuspended
+{
+public:
+    explicit RedrawSuspended(CWnd& wnd) : m_wnd(wnd) { m_wnd.SendMessage(WM_SETREDRAW, FALSE, 0); }
+    ~RedrawSuspended()
+    {
+        m_wnd.SendMessage(WM_SETREDRAW, TRUE, 0);
+        m_wnd.Invalidate(TRUE);
+    }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    CWnd& m_wnd;
+};
+}
+
+CDropDirListWnd::CDropDirListWnd() : m_bFontPending(true), m_bNotifying(false) {}
+
+CDropDirListWnd::~CDropDirListWnd() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Operations
+
+void CDropDirListWnd::SetPath(const CString& path)
+{
+    if (path.IsEmpty() || m_bNotifying)
+        return;
+    m_strPath = CompletePath(path);
+    m_strRestorePath = m_strPath;
+    if (::IsWindow(m_hWnd) && IsWindowVisible())
+        FillList();
+}
+
+CString CDropDirListWnd::GetPath() const
+{
+    return m_strPath;
+}
+
+CWnd* CDropDirListWnd::GetFirstControl()
+{
+    return &m_list;
+}
+
+CWnd* CDropDirListWnd::GetLastControl()
+{
+    return &m_list;
+}
+
+void CDropDirListWnd::SelectPath(const CString& path)
+{
+    m_strPath = path;
+    FillList();
+    NotifyEdit();
+}
+
+CString CDropDirListWnd::GetSelectedPath() const
+{
+    if (!::IsWindow(m_list.m_hWnd))
+        return CString();
+    const int nSel = m_list.GetCurSel();
+    if (nSel == LB_ERR || nSel < 0)
+        return CString();
+    return m_paths.GetAt(static_cast<size_t>(nSel));
+}
+
+void CDropDirListWnd::NotifyEdit()
+{
+    m_bNotifying = true;
+    if (CDirEdit* pEdit = dynamic_cast<CDirEdit*>(m_pEdit))
+        pEdit->OnDropWndChanged(false);
+    m_bNotifying = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rows
+
+int CDropDirListWnd::AddRow(const CString& text, int nIcon, const CString& path)
+{
+    const int nIndex = m_list.AddString(text, static_cast<CDirList::Icons>(nIcon));
+    // Rows and paths stay in step even when the list is out of room.
+    if (nIndex >= 0)
+        m_paths.Add(path);
+    return nIndex;
+}
+
+int CDropDirListWnd::AddDriveRow(const CString& root)
+{
+    return AddRow(root, DriveIcon(root), root);
+}
+
+void CDropDirListWnd::WalkUpToExistingFolder()
+{
+    while (!m_strPath.IsEmpty() && !DirUtils::DoesDirExist(m_strPath))
+    {
+        const CString parent = DirUtils::ParseParentDir(m_strPath);
+        // Text that does not get shorter would never end the walk.
+        if (parent.GetLength() >= m_strPath.GetLength())
+        {
+            m_strPath.Empty();
+            break;
+        }
+        m_strPath = parent;
+    }
+}
+
+void CDropDirListWnd::AddFolderChain(int& nSelected)
+{
+    TextArray parts;
+    StringUtils::SplitLine(m_strPath, "\\", parts);
+    CString indent;
+    CString accumulated;
+    for (size_t j = 0; j < parts.GetCount() && !parts[j].IsEmpty(); ++j)
+    {
+        if (j > 0)
+            indent += "..\\";
+        accumulated += parts[j] + "\\";
+        if (accumulated != m_strPath)
+            AddRow(indent + parts[j] + "\\", j == 0 ? CDirList::IconDrive : CDirList::IconParentFolder,
+                   accumulated);
+    }
+    AddSiblings(indent, nSelected);
+}
+
+void CDropDirListWnd::AddSiblings(const CString& indent, int& nSelected)
+{
+    const CString parent = DirUtils::ParseParentDir(m_strPath);
+    if (parent.IsEmpty())
+        return;
+    TextArray siblings;
+    DirUtils::GetDirectoryList(parent, siblings, kListFlags);
+    siblings.Sort(true, false, TextArray::ContentText);
+    TextArray children;
+    DirUtils::GetDirectoryList(m_strPath, children, kListFlags);
+    children.Sort(true, false, TextArray::ContentText);
+    const size_t nRows = static_cast<size_t>(std::max(m_list.GetCount(), 0)) + siblings.GetCount() +
+                         children.GetCount();
+    m_list.InitStorage(static_cast<int>(nRows), static_cast<UINT>(nRows * 32));
+    m_paths.Reserve(nRows);
+
+    const CString currentName = DirUtils::ParseLastDir(m_strPath);
+    for (size_t i = 0; i < siblings.GetCount(); ++i)
+    {
+        const CString& sibling = siblings[i];
+        const bool bCurrent = sibling == m_strPath;
+        const int nIndex = AddRow(indent + DirUtils::ParseLastDir(sibling) + "\\",
+                                  bCurrent ? CDirList::IconCurrentFolder : CDirList::IconFolder, sibling);
+        if (!bCurrent)
+            continue;
+        nSelected = nIndex;
+        for (size_t k = 0; k < children.GetCount(); ++k)
+            AddRow(indent + currentName + "\\" + DirUtils::ParseLastDir(children[k]) + "\\",
+                   CDirList::IconSubfolder, children[k]);
+    }
+}
+
+void CDropDirListWnd::FillList()
+{
+    if (m_strPath.IsEmpty())
+        m_strPath = "C:\\";
+    WaitCursor wait;
+    m_paths.RemoveAll();
+    if (!::IsWindow(m_list.m_hWnd))
+        return;
+    RedrawSuspended noRedraw(m_list);
+    m_list.ResetContent();
+
+    TextArray drives;
+    VolumeUtils::GetDriveInformation(&drives, nullptr, nullptr, nullptr);
+    const signed char first = FirstChar(m_strPath);
+    size_t nextDrive = 0;
+    for (; nextDrive < drives.GetCount() && FirstChar(drives[nextDrive]) < first; ++nextDrive)
+        AddDriveRow(drives[nextDrive]);
+
+    int nSelected = -1;
+    // A root is listed only when it exists: a missing drive walks up to nothing below.
+    if (IsDriveRoot(m_strPath) && DirUtils::DoesDirExist(m_strPath))
+    {
+        nSelected = AddDriveRow(m_strPath);
+        TextArray subdirs;
+        DirUtils::GetDirectoryList(m_strPath, subdirs, kListFlags);
+        subdirs.Sort(true, false, TextArray::ContentText);
+        m_list.InitStorage(static_cast<int>(subdirs.GetCount()) + m_list.GetCount() + 26,
+                           static_cast<UINT>(subdirs.GetCount() * 32));
+        for (size_t i = 0; i < subdirs.GetCount(); ++i)
+            AddRow("..\\" + DirUtils::ParseLastDir(subdirs[i]) + "\\", CDirList::IconFolder, subdirs[i]);
+    }
+    else
+    {
+        WalkUpToExistingFolder();
+        if (IsDriveRoot(m_strPath))
+            nSelected = AddDriveRow(m_strPath);
+        else if (!m_strPath.IsEmpty())
+            AddFolderChain(nSelected);
+    }
+
+    const signed char current = FirstChar(m_strPath);
+    for (; nextDrive < drives.GetCount(); ++nextDrive)
+    {
+        if (FirstChar(drives[nextDrive]) > current)
+            AddDriveRow(drives[nextDrive]);
+    }
+
+    if (nSelected >= 0)
+    {
+        m_list.SetCurSel(nSelected);
+        m_list.SetTopIndex(std::max(nSelected - kRowsAboveSelection, 0));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window handlers
+
+int CDropDirListWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CDropWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (FaultInjection::ShouldFail(FaultInjection::kWindowCreation) ||
+        !m_list.Create(kListStyle, CRect(0, 0, 100, 100), this, kListId))
+    {
+        if (AppLogger::m_pInstance != nullptr)
+            AppLogger::m_pInstance->AddLine("{956C4DC7-0834-418A-9EB3-E6690E3D3B52}");
+        return -1;
+    }
+    m_list.m_nMaxTextWidth = kMaxTextWidth;
+    return 0;
+}
+
+void CDropDirListWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CDropWnd::OnSize(nType, cx, cy);
+    if (::IsWindow(m_list.m_hWnd))
+        m_list.MoveWindow(0, 0, cx, cy, TRUE);
+}
+
+void CDropDirListWnd::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDropWnd::OnShowWindow(bShow, nStatus);
+    if (!bShow)
+        return;
+    FillList();
+    if (!m_bFontPending || m_pEdit == nullptr || !::IsWindow(m_list.m_hWnd))
+        return;
+    // Without a font yet, the next showing tries again.
+    if (CFont* pFont = m_pEdit->GetDropWndFont())
+    {
+        m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), TRUE);
+        m_bFontPending = false;
+    }
+    m_list.InvalidateRect(nullptr, TRUE);
+}
+
+void CDropDirListWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    // Every row added is measured; asking the list straight away, instead of searching the
+    // children for it and reflecting the message, keeps a refill of thousands of rows fast.
+    if (nIDCtl == kListId && lpMeasureItemStruct != nullptr && ::IsWindow(m_list.m_hWnd))
+    {
+        m_list.MeasureItem(lpMeasureItemStruct);
+        return;
+    }
+    CDropWnd::OnMeasureItem(nIDCtl, lpMeasureItemStruct);
+}
+
+void CDropDirListWnd::OnListSelChange()
+{
+    const CString sel = GetSelectedPath();
+    if (sel.IsEmpty() || sel == m_strPath)
+        return;
+    const CString previous = m_strPath;
+    m_strPath = sel;
+    // A folder deleted since the list was filled is rebuilt too: the refill walks up to what
+    // still exists, so the edit is offered a folder and never a vanished one.
+    if (DirUtils::ParseParentDir(previous) != DirUtils::ParseParentDir(sel) ||
+        DirUtils::HasSubdirectory(previous, kSubfolderTestFlags) ||
+        DirUtils::HasSubdirectory(sel, kSubfolderTestFlags) || !DirUtils::DoesDirExist(sel))
+        FillList();
+    NotifyEdit();
+}
+
+void CDropDirListWnd::OnListDblClk()
+{
+    const CString sel = GetSelectedPath();
+    if (sel.IsEmpty())
+        return;
+    if (!DirUtils::DoesDirExist(sel))
+    {
+        // Gone since the list was filled: show what is left and keep the list open.
+        m_strPath = sel;
+        FillList();
+        NotifyEdit();
+        return;
+    }
+    m_strPath = sel;
+    NotifyEdit();
+    SendMessage(WM_DROPWND_CHILD_CLOSE, 1, 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
+
+BOOL CDropDirListWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && (pMsg->hwnd == m_hWnd || pMsg->hwnd == m_list.m_hWnd) &&
+        HandleKey(static_cast<UINT>(pMsg->wParam)))
+        return TRUE;
+    return CDropWnd::PreTranslateMessage(pMsg);
+}
+
+bool CDropDirListWnd::HandleKey(UINT nKey)
+{
+    switch (nKey)
+    {
+    case VK_RETURN:
+        SendMessage(WM_DROPWND_CHILD_CLOSE, 1, 0);
+        return true;
+    case VK_ESCAPE:
+        // With no folder ever set from the edit, the edit was empty: browsing is undone by
+        // emptying it again, not by writing "C:\" into it.
+        if (!m_strRestorePath.IsEmpty())
+            SelectPath(m_strRestorePath);
+        else if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
+            m_pEdit->SetWindowText("");
+        SendMessage(WM_DROPWND_CHILD_CLOSE, 0, 0);
+        return true;
+    case VK_LEFT:
+        if (m_strPath.GetLength() <= 3)
+            return false;
+        SelectPath(DirUtils::ParseParentDir(m_strPath));
+        return true;
+    case VK_RIGHT:
+    {
+        bool bFound = false;
+        size_t i = m_paths.Find(m_strPath, true, bFound);
+        if (!bFound)
+            return false;
+        // Past the current folder's own row and every row below it that lies inside it.
+        while (i < m_paths.GetCount() && StringUtils::MatchFirstChars(m_paths[i], m_strPath, true))
+            ++i;
+        if (i >= m_paths.GetCount())
+            return false;
+        SelectPath(m_paths[i]);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
