@@ -1,5 +1,5 @@
 #include "TimeFixture.h"
-#include <cstring>
+#include <functional>
 
 using namespace timetest;
 using Strings = std::vector<std::string>;
@@ -118,54 +118,45 @@ TEST_F(TimeTest, TypingSetsTheTimeAndFocusLossNormalisesTheText)
     }
 }
 
-TEST_F(TimeTest, DeleteOfTheWholeTextEmptiesTimeAndText)
+TEST_F(TimeTest, DeletePasteAndClosedListStepsChangeTheTimeThatLeavingKeeps)
 {
     Attach(8, 17);
-    m_pEdit->SetTime(MakeTime(10, 30), false);
-    m_pEdit->SetSel(3, 5);
-    harness::PressKey(VK_DELETE);
-    EXPECT_EQ(Text(), "10:");
-    EXPECT_EQ(Time(), "<none>") << "the time follows the text the Delete left";
-    m_pEdit->SetTime(MakeTime(10, 30), false);
-    m_pEdit->SetSel(0, -1);
-    harness::PressKey(VK_DELETE);
-    EXPECT_EQ(Text(), "");
-    EXPECT_EQ(Time(), "<none>");
-    LeaveEdit();
-    EXPECT_EQ(Text(), "");
-}
-
-TEST_F(TimeTest, PastedTimeStaysAfterLeaving)
-{
-    Attach(8, 17);
-    m_pEdit->SetTime(MakeTime(8, 0), false);
-    ASSERT_TRUE(::OpenClipboard(m_pDlg->m_hWnd));
-    ::EmptyClipboard();
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, 6);
-    std::memcpy(::GlobalLock(hText), "11:45", 6);
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_TEXT, hText);
-    ::CloseClipboard();
-    m_pEdit->SetSel(0, -1);
-    harness::PressKey('V', harness::kCtrl);
-    EXPECT_EQ(Time(), "11:45");
-    LeaveEdit();
-    EXPECT_EQ(Text(), "11:45");
-}
-
-TEST_F(TimeTest, UpAndDownWithTheListClosedStepTextAndTimeTogether)
-{
-    Attach(8, 17);
-    m_pEdit->SetTime(MakeTime(10, 0), false);
-    harness::PressKey(VK_DOWN);
-    EXPECT_EQ(Text(), "11:00");
-    EXPECT_EQ(Time(), "11:00");
-    harness::PressKey(VK_UP);
-    harness::PressKey(VK_UP);
-    EXPECT_EQ(Time(), "9:00");
-    EXPECT_FALSE(ListVisible());
-    LeaveEdit();
-    EXPECT_EQ(Text(), "9:00") << "leaving keeps the stepped time";
+    // The clipboard gets its text as a user's copy from the dialog's other edit.
+    ::SetWindowTextA(m_pDlg->Other(), "11:45");
+    ::SendMessageA(m_pDlg->Other(), EM_SETSEL, 0, -1);
+    ::SendMessageA(m_pDlg->Other(), WM_COPY, 0, 0);
+    const auto press = [](WORD vk, unsigned modifiers = harness::kNone) {
+        return [=] { harness::PressKey(vk, modifiers); };
+    };
+    struct Row
+    {
+        const char* name;
+        int selStart, selEnd; // before the keys, on the text "10:00"
+        std::function<void()> keys;
+        const char* text;
+        const char* time;
+        const char* textAfterLeaving;
+    } rows[] = {
+        { "Delete of the whole text", 0, -1, press(VK_DELETE), "", "<none>", "" },
+        { "Delete of a part", 3, 5, press(VK_DELETE), "10:", "<none>", "" },
+        { "paste", 0, -1, press('V', harness::kCtrl), "11:45", "11:45", "11:45" },
+        { "Down, list closed", 0, 0, press(VK_DOWN), "11:00", "11:00", "11:00" },
+        { "Up twice, list closed", 0, 0, [] { harness::PressKey(VK_UP); harness::PressKey(VK_UP); }, "8:00", "8:00",
+          "8:00" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        m_pDlg->FocusEdit();
+        m_pEdit->SetTime(MakeTime(10, 0), false);
+        m_pEdit->SetSel(row.selStart, row.selEnd);
+        row.keys();
+        EXPECT_EQ(Text(), row.text);
+        EXPECT_EQ(Time(), row.time);
+        EXPECT_FALSE(ListVisible());
+        LeaveEdit();
+        EXPECT_EQ(Text(), row.textAfterLeaving);
+    }
 }
 
 TEST_F(TimeTest, PicksFromTheListReachTheTime)
