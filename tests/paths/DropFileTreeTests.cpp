@@ -225,21 +225,11 @@ TEST_F(FileTreeTest, FolderDeletedWhileOpenLeavesAShorterTree)
     EXPECT_NE(m_tree.GetChildItem(hOnlyLog), nullptr);
 }
 
-namespace
-{
-HMODULE LibraryModule()
-{
-    HMODULE hModule = nullptr;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "orv059.dll", &hModule);
-    return hModule;
-}
-}
-
 TEST_F(FileTreeTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)
 {
     HTREEITEM hItem = m_tree.SetSelectedDir(Path("docs\\a.txt").c_str(), false);
     ASSERT_NE(hItem, nullptr);
-    ASSERT_EQ(LibraryModule(), nullptr) << "the tests link the objects, not the library's file";
+    ASSERT_EQ(::GetModuleHandleA("orv059.dll"), nullptr) << "the tests link the objects, not the library's file";
     m_tree.m_nContextMenuId = 250;
     {
         uitest::MenuProbe probe({ VK_ESCAPE });
