@@ -198,9 +198,11 @@ TEST_F(DropDirWndTest, DiskChangesShowAtTheNextShowing)
     m_scratch.Remove("docs\\c.log");
     m_scratch.Make("docs\\zz.txt");
     m_scratch.Remove("docs\\sub");
+    m_scratch.Make("docs\\newdir\\inner.txt");
     Open();
+    // New entries take the places a fresh listing gives them: folders first, then files.
     EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))),
-              (Labels{ "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }));
+              (Labels{ "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }));
     EXPECT_EQ(SelectedPath(Tree()), Path("docs\\a.txt"));
 }
 
