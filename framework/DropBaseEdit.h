@@ -16,6 +16,7 @@ class ORV_API CDropBaseEdit : public CImageMenuEdit
     friend class CDirEdit;
     // Drop windows report a changed selection through OnDropWndChanged.
     friend class CDropTextSelectWnd;
+    friend class CDropDirWnd;
 
 protected:
     explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));
