@@ -17,6 +17,7 @@ class ORV_API CDropBaseEdit : public CImageMenuEdit
     // Drop windows report a changed selection through OnDropWndChanged.
     friend class CDropTextSelectWnd;
     friend class CDropDirWnd;
+    friend class CDropDateSelectWnd;
 
 protected:
     explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));
