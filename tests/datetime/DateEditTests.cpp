@@ -4,9 +4,6 @@
 #include "DateFixture.h"
 #include "FaultInjection.h"
 #include "LogCapture.h"
-#include "ScratchDir.h"
-#include <fstream>
-#include <sstream>
 
 namespace datetest
 {
@@ -223,18 +220,6 @@ TEST_F(DateTest, KeysInTheCalendarKeepItOpenUntilEnter)
     EXPECT_EQ(m_pDlg->m_nOkCount, 0);
 }
 
-TEST_F(DateTest, EscapeInTheCalendarClosesIt)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    OpenWithDown();
-    harness::PressKey(VK_ESCAPE);
-    EXPECT_FALSE(CalendarVisible());
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
-    EXPECT_EQ(m_pDlg->m_nCancelCount, 0);
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240315");
-}
-
 TEST_F(DateTest, TheNoDateButtonEmptiesTheDateAndTheTextAndCloses)
 {
     LocalePattern locale("dd.MM.yyyy");
@@ -315,22 +300,6 @@ TEST_F(DateTest, OptionsReachTheCalendarOnlyThroughInit)
     }
 }
 
-TEST_F(DateTest, TheCalendarHangsRightAlignedUnderTheEdit)
-{
-    Attach(MakeDate(2024, 3, 15));
-    harness::PressKey(VK_F9);
-    CRect rcEdit;
-    CRect rcDrop;
-    m_pEdit->GetWindowRect(&rcEdit);
-    m_pDrop->GetWindowRect(&rcDrop);
-    // The edit (150 pixels) is narrower than the calendar: it starts at the edit's left edge.
-    EXPECT_EQ(rcDrop.left, rcEdit.left);
-    EXPECT_EQ(rcDrop.top, rcEdit.bottom);
-    EXPECT_GE(rcDrop.Width(), 260);
-    EXPECT_GE(rcDrop.Height(), 240);
-    EXPECT_EQ(m_pEdit->GetMaxWidth(), 260);
-}
-
 TEST_F(DateTest, SetDateShowsTheDateInTextAndCalendar)
 {
     LocalePattern locale("dd.MM.yyyy");
@@ -345,54 +314,34 @@ TEST_F(DateTest, SetDateShowsTheDateInTextAndCalendar)
     EXPECT_FALSE(m_pDrop->GetDate().IsValidDate());
 }
 
-TEST_F(DateTest, ShowCalendarOpensWithoutTakingTheFocus)
+TEST_F(DateTest, HighlightFieldSelectsAFieldWithoutItsSeparatorOrNothing)
 {
-    Attach(MakeDate(2024, 3, 15));
-    m_pEdit->ShowCalendar();
-    EXPECT_TRUE(CalendarVisible());
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
-}
-
-TEST_F(DateTest, HighlightFieldLeavesTheSelectionAloneWithoutTheSeparator)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    m_pEdit->SetWindowText("15 03 2024");
-    m_pEdit->SetSel(2, 2);
-    for (int field : { 0, 1, 2, 3, -1 })
+    const std::pair<int, int> kUnchanged{ 2, 2 };
+    const struct
     {
-        SCOPED_TRACE(field);
-        m_pEdit->HighlightField(field);
-        EXPECT_EQ(Selection(), std::make_pair(2, 2));
-    }
-}
-
-TEST_F(DateTest, AWideSeparatorIsNotSelectedWithTheField)
-{
-    LocalePattern locale("d. M. yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    ASSERT_EQ(Text(), "15. 03. 2024");
-    const std::pair<int, int> expected[] = { { 0, 2 }, { 4, 6 }, { 8, 12 } };
-    for (int field = 0; field < 3; ++field)
+        const char* pattern;
+        const char* text;
+        std::pair<int, int> fields[5]; // fields 0, 1, 2, 3 and -1
+    } rows[] = {
+        // A wide separator is not selected with the field that follows it.
+        { "d. M. yyyy", "15. 03. 2024", { { 0, 2 }, { 4, 6 }, { 8, 12 }, kUnchanged, kUnchanged } },
+        // The locale's separator is missing from the text: nothing is selected.
+        { "dd.MM.yyyy", "15 03 2024", { kUnchanged, kUnchanged, kUnchanged, kUnchanged, kUnchanged } },
+    };
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(field);
-        m_pEdit->HighlightField(field);
-        EXPECT_EQ(Selection(), expected[field]);
+        LocalePattern locale(row.pattern);
+        Attach(MakeDate(2024, 3, 15));
+        m_pEdit->SetWindowText(row.text);
+        const int fields[] = { 0, 1, 2, 3, -1 };
+        for (int i = 0; i < 5; ++i)
+        {
+            SCOPED_TRACE(std::string(row.pattern) + " field " + std::to_string(fields[i]));
+            m_pEdit->SetSel(2, 2);
+            m_pEdit->HighlightField(fields[i]);
+            EXPECT_EQ(Selection(), row.fields[i]);
+        }
     }
-}
-
-TEST_F(DateTest, SaveCalendarWebPageWritesTheShownMonth)
-{
-    Attach(MakeDate(2024, 3, 15));
-    harness::ScratchDir scratch;
-    const std::string path = scratch.Path() + "march.html";
-    ASSERT_TRUE(m_pEdit->SaveCalendarWebPage(path.c_str()));
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream page;
-    page << in.rdbuf();
-    EXPECT_NE(page.str().find("2024"), std::string::npos);
-    EXPECT_NE(page.str().find("aria-current"), std::string::npos) << "the edit's date is marked";
-    EXPECT_FALSE(m_pEdit->SaveCalendarWebPage(""));
 }
 
 // Without its drop window or its calendar the control is a plain date box: what the user types

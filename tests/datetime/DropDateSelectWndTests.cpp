@@ -85,7 +85,11 @@ TEST_F(DateTest, TheSavePromptAndTheRangeReachTheEditsParentUnderTheirOwnIdentif
 
 TEST_F(DateTest, TheEmptyDateClearsHasDateWhateverTheCalendarShows)
 {
-    Attach(MakeDate(2024, 3, 15));
+    Attach(DateTime());
+    EXPECT_EQ(Text(), "");
+    EXPECT_FALSE(m_pDrop->m_bHasDate) << "Init with the empty date";
+    m_pDrop->SetDate(MakeDate(2024, 3, 15));
+    EXPECT_TRUE(m_pDrop->m_bHasDate);
     m_pDrop->SetDate(DateTime());
     EXPECT_FALSE(m_pDrop->m_bHasDate);
     EXPECT_FALSE(m_pDrop->GetDate().IsValidDate());
@@ -94,14 +98,6 @@ TEST_F(DateTest, TheEmptyDateClearsHasDateWhateverTheCalendarShows)
     m_pDrop->SendMessage(CCalendarWnd::CALWND_ONSELCHANGE, 20240506, 1);
     EXPECT_TRUE(m_pDrop->m_bHasDate);
     EXPECT_EQ(DateText(m_pDrop->GetDate()), "20240506");
-}
-
-TEST_F(DateTest, InitWithTheEmptyDateShowsNoDate)
-{
-    Attach(DateTime());
-    EXPECT_EQ(Text(), "");
-    EXPECT_FALSE(m_pDrop->m_bHasDate);
-    EXPECT_FALSE(m_pDrop->GetDate().IsValidDate());
 }
 
 TEST_F(DateTest, GetDateWithoutACalendarWindowLogsItsTag)

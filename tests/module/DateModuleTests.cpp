@@ -6,6 +6,7 @@
 #include "DateTime.h"
 #include "DropBaseEdit.h"
 #include "HostDialog.h"
+#include "ScratchDir.h"
 
 namespace
 {
@@ -55,6 +56,8 @@ TEST(DateModule, DateEditAttachesAndInitsFromTheLibrary)
     EXPECT_FALSE(VisibleCalendarPopup());
     edit.ShowCalendar();
     EXPECT_TRUE(VisibleCalendarPopup());
+    harness::ScratchDir scratch;
+    EXPECT_TRUE(edit.SaveCalendarWebPage((scratch.Path() + "month.html").c_str()));
     EXPECT_FALSE(edit.SaveCalendarWebPage(CString())) << "an empty path writes nothing";
     dlg.DestroyWindow();
 }
