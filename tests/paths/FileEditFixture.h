@@ -46,14 +46,7 @@ public:
 class FileEditTest : public filetreetest::FileTreeTestBase
 {
 protected:
-    void TearDown() override
-    {
-        if (::IsWindow(m_host.m_hWnd))
-            m_host.DestroyWindow();
-        delete m_pEdit;
-        m_pEdit = nullptr;
-        harness::Pump();
-    }
+    void TearDown() override { DestroyHost(m_pEdit); }
     // Attaches a file edit, initialised read-only or not, holding text (through WM_SETTEXT).
     void MakeEdit(bool readOnly, const std::string& text = "")
     {
