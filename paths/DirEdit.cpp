@@ -1,6 +1,7 @@
 #include "DirEdit.h"
 #include "DirUtils.h"
 #include "DropDirListWnd.h"
+#include "DropDirWnd.h"
 #include "FaultInjection.h"
 #include "FileUtils.h"
 #include "GraphicsUtils.h"
@@ -123,6 +124,8 @@ void CDirEdit::SetDropWndPath(const CString& path)
 {
     if (CDropDirListWnd* pList = dynamic_cast<CDropDirListWnd*>(m_pDropWnd))
         pList->SetPath(path);
+    else if (CDropDirWnd* pTree = dynamic_cast<CDropDirWnd*>(m_pDropWnd))
+        pTree->SetPath(path);
 }
 
 CString CDirEdit::NormalizeBrowseDir(const CString& dir)
@@ -276,7 +279,9 @@ void CDirEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     }
     if (!CanTypeChar(nChar))
     {
-        Beep();
+        // A refused Backspace has beeped on its key already; its character drops silently.
+        if (nChar != VK_BACK)
+            Beep();
         return;
     }
     if (nChar == '\r')

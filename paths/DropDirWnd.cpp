@@ -138,8 +138,13 @@ void CDropDirWnd::OnShowWindow(BOOL bShow, UINT nStatus)
     if (!bShow || !HasTreeWindow())
         return;
     const CString path = m_strPath;
-    // Files and folders that came or went while the window was hidden show now.
+    // Files and folders that came or went while the window was hidden show now. When the
+    // selected item went, the tree moves its selection to a neighbour; that is no pick of the
+    // user's, so it must not reach the edit, which keeps its text until the user picks.
+    const bool bWasReporting = m_pTree->m_bNotifySelChange;
+    m_pTree->m_bNotifySelChange = false;
     m_pTree->Refresh(true);
+    m_pTree->m_bNotifySelChange = bWasReporting;
     if (path.GetLength() > kDriveRootLength)
     {
         if (HTREEITEM hItem = m_pTree->SetSelectedDir(path, true))

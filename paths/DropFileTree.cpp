@@ -280,7 +280,7 @@ bool CDropFileTree::RefreshBranch(const CString& path, HTREEITEM item, bool& cha
     ++m_nRedrawDepth;
 
     // Items whose entry is gone, or no longer passes the filter, go; the selection first moves
-    // off them, reported, so that the edit follows.
+    // off them, reported unless the caller muted reports (the drop window does while showing).
     std::map<CString, HTREEITEM, KeyLess> shown;
     for (HTREEITEM hChild = hFirst; hChild != nullptr;)
     {

@@ -160,7 +160,7 @@ TEST_F(DropDirWndTest, OpeningAWiderBranchWidensTheWindow)
 
 TEST_F(DropDirWndTest, ExtensionFilterWithAStarAnywhereShowsEveryFile)
 {
-    const Labels all{ "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme" };
+    const Labels& all = kDocsLabels;
     struct Row
     {
         const char* name;
@@ -206,18 +206,19 @@ TEST_F(DropDirWndTest, DiskChangesShowAtTheNextShowing)
     EXPECT_EQ(SelectedPath(Tree()), Path("docs\\a.txt"));
 }
 
-TEST_F(DropDirWndTest, PathOfAFolderDeletedWhileHiddenShowsWhatIsLeft)
+TEST_F(DropDirWndTest, RefreshOnShowingMovesTheSelectionOffAGoneFolderWithoutAPick)
 {
-    MakeEdit(true, Path("docs\\sub\\deep.txt"));
+    MakeEdit(false, Path("docs\\sub\\deep.txt"));
     Open();
     harness::PressKey(VK_F9);
     m_scratch.Remove("docs\\sub");
     Open();
     EXPECT_EQ(Tree().GetTreeDirMatch(Find(Tree(), Path("docs")), "sub", false), nullptr);
-    // The selection moved off the vanished branch to a neighbour, and the edit followed it.
+    // The selection moved off the vanished branch to a neighbour; the edit was not told.
     const CString selected = Drop()->GetSelectedPath();
     EXPECT_TRUE(FileUtils::DoesFileExist(selected)) << selected;
-    EXPECT_EQ(m_pEdit->Text(), static_cast<const char*>(selected));
+    EXPECT_EQ(m_pEdit->m_nChanges, 0);
+    EXPECT_EQ(m_pEdit->Text(), Path("docs\\sub\\deep.txt"));
 }
 
 TEST_F(DropDirWndTest, SetPathIsRememberedWhileHiddenAndEmptyPathsAreIgnored)

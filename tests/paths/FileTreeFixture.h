@@ -30,6 +30,9 @@ inline const char* const kLayout[] = {
     "docs\\app2.exe", "docs\\sub\\deep.txt", "onlylog\\x.log", "empty\\",
 };
 
+// What docs shows without a filter: its subfolder, then its files in listing order.
+inline const Labels kDocsLabels{ "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme" };
+
 // The file tree as the drop window's tree, with the hooks reachable.
 class CTestFileTree : public CDropFileTree
 {
@@ -109,6 +112,16 @@ protected:
             m_scratch.Make(entry);
     }
     std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
+    // Destroys the host dialog (and the edit's window in it), then the edit object.
+    template <class TEdit>
+    void DestroyHost(TEdit*& pEdit)
+    {
+        if (::IsWindow(m_host.m_hWnd))
+            m_host.DestroyWindow();
+        delete pEdit;
+        pEdit = nullptr;
+        harness::Pump();
+    }
 
     // The item of a path below the scratch root, walked from its drive through items that are
     // already in the tree; null when one is missing.
@@ -208,14 +221,7 @@ class DropDirWndTest : public FileTreeTestBase
 {
 protected:
     void SetUp() override { FileTreeTestBase::SetUp(); }
-    void TearDown() override
-    {
-        if (::IsWindow(m_host.m_hWnd))
-            m_host.DestroyWindow();
-        delete m_pEdit;
-        m_pEdit = nullptr;
-        harness::Pump();
-    }
+    void TearDown() override { DestroyHost(m_pEdit); }
     // Hosts an edit (read-only or not) whose drop window will show text's path.
     void MakeEdit(bool readOnly, const std::string& text = "")
     {
