@@ -1,6 +1,8 @@
-// The gallery host application: shows its dialog and, when asked, writes a screenshot of it.
+// The gallery host application: a main window with the form of all six controls, the process's
+// logger, background style and file type manager, as a real host sets them up.
 #pragma once
 #include <afxwin.h>
+#include "GalleryLogger.h"
 
 class CGalleryApp : public CWinApp
 {
@@ -8,7 +10,9 @@ public:
     CGalleryApp();
     BOOL InitInstance() override;
     int ExitInstance() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 private:
-    int m_nExitCode = 0;
+    CGalleryLogger* m_pLogger = nullptr;
+    bool m_bScreenshots = false;
 };

@@ -58,7 +58,7 @@ std::vector<uint8_t> ZlibStored(const std::vector<uint8_t>& raw)
 }
 }
 
-BOOL WriteScreenPng(const RECT& rc, LPCSTR lpszPath)
+BOOL WriteScreenPng(const RECT& rc, LPCSTR lpszPath, HRGN hShown)
 {
     int width = rc.right - rc.left;
     int height = rc.bottom - rc.top;
@@ -80,7 +80,21 @@ BOOL WriteScreenPng(const RECT& rc, LPCSTR lpszPath)
     if (ok)
     {
         HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+        if (hShown != nullptr)
+        {
+            // Only the windows are copied: the bare display around them would show as black.
+            const RECT rcAll{ 0, 0, width, height };
+            HBRUSH hBackground = ::CreateSolidBrush(RGB(255, 255, 255));
+            ::FillRect(hMem, &rcAll, hBackground);
+            ::DeleteObject(hBackground);
+            HRGN hClip = ::CreateRectRgn(0, 0, 0, 0);
+            ::CombineRgn(hClip, hShown, nullptr, RGN_COPY);
+            ::OffsetRgn(hClip, -rc.left, -rc.top);
+            ::SelectClipRgn(hMem, hClip);
+            ::DeleteObject(hClip);
+        }
         ok = ::BitBlt(hMem, 0, 0, width, height, hScreen, rc.left, rc.top, SRCCOPY);
+        ::SelectClipRgn(hMem, nullptr);
         ::GdiFlush();
         ::SelectObject(hMem, hOld);
     }

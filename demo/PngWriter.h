@@ -2,5 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// False when the screen cannot be read or the file cannot be written.
-BOOL WriteScreenPng(const RECT& rcScreen, LPCSTR lpszPath);
+// False when the screen cannot be read or the file cannot be written. With hShown (screen
+// coordinates), only that region is read; the rest of the picture is white.
+BOOL WriteScreenPng(const RECT& rcScreen, LPCSTR lpszPath, HRGN hShown = nullptr);

@@ -18,6 +18,14 @@ const UINT CCalendarWnd::CALWND_DATERANGE_CHANGED = ::RegisterWindowMessageA("Ca
 
 namespace
 {
+// Whether two colours differ enough in brightness for text of one to be read on the other.
+bool IsDistinct(COLORREF a, COLORREF b)
+{
+    const auto luma = [](COLORREF c) { return 299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c); };
+    const int diff = luma(a) - luma(b);
+    return (diff < 0 ? -diff : diff) >= 1000 * 80;
+}
+
 const UINT kMonthCalId = 100;
 const UINT kClearId = 101;
 const UINT kOptionsId = 102;
@@ -281,12 +289,24 @@ void CCalendarWnd::ApplyBkgShading()
     if (m_hMonthCal != nullptr)
     {
         const COLORREF clrBack = pCalendar != nullptr ? pCalendar->m_clrLight : ::GetSysColor(COLOR_WINDOW);
+        COLORREF clrTitle = pCalendar != nullptr ? pCalendar->m_clrDark : ::GetSysColor(COLOR_ACTIVECAPTION);
+        COLORREF clrTitleText = pCalendar != nullptr ? pCalendar->m_clrText : ::GetSysColor(COLOR_CAPTIONTEXT);
+        // The weekday names and the selected day are drawn in the title colour on the day
+        // background: a shading whose dark end is nearly as light would hide them.
+        if (!IsDistinct(clrTitle, clrBack))
+        {
+            clrTitle = ::GetSysColor(COLOR_HIGHLIGHT);
+            clrTitleText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+        }
         const std::pair<int, COLORREF> colours[] = {
             {MCSC_BACKGROUND, clrBack},
             {MCSC_MONTHBK, clrBack},
-            {MCSC_TEXT, pCalendar != nullptr ? pCalendar->m_clrText : ::GetSysColor(COLOR_WINDOWTEXT)},
-            {MCSC_TITLEBK, pCalendar != nullptr ? pCalendar->m_clrDark : ::GetSysColor(COLOR_ACTIVECAPTION)},
-            {MCSC_TITLETEXT, pCalendar != nullptr ? pCalendar->m_clrLight : ::GetSysColor(COLOR_CAPTIONTEXT)},
+            // Days sit on the light end of the shading, the title (and the weekday names and the
+            // selected day, which the control draws in the title colour) on the dark end with the
+            // style's text colour, so that both stay readable whatever the style's colours.
+            {MCSC_TEXT, ::GetSysColor(COLOR_WINDOWTEXT)},
+            {MCSC_TITLEBK, clrTitle},
+            {MCSC_TITLETEXT, clrTitleText},
             {MCSC_TRAILINGTEXT, ::GetSysColor(COLOR_GRAYTEXT)},
         };
         for (const auto& colour : colours)

@@ -353,8 +353,10 @@ TEST_F(CalendarWndTest, ShadingComesFromTheStyleOrTheSystem)
     pStyle->Set(BkgStyle::CalendarButtons, buttons);
     m_calendar.ApplyBkgShading();
     EXPECT_EQ(calendar.m_clrLight, static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, MCSC_MONTHBK, 0)));
-    EXPECT_EQ(calendar.m_clrText, static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, MCSC_TEXT, 0)));
     EXPECT_EQ(calendar.m_clrDark, static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, MCSC_TITLEBK, 0)));
+    // Text on the dark title in the style's text colour, days in the window text colour.
+    EXPECT_EQ(calendar.m_clrText, static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, MCSC_TITLETEXT, 0)));
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOWTEXT), static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, MCSC_TEXT, 0)));
     auto* pClear = static_cast<CShadeButton*>(CWnd::FromHandlePermanent(Button("No date")));
     ASSERT_NE(nullptr, pClear);
     EXPECT_TRUE(buttons == pClear->GetShadeProps());
