@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 #include "CalendarWnd.h"
+#include "Controls.h"
 #include "DateEdit.h"
 #include "DateTime.h"
 #include "DropDateSelectWnd.h"
@@ -95,14 +96,8 @@ class DateTest : public testing::Test
 protected:
     void TearDown() override
     {
-        if (m_pDlg != nullptr)
-            m_pDlg->DestroyWindow();
-        delete m_pDlg;
-        delete m_pEdit;
-        m_pDlg = nullptr;
-        m_pEdit = nullptr;
-        m_pDrop = nullptr;
-        harness::Pump();
+        m_pDrop = nullptr; // owned by the edit
+        harness::DestroyHost(m_pDlg, m_pEdit);
     }
 
     // Re-creates the host dialog (client origin 100,100, 400 x 360) with the edit at
@@ -124,12 +119,7 @@ protected:
         return m_pEdit;
     }
 
-    std::string Text() const
-    {
-        CString text;
-        m_pEdit->GetWindowText(text);
-        return text.GetString();
-    }
+    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
     void SelectAll() { m_pEdit->SetSel(0, -1); }
     std::pair<int, int> Selection() const
     {
@@ -159,27 +149,11 @@ protected:
     }
 
     // Screen point in the middle of the calendar's cell for date (a day of the shown month or a
-    // grey day of a neighbour month), found from the control's own hit test.
+    // grey day of a neighbour month).
     testing::AssertionResult DayPoint(const DateTime& date, POINT& screen) const
     {
-        CRect rc;
-        ::GetClientRect(MonthCal(), &rc);
-        for (int y = rc.top + 1; y < rc.bottom; y += 2)
-        {
-            for (int x = rc.left + 1; x < rc.right; x += 2)
-            {
-                MCHITTESTINFO hit{};
-                hit.cbSize = MCHITTESTINFO_V1_SIZE;
-                hit.pt = { x, y };
-                ::SendMessage(MonthCal(), MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-                if ((hit.uHit & MCHT_CALENDARDATE) != MCHT_CALENDARDATE || hit.st.wYear != date.GetYear() ||
-                    hit.st.wMonth != date.GetMonth() || hit.st.wDay != date.GetDay())
-                    continue;
-                screen = { x + 3, y + 3 };
-                ::ClientToScreen(MonthCal(), &screen);
-                return testing::AssertionSuccess();
-            }
-        }
+        if (harness::MonthCalSpot(MonthCal(), MCHT_CALENDARDATE, date.GetYear(), date.GetMonth(), date.GetDay(), screen))
+            return testing::AssertionSuccess();
         return testing::AssertionFailure() << DateText(date) << " is not shown";
     }
     // Opens the calendar with Down, as a user who goes on with the keys or the mouse does.

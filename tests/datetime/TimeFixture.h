@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "Controls.h"
 #include "DropTimeSelectWnd.h"
 #include "HostDialog.h"
 #include "Input.h"
@@ -50,15 +51,8 @@ class TimeTest : public testing::Test
 protected:
     void TearDown() override
     {
-        if (m_pDlg != nullptr)
-            m_pDlg->DestroyWindow();
-        delete m_pDlg;
-        delete m_pEdit;
-        delete m_pOther;
-        m_pDlg = nullptr;
-        m_pEdit = m_pOther = nullptr;
-        m_pDrop = nullptr;
-        harness::Pump();
+        m_pDrop = nullptr; // owned by the edit
+        harness::DestroyHost(m_pDlg, m_pEdit, m_pOther);
     }
 
     // Closes the current edit first: it stores its own interval when it is destroyed.
@@ -90,33 +84,11 @@ protected:
         return m_pEdit;
     }
 
-    std::string Text() const
-    {
-        CString text;
-        m_pEdit->GetWindowText(text);
-        return Str(text);
-    }
+    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
     std::string Time() const { return TimeOf(m_pEdit->GetTime()); }
     bool ListVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
-    std::vector<std::string> Rows() const
-    {
-        std::vector<std::string> rows;
-        for (int i = 0; i < m_pDrop->m_pList->GetCount(); ++i)
-        {
-            CString text;
-            m_pDrop->m_pList->GetText(i, text);
-            rows.push_back(Str(text));
-        }
-        return rows;
-    }
-    std::string SelectedRow() const
-    {
-        const int row = m_pDrop->m_pList->GetCurSel();
-        CString text;
-        if (row != LB_ERR)
-            m_pDrop->m_pList->GetText(row, text);
-        return row == LB_ERR ? "<none>" : Str(text);
-    }
+    std::vector<std::string> Rows() const { return harness::ListRows(m_pDrop->m_pList->m_hWnd); }
+    std::string SelectedRow() const { return harness::ListSelection(m_pDrop->m_pList->m_hWnd); }
     void Open()
     {
         harness::PressKey(VK_F9);

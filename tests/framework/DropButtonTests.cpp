@@ -35,7 +35,11 @@ TEST_F(DropEditTest, ButtonIsCutOutOfTheClientAreaAtTheRightEnd)
     m_pEdit->Init();
     EXPECT_EQ(m_pEdit->m_rcButton, CRect(rcPlain.left, rcPlain.top - 2, rcPlain.right, rcPlain.bottom - 2));
 
-    // With an icon area the client area loses the icon's width at the left as well.
+    // With an icon area the client area loses the icon's width at the left as well, and the
+    // icon is painted there (only then).
+    const auto redraw = [&] { m_pEdit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); };
+    redraw();
+    EXPECT_EQ(m_pEdit->Count("DrawIcon"), 0);
     m_pEdit->SetEnterKeyOptions(true, false);
     m_pEdit->DoDrawIcon(true);
     m_pEdit->Init();
@@ -43,6 +47,8 @@ TEST_F(DropEditTest, ButtonIsCutOutOfTheClientAreaAtTheRightEnd)
     EXPECT_EQ(ClientRectOf(m_pEdit->m_hWnd).Width(), rcClient.Width() - cxIcon);
     EXPECT_EQ(m_pEdit->m_rcIcon, CRect(cxEdge, cyEdge, cxEdge + cxIcon, rcWindow.Height() - cyEdge));
     EXPECT_EQ(m_pEdit->m_rcButton, rcPlain);
+    redraw();
+    EXPECT_GE(m_pEdit->Count("DrawIcon"), 1);
 
     // Without the button nothing is cut out for it and nothing hits it.
     m_pEdit->DoDrawIcon(false);
@@ -139,14 +145,4 @@ TEST_F(DropEditTest, DisabledControlAlwaysShowsTheDisabledButton)
     m_pEdit->EnableWindow(FALSE);
     m_pEdit->EnableWindow(TRUE);
     EXPECT_EQ(m_pEdit->m_nButtonState, 1);
-}
-
-TEST_F(DropEditTest, IconIsPaintedOnlyWithAnIconArea)
-{
-    m_pEdit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(m_pEdit->Count("DrawIcon"), 0);
-    m_pEdit->DoDrawIcon(true);
-    m_pEdit->Init();
-    m_pEdit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_GE(m_pEdit->Count("DrawIcon"), 1);
 }

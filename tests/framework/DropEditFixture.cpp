@@ -65,14 +65,8 @@ void DropEditTest::SetUp()
 
 void DropEditTest::TearDown()
 {
-    if (m_pDlg != nullptr)
-        m_pDlg->DestroyWindow();
-    delete m_pDlg;
-    delete m_pEdit;
-    m_pDlg = nullptr;
-    m_pEdit = nullptr;
-    m_pDrop = nullptr;
-    harness::Pump();
+    m_pDrop = nullptr; // owned by the edit
+    harness::DestroyHost(m_pDlg, m_pEdit);
 }
 
 void DropEditTest::MakeHost(POINT clientOrigin, const RECT& rcEdit, bool withDropWnd)

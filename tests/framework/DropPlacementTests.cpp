@@ -132,6 +132,16 @@ TEST_F(DropEditTest, FailedCreationIsLoggedAndLeavesAPlainEdit)
     harness::TypeText("x");
     EXPECT_EQ(m_pEdit->Text(), "x");
     EXPECT_FALSE(::IsWindow(pDrop->m_hWnd));
+
+    // A font that cannot be made leaves none; only the armed allocation fails.
+    FaultInjection::FailNth(FaultInjection::kAllocation, 1);
+    LOGFONTA lf = {};
+    lf.lfHeight = -12;
+    m_pEdit->SetDropWndFont(lf);
+    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
+    m_pEdit->SetDropWndFont(lf);
+    EXPECT_NE(m_pEdit->GetDropWndFont(), nullptr);
+    FaultInjection::Reset();
 }
 
 TEST_F(DropEditTest, HidingReturnsTheFocusOnlyWhenTheDropWindowHadIt)
@@ -150,14 +160,23 @@ TEST_F(DropEditTest, HidingReturnsTheFocusOnlyWhenTheDropWindowHadIt)
 
 TEST_F(DropEditTest, ForwardedCloseIsPostedToParentAndGrandparent)
 {
-    // The host dialog is a child of a container, as in a property page.
-    CWnd* pMain = AfxGetMainWnd();
-    m_pDlg->SetParent(pMain);
-    m_pDlg->ModifyStyle(WS_POPUP, WS_CHILD);
     m_pEdit->SetEnterKeyOptions(true, true);
+    CWnd* pMain = AfxGetMainWnd();
     harness::MessageRecorder recorder;
     recorder.Watch(m_pDlg->m_hWnd, "parent");
     recorder.Watch(pMain->m_hWnd, "grandparent");
+    // A top-level host dialog has an owner but no parent: nothing is forwarded.
+    Open();
+    harness::PressKey(VK_ESCAPE);
+    harness::Pump();
+    EXPECT_FALSE(DropVisible());
+    EXPECT_EQ(recorder.Count(m_pDlg->m_hWnd, WM_KEYDOWN), 0u);
+
+    // The host dialog as a child of a container, as in a property page.
+    m_pDlg->SetParent(pMain);
+    m_pDlg->ModifyStyle(WS_POPUP, WS_CHILD);
+    harness::Pump();
+    recorder.Clear();
 
     // The whole protocol: a child's request with cancel, an unknown verdict (cancel), accept.
     for (WPARAM verdict : { 0, 2, 1 })
@@ -173,20 +192,7 @@ TEST_F(DropEditTest, ForwardedCloseIsPostedToParentAndGrandparent)
     }));
 }
 
-TEST_F(DropEditTest, ForwardedCloseNeedsAGrandparent)
-{
-    // The host dialog is top-level: its owner is not its parent, so nothing is posted.
-    m_pEdit->SetEnterKeyOptions(true, true);
-    harness::MessageRecorder recorder;
-    recorder.Watch(m_pDlg->m_hWnd, "parent");
-    Open();
-    harness::PressKey(VK_ESCAPE);
-    harness::Pump();
-    EXPECT_FALSE(DropVisible());
-    EXPECT_EQ(recorder.Count(m_pDlg->m_hWnd, WM_KEYDOWN), 0u);
-}
-
-TEST_F(DropEditTest, DropFontCopiesTheParentsFontOrStaysEmpty)
+TEST_F(DropEditTest, DropFontCopiesTheParentsFontOrAnotherAndReachesTheDropWindow)
 {
     m_pEdit->CreateDropWndFont();
     ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
@@ -202,10 +208,8 @@ TEST_F(DropEditTest, DropFontCopiesTheParentsFontOrStaysEmpty)
     m_pEdit->CreateDropWndFont();
     EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
     EXPECT_EQ(AfxLiteGetLiveGdiObjectCount(), nLive - 1);
-}
 
-TEST_F(DropEditTest, SetDropWndFontSendsTheNewFontToTheDropWindow)
-{
+    // A font of the host's choice is sent on to an existing drop window.
     LOGFONTA lf = {};
     lf.lfHeight = -15;
     strcpy(lf.lfFaceName, "Tahoma");
@@ -218,25 +222,4 @@ TEST_F(DropEditTest, SetDropWndFontSendsTheNewFontToTheDropWindow)
     EXPECT_TRUE(recorder.Matches({ { "drop", WM_SETFONT, harness::Delivery::Sent, true,
                                      reinterpret_cast<WPARAM>(m_pEdit->GetDropWndFont()->GetSafeHandle()), true,
                                      1 } }));
-}
-
-TEST_F(DropEditTest, InjectedFaultsLeaveAPlainEditWithoutADropWindowOrFont)
-{
-    MakeHost({ 100, 100 }, { 10, 10, 210, 34 }, false);
-    harness::LogCapture log;
-    FaultInjection::FailNth(FaultInjection::kWindowCreation, 1);
-    CTestDropWnd* pDrop = new CTestDropWnd;
-    EXPECT_FALSE(m_pEdit->CreateDropWnd(pDrop, false));
-    ASSERT_EQ(log.Lines().size(), 1u);
-    EXPECT_STREQ(log.Lines()[0], "{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}");
-
-    FaultInjection::FailNth(FaultInjection::kAllocation, 1);
-    LOGFONTA lf = {};
-    lf.lfHeight = -12;
-    m_pEdit->SetDropWndFont(lf);
-    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
-    // Only the armed event fails.
-    m_pEdit->SetDropWndFont(lf);
-    EXPECT_NE(m_pEdit->GetDropWndFont(), nullptr);
-    FaultInjection::Reset();
 }

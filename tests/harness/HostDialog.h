@@ -4,6 +4,7 @@
 // Escape reach the dialog as IDOK/IDCANCEL commands, which it counts instead of closing.
 #pragma once
 #include <afxwin.h>
+#include "TestApp.h"
 
 namespace harness
 {
@@ -37,4 +38,18 @@ protected:
     void OnOK() override;
     void OnCancel() override;
 };
+
+// A fixture's teardown: destroys the host dialog (so each attached control sees its own
+// destruction first, as in a real host), deletes it and the control objects the fixture owns,
+// nulls every pointer and lets the posted clean-up run.
+template <class... TOwned>
+void DestroyHost(CHostDialog*& pDlg, TOwned*&... owned)
+{
+    if (pDlg != nullptr)
+        pDlg->DestroyWindow();
+    delete pDlg;
+    pDlg = nullptr;
+    ((delete owned, owned = nullptr), ...);
+    Pump();
+}
 }

@@ -1,4 +1,5 @@
 #include "SelectFixture.h"
+#include "Controls.h"
 #include "Input.h"
 
 namespace seltest
@@ -34,14 +35,8 @@ std::vector<std::string> Strings(std::initializer_list<const char*> texts)
 
 void SelectTest::TearDown()
 {
-    if (m_pDlg != nullptr)
-        m_pDlg->DestroyWindow();
-    delete m_pDlg;
-    delete m_pEdit;
-    m_pDlg = nullptr;
-    m_pEdit = nullptr;
-    m_pDrop = nullptr;
-    harness::Pump();
+    m_pDrop = nullptr; // owned by the edit
+    harness::DestroyHost(m_pDlg, m_pEdit);
 }
 
 CProbeSelectEdit* SelectTest::AttachSelect(const std::vector<const char*>& texts, bool readOnly,
@@ -70,9 +65,7 @@ void SelectTest::MoveMouseAway()
 
 std::string SelectTest::Text() const
 {
-    CString text;
-    m_pEdit->GetWindowText(text);
-    return text.GetString();
+    return harness::WindowText(m_pEdit->m_hWnd);
 }
 
 void SelectTest::SetText(const char* text)
@@ -100,25 +93,12 @@ HWND SelectTest::ListHwnd() const
 
 std::vector<std::string> SelectTest::Rows() const
 {
-    std::vector<std::string> rows;
-    const int count = m_pDrop->m_pList->GetCount();
-    for (int i = 0; i < count; ++i)
-    {
-        CString text;
-        m_pDrop->m_pList->GetText(i, text);
-        rows.push_back(text.GetString());
-    }
-    return rows;
+    return harness::ListRows(ListHwnd());
 }
 
 std::string SelectTest::SelectedRow() const
 {
-    const int row = m_pDrop->m_pList->GetCurSel();
-    if (row == LB_ERR)
-        return "<none>";
-    CString text;
-    m_pDrop->m_pList->GetText(row, text);
-    return text.GetString();
+    return harness::ListSelection(ListHwnd());
 }
 
 POINT SelectTest::RowPoint(int row) const

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "BkgStyle.h"
 #include "CalendarWnd.h"
+#include "Controls.h"
 #include "HostDialog.h"
 #include "Input.h"
 #include "MenuProbe.h"
@@ -104,31 +105,9 @@ protected:
     HWND MonthCal() const { return m_calendar.GetMonthCalHwnd(); }
     std::vector<harness::RecordedMessage> Sent(UINT message) const { return m_recorder.Of(m_host.m_hWnd, message); }
 
-    // Screen point of the first spot in the month calendar that hit-tests as uHit (and, for
-    // days, as that date), found from the control's own geometry.
     bool FindSpot(UINT uHit, const DateTime& date, POINT& screen) const
     {
-        CRect rc;
-        ::GetClientRect(MonthCal(), &rc);
-        for (int y = rc.top + 1; y < rc.bottom; y += 2)
-        {
-            for (int x = rc.left + 1; x < rc.right; x += 2)
-            {
-                MCHITTESTINFO hit{};
-                hit.cbSize = MCHITTESTINFO_V1_SIZE;
-                hit.pt = {x, y};
-                ::SendMessage(MonthCal(), MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-                const bool bDay = uHit == MCHT_CALENDARDATE;
-                if (hit.uHit != uHit || (bDay && (hit.st.wYear != date.GetYear() || hit.st.wMonth != date.GetMonth() ||
-                                                   hit.st.wDay != date.GetDay())))
-                    continue;
-                // The middle of the cell, not its edge.
-                screen = {x + 3, y + 3};
-                ::ClientToScreen(MonthCal(), &screen);
-                return true;
-            }
-        }
-        return false;
+        return harness::MonthCalSpot(MonthCal(), uHit, date.GetYear(), date.GetMonth(), date.GetDay(), screen);
     }
     DateTime ControlSelection() const
     {

@@ -90,17 +90,13 @@ public:
     }
     bool Ready() const { return m_bReady; }
 
-    void SetText(const char* text, bool typed)
+    void SetTextAndSelection(const char* text, bool typed, int nStart = -1, int nEnd = -1)
     {
         m_edit.SetWindowText("");
         if (typed)
             harness::TypeText(text);
         else
             m_edit.SetWindowText(text);
-    }
-    void SetTextAndSelection(const char* text, bool typed, int nStart, int nEnd)
-    {
-        SetText(text, typed);
         m_edit.SetSel(nStart, nEnd);
     }
     std::string Text() const
@@ -237,7 +233,7 @@ TEST(ImageMenuEditTest, SubclassGuardDecidesWhatTheMenuCommandDoes)
     CPasteGuardEdit edit;
     EditHost host(edit);
     ASSERT_TRUE(host.Ready());
-    host.SetText("abcd", false);
+    host.SetTextAndSelection("abcd", false);
     ASSERT_TRUE(SetClipboardText(host.m_host.m_hWnd, "XY"));
 
     uitest::MenuProbe probe({ 'P' });
@@ -247,16 +243,18 @@ TEST(ImageMenuEditTest, SubclassGuardDecidesWhatTheMenuCommandDoes)
     EXPECT_EQ("abcd", host.Text());
 }
 
-TEST(ImageMenuEditTest, KeyboardOpensTheMenuUnderTheCaret)
+// The keyboard opens the edit's own menu under the caret, a right click at the mouse.
+TEST(ImageMenuEditTest, MenuOpensUnderTheCaretOrAtTheMouse)
 {
     const struct
     {
         const char* name;
-        WORD vk;
+        WORD vk; // 0: a right click
         unsigned modifiers;
     } cases[] = {
         { "shift+F10", VK_F10, harness::kShift },
         { "menu key", VK_APPS, harness::kNone },
+        { "right click", 0, harness::kNone },
     };
     for (const auto& c : cases)
     {
@@ -267,32 +265,25 @@ TEST(ImageMenuEditTest, KeyboardOpensTheMenuUnderTheCaret)
         host.SetTextAndSelection("abcd", true, 2, 2);
 
         uitest::MenuProbe probe({ VK_ESCAPE });
-        harness::PressKey(c.vk, c.modifiers);
+        POINT expected = harness::ClientCenter(edit.m_hWnd);
+        if (c.vk == 0)
+        {
+            host.RightClick();
+        }
+        else
+        {
+            harness::PressKey(c.vk, c.modifiers);
+            CRect rcClient;
+            edit.GetClientRect(&rcClient);
+            expected = { edit.PosFromChar(2).x, rcClient.bottom };
+            edit.ClientToScreen(&expected);
+        }
         ASSERT_EQ(1, probe.MenusOpened());
         ASSERT_FALSE(probe.Items().empty());
         EXPECT_EQ(Cmd::kCmdUndo, probe.Items().front().id) << "the edit's own menu, not the system's";
-
-        CPoint ptCaret = edit.PosFromChar(2);
-        CRect rcClient;
-        edit.GetClientRect(&rcClient);
-        POINT expected = { ptCaret.x, rcClient.bottom };
-        edit.ClientToScreen(&expected);
         EXPECT_EQ(expected.x, probe.MenuRect().left);
         EXPECT_EQ(expected.y, probe.MenuRect().top);
     }
-}
-
-TEST(ImageMenuEditTest, RightClickOpensTheMenuAtTheMouse)
-{
-    CImageMenuEdit edit;
-    EditHost host(edit);
-    ASSERT_TRUE(host.Ready());
-    uitest::MenuProbe probe({ VK_ESCAPE });
-    const POINT pt = harness::ClientCenter(edit.m_hWnd);
-    host.RightClick();
-    ASSERT_EQ(1, probe.MenusOpened());
-    EXPECT_EQ(pt.x, probe.MenuRect().left);
-    EXPECT_EQ(pt.y, probe.MenuRect().top);
 }
 
 TEST(ImageMenuEditTest, RunTimeClassChainsToTheEdit)
