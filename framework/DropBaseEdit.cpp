@@ -2,6 +2,7 @@
 #include "DropWnd.h"
 #include "FaultInjection.h"
 #include "AppLogger.h"
+#include "Keyboard.h"
 #include "ORVIcon.h"
 #include <afxext.h>
 #include <algorithm>
@@ -29,6 +30,7 @@ BEGIN_MESSAGE_MAP(CDropBaseEdit, CImageMenuEdit)
     ON_MESSAGE(WM_UNDO, OnUndo)
     ON_WM_GETDLGCODE()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_SYSKEYDOWN()
 END_MESSAGE_MAP()
 
 namespace
@@ -216,6 +218,20 @@ bool CDropBaseEdit::HasDialogLikeParent() const
 
 void CDropBaseEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // The edit performs Shift+Insert and Shift+Delete itself, without the paste and cut
+    // messages that the controls guard; they are turned into those messages here.
+    // (Shift+Insert pastes whether Ctrl is held or not; Ctrl+Shift+Delete does nothing.)
+    const bool bShift = Keyboard::IsShiftKeyDown();
+    if (nChar == VK_INSERT && bShift)
+    {
+        SendMessage(WM_PASTE);
+        return;
+    }
+    if (nChar == VK_DELETE && bShift && !Keyboard::IsCtrlKeyDown())
+    {
+        SendMessage(WM_CUT);
+        return;
+    }
     switch (nChar)
     {
     case VK_BACK:
@@ -246,6 +262,17 @@ void CDropBaseEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     }
     CImageMenuEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CDropBaseEdit::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Alt+Backspace is the edit's own undo, performed without the undo message.
+    if (nChar == VK_BACK && (nFlags & KF_ALTDOWN) != 0)
+    {
+        SendMessage(WM_UNDO);
+        return;
+    }
+    CImageMenuEdit::OnSysKeyDown(nChar, nRepCnt, nFlags);
 }
 
 void CDropBaseEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)

@@ -94,6 +94,7 @@ protected:
     afx_msg LRESULT OnCloseDropWnd(WPARAM wParam, LPARAM lParam);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     // The four editing commands share one handler (DoEditCommand); subclasses replace them.
     afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,7 @@
 BEGIN_MESSAGE_MAP(CDropWnd, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_NCHITTEST()
+    ON_WM_ACTIVATE()
     ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_CLOSE, OnChildClose)
 END_MESSAGE_MAP()
 
@@ -44,6 +45,19 @@ LRESULT CDropWnd::OnNcHitTest(CPoint point)
     if (nHit == HTTOP || nHit == HTTOPLEFT || nHit == HTTOPRIGHT)
         return HTCLIENT;
     return nHit;
+}
+
+void CDropWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE || m_pEdit == nullptr || !::IsWindow(m_pEdit->m_hWnd) || !IsWindowVisible())
+        return;
+    // Back to the edit's own window: the edit's focus rules decide. Any other window (or another
+    // application) taking over would leave the popup floating with nobody to close it.
+    const HWND hOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
+    if (hOther != nullptr && hOther == ::GetAncestor(m_pEdit->m_hWnd, GA_ROOT))
+        return;
+    m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, 1, 0);
 }
 
 LRESULT CDropWnd::OnChildClose(WPARAM wParam, LPARAM /*lParam*/)

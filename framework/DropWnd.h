@@ -34,6 +34,7 @@ protected:
 
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg LRESULT OnChildClose(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()

@@ -261,7 +261,10 @@ void CDirEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CDirEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
-    if (Keyboard::IsCtrlKeyDown())
+    // Ctrl shortcuts reach the edit as control characters. A printable character typed with
+    // Ctrl held (Ctrl+Space, or AltGr, which holds Ctrl, on many layouts) is an ordinary
+    // character and follows the typing rules below instead of being inserted unchecked.
+    if (Keyboard::IsCtrlKeyDown() && (nChar < ' ' || nChar == 0x7F))
     {
         // Ctrl+Backspace would delete a whole word past the path rules that guard Backspace.
         if (m_bReadOnly && (nChar == 0x7F || nChar == VK_BACK))

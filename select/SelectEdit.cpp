@@ -251,8 +251,11 @@ void CSelectEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         CDropBaseEdit::OnChar(nChar, nRepCnt, nFlags);
         return;
     }
-    if (Keyboard::IsCtrlKeyDown())
-        CImageMenuEdit::OnChar(nChar, nRepCnt, nFlags); // Ctrl combinations still reach the edit
+    // Ctrl combinations still reach the edit as its control characters (copy, the guarded paste
+    // and cut, select all). A printable character typed with Ctrl held (Ctrl+Space, or AltGr,
+    // which holds Ctrl, on many layouts) would otherwise be inserted into the read-only text.
+    if (Keyboard::IsCtrlKeyDown() && nChar < ' ')
+        CImageMenuEdit::OnChar(nChar, nRepCnt, nFlags);
     TypeFirstLetter(nChar);
 }
 

@@ -122,6 +122,21 @@ TEST_F(DropEditTest, EditingCommandsRunAndThenUpdateTheDropWindow)
     EXPECT_EQ(m_pEdit->m_calls, expected);
 }
 
+TEST_F(DropEditTest, KeyboardClipboardShortcutsGoThroughTheGuardedCommands)
+{
+    // The edit would perform these itself without the messages that subclasses guard.
+    m_pEdit->SetWindowText("hello");
+    m_pEdit->SetSel(0, 2);
+    m_pEdit->m_calls.clear();
+    harness::PressKey(VK_DELETE, harness::kShift); // cut
+    harness::PressKey(VK_BACK, harness::kAlt);     // undo the cut
+    harness::PressKey(VK_END);
+    harness::PressKey(VK_INSERT, harness::kShift); // paste
+    EXPECT_EQ(m_pEdit->Text(), "hellohe");
+    const std::vector<std::string> expected = { "UpdateDropWnd:llo", "UpdateDropWnd:hello", "UpdateDropWnd:hellohe" };
+    EXPECT_EQ(m_pEdit->m_calls, expected);
+}
+
 TEST_F(DropEditTest, FocusLeavingToAnotherWindowClosesAndReports)
 {
     Open();

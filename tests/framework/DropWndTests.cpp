@@ -84,3 +84,21 @@ TEST_F(DropEditTest, ChildCloseReachesTheEditWithItsVerdict)
     EXPECT_TRUE(DropVisible());
     m_pDrop->m_pEdit = m_pEdit;
 }
+
+TEST_F(DropEditTest, DropWindowHoldingTheFocusClosesWhenAnotherWindowIsActivated)
+{
+    m_pEdit->ShowDropWnd(true, true, true);
+    ASSERT_EQ(FocusWnd(), m_pDrop->m_first.m_hWnd);
+    // Another top-level window (here the application's main window) takes over.
+    ::SetActiveWindow(AfxGetMainWnd()->m_hWnd);
+    harness::Pump();
+    EXPECT_FALSE(DropVisible());
+
+    // Going back to the edit's own dialog is left to the edit's focus rules.
+    m_pDlg->FocusEdit();
+    m_pEdit->ShowDropWnd(true, true, true);
+    ::SetActiveWindow(m_pDlg->m_hWnd);
+    harness::Pump();
+    EXPECT_FALSE(DropVisible()); // the focus came back to the edit from the drop window
+    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
+}

@@ -85,6 +85,11 @@ TEST_F(DirEditTest, NoCharacterCanBeTypedEvenWhenInitSaysWritable)
     m_pEdit->SendMessage(WM_CHAR, '\r', 1);
     EXPECT_EQ(m_beeps.Count(), 0);
     EXPECT_EQ(m_pEdit->Text(), folder);
+    // Regression: a printable character typed with Ctrl held (Ctrl+Space; AltGr holds Ctrl)
+    // was inserted unchecked.
+    harness::PressKey(VK_SPACE, harness::kCtrl | harness::kShift);
+    EXPECT_EQ(m_beeps.Count(), 1);
+    EXPECT_EQ(m_pEdit->Text(), folder);
 }
 
 namespace

@@ -79,6 +79,15 @@ TEST_F(SelectTest, FirstLetterTypingIgnoresTextsThatBeginWithAHighByte)
     EXPECT_EQ(Text(), "eclair");
 }
 
+TEST_F(SelectTest, ReadOnlyTextTakesNoPrintableCharacterTypedWithCtrl)
+{
+    // Regression: Ctrl+Space (and AltGr characters, typed with Ctrl held) inserted into the text.
+    AttachSelect({ "alpha", "beta" }, true);
+    TypeText("b");
+    harness::PressKey(VK_SPACE, harness::kCtrl);
+    EXPECT_EQ(Text(), "beta");
+}
+
 TEST_F(SelectTest, UpAndDownStepThroughTheTextsWhileTheListIsClosed)
 {
     struct Row

@@ -1,0 +1,80 @@
+#include "SoakHost.h"
+#include "DialogTemplate.h"
+#include "TestApp.h"
+
+namespace soak
+{
+CSoakHost::CSoakHost() = default;
+
+CSoakHost::~CSoakHost()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+CDropBaseEdit& CSoakHost::Edit(Control control)
+{
+    CDropBaseEdit* edits[kControlCount] = { &m_select, &m_suggest, &m_date, &m_time, &m_dir, &m_file };
+    return *edits[control];
+}
+
+CString CSoakHost::Text(Control control) const
+{
+    CString text;
+    ::GetWindowTextA(::GetDlgItem(m_hWnd, kFirstId + control), text.GetBuffer(1024), 1024);
+    text.ReleaseBuffer();
+    return text;
+}
+
+BOOL CSoakHost::CreateHost(int x, int y, const std::vector<CString>& texts, const CString& folder)
+{
+    harness::DialogTemplate tmpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "soak host", "MS Shell Dlg", 8);
+    if (!CreateIndirect(tmpl.Get(), AfxGetMainWnd()))
+        return FALSE;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 420, 330, SWP_NOZORDER | SWP_NOACTIVATE);
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    for (int i = 0; i <= kControlCount; ++i)
+    {
+        const int id = i < kControlCount ? kFirstId + i : kOtherId;
+        // Two columns, so that the drop windows open over each other and over empty space.
+        const int left = (i % 2) * 200 + 8;
+        const int top = (i / 2) * 34 + 8;
+        HWND hEdit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                                       left, top, 190, 24, m_hWnd,
+                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), AfxGetInstanceHandle(), nullptr);
+        if (hEdit == nullptr)
+            return FALSE;
+        ::SendMessageA(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+    }
+    for (int i = 0; i < kControlCount; ++i)
+        if (!Edit(static_cast<Control>(i)).SubclassDlgItem(kFirstId + i, this))
+            return FALSE;
+
+    m_select.SetReadOnly(true);
+    for (size_t i = 0; i < texts.size() && i < 40; ++i)
+        m_select.AddText(texts[i]);
+    m_select.Init();
+
+    m_suggest.AddText(texts);
+    m_suggest.Init();
+
+    m_date.SetShowClearButton(true);
+    m_date.SetShowOptionsButton(true);
+    m_date.SetShowDateRanges(true);
+    m_date.SetShowSpecialDates(true);
+    DateTime date;
+    date.SetDate(2026, 12, 6);
+    m_date.Init(date, true);
+
+    m_time.Init(8, 18, true, true);
+
+    m_dir.Init(true);
+    m_dir.SetInitBrowseToDir(folder);
+    m_file.Init(true);
+    m_file.SetInitBrowseToDir(folder);
+
+    ShowWindow(SW_SHOW);
+    harness::Pump();
+    return TRUE;
+}
+}

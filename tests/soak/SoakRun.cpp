@@ -1,0 +1,557 @@
+#include "SoakRun.h"
+#include "DropWnd.h"
+#include "Input.h"
+#include "TestApp.h"
+#include <sstream>
+
+namespace soak
+{
+namespace
+{
+// The class style every drop window is registered with; nothing else of the process uses it.
+const UINT kDropClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_CLASSDC | CS_SAVEBITS;
+const size_t kRecentActions = 12;
+const size_t kMaxDiskEntries = 40;
+
+// Context menus and the system menu run their own modal loops; real users close them, the run
+// closes them from a timer that those loops still dispatch.
+void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE) != 0)
+        ::EndMenu();
+}
+
+struct DropCollector
+{
+    bool bVisibleOnly;
+    std::vector<CDropWnd*> windows;
+};
+
+BOOL CALLBACK CollectDropWindow(HWND hWnd, LPARAM lParam)
+{
+    DropCollector* p = reinterpret_cast<DropCollector*>(lParam);
+    if (static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) != kDropClassStyle)
+        return TRUE;
+    if (p->bVisibleOnly && !::IsWindowVisible(hWnd))
+        return TRUE;
+    if (CDropWnd* pDrop = dynamic_cast<CDropWnd*>(CWnd::FromHandlePermanent(hWnd)))
+        p->windows.push_back(pDrop);
+    return TRUE;
+}
+
+bool IsFolder(const CString& path)
+{
+    const DWORD attrs = ::GetFileAttributesA(path);
+    return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsFile(const CString& path)
+{
+    const DWORD attrs = ::GetFileAttributesA(path);
+    return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+const WORD kKeys[] = { VK_BACK,  VK_TAB,   VK_RETURN, VK_ESCAPE, VK_SPACE, VK_PRIOR, VK_NEXT,   VK_END,
+                       VK_HOME,  VK_LEFT,  VK_UP,     VK_RIGHT,  VK_DOWN,  VK_INSERT, VK_DELETE, VK_APPS,
+                       VK_F1,    VK_F2,    VK_F4,     VK_F5,     VK_F9,    VK_F10,   VK_F12,    '0',
+                       '1',      '5',      '9',       'A',       'C',      'F',      'T',       'V',
+                       'X',      'Z',      VK_OEM_1,  VK_OEM_2,  VK_OEM_5, VK_OEM_PERIOD, VK_OEM_MINUS, VK_DOWN,
+                       VK_UP,    VK_RETURN };
+}
+
+SoakRun::SoakRun(CSoakHost& host, const harness::ScratchDir& scratch, const std::vector<CString>& texts,
+                 unsigned seed)
+    : m_host(host), m_scratch(scratch), m_texts(texts), m_seed(seed), m_rng(seed)
+{
+    for (size_t i = 0; i < texts.size() && i < 40; ++i)
+        m_selectTexts.insert(texts[i]);
+    m_nWatchdog = ::SetTimer(nullptr, 0, 25, CloseMenus);
+}
+
+SoakRun::~SoakRun()
+{
+    ::KillTimer(nullptr, m_nWatchdog);
+}
+
+std::vector<CDropWnd*> SoakRun::DropWindows(bool bVisibleOnly)
+{
+    DropCollector collector{ bVisibleOnly, {} };
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectDropWindow, reinterpret_cast<LPARAM>(&collector));
+    return collector.windows;
+}
+
+int SoakRun::Pick(int n)
+{
+    return std::uniform_int_distribution<int>(0, n - 1)(m_rng);
+}
+
+bool SoakRun::Chance(int percent)
+{
+    return Pick(100) < percent;
+}
+
+void SoakRun::Note(const std::string& action)
+{
+    std::ostringstream line;
+    line << "step " << m_nStep << ": " << action;
+    m_recent.push_back(line.str());
+    if (m_recent.size() > kRecentActions)
+        m_recent.erase(m_recent.begin());
+}
+
+testing::AssertionResult SoakRun::Run(int steps)
+{
+    m_host.m_select.SetFocus();
+    harness::Pump();
+    m_prevDirText = m_host.Text(CSoakHost::kDir);
+    m_prevFileText = m_host.Text(CSoakHost::kFile);
+    m_prevFocusOwner = FocusOwner();
+    for (m_nStep = 0; m_nStep < steps; ++m_nStep)
+    {
+        Step();
+        harness::Pump();
+        testing::AssertionResult result = Check();
+        if (!result)
+        {
+            std::ostringstream recent;
+            for (const std::string& line : m_recent)
+                recent << "\n  " << line;
+            return result << "\nseed " << m_seed << ", recent actions:" << recent.str();
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+void SoakRun::Step()
+{
+    const int roll = Pick(100);
+    if (roll < 38)
+        Key();
+    else if (roll < 48)
+        Chars();
+    else if (roll < 62)
+        Click();
+    else if (roll < 65)
+        Drag();
+    else if (roll < 70)
+        Wheel();
+    else if (roll < 74)
+        Paste();
+    else if (roll < 80)
+        ChangeFocus();
+    else if (roll < 83)
+        MoveHost();
+    else if (roll < 95)
+        HostCall();
+    else
+        ChangeDisk();
+}
+
+// ---------------------------------------------------------------------------------------------
+// User input
+
+void SoakRun::Key()
+{
+    const WORD vk = kKeys[Pick(static_cast<int>(sizeof(kKeys) / sizeof(kKeys[0])))];
+    unsigned modifiers = harness::kNone;
+    if (Chance(20))
+        modifiers |= harness::kShift;
+    if (Chance(12))
+        modifiers |= harness::kCtrl;
+    // Alt+F4 would close the host, and Alt+Tab or Alt+Escape switch applications.
+    if (Chance(6) && vk != VK_F4 && vk != VK_TAB && vk != VK_ESCAPE)
+        modifiers |= harness::kAlt;
+    Note("key " + std::to_string(vk) + " modifiers " + std::to_string(modifiers));
+    harness::PressKey(vk, modifiers);
+}
+
+void SoakRun::Chars()
+{
+    std::string text;
+    const int n = 1 + Pick(3);
+    for (int i = 0; i < n; ++i)
+    {
+        // Printable ASCII, path characters and bytes of the code page's upper half.
+        const int kind = Pick(4);
+        char ch = kind == 0 ? static_cast<char>(0x80 + Pick(0x80)) : kind == 1 ? "\\:/.*?\"<>| "[Pick(12)]
+                                                                               : static_cast<char>(0x21 + Pick(0x5E));
+        text += ch == 0 ? 'a' : ch;
+    }
+    Note("type \"" + text + "\"");
+    harness::TypeText(text.c_str());
+}
+
+CRect SoakRun::TargetRect()
+{
+    CRect rc;
+    const int kind = Pick(10);
+    const std::vector<CDropWnd*> open = DropWindows(true);
+    if (kind < 5)
+    {
+        CDropBaseEdit& edit = m_host.Edit(static_cast<CSoakHost::Control>(Pick(CSoakHost::kControlCount)));
+        edit.GetWindowRect(&rc);
+        if (Chance(50))
+            rc.left = rc.right - 18; // the drop button
+    }
+    else if (kind < 8 && !open.empty())
+    {
+        open[Pick(static_cast<int>(open.size()))]->GetWindowRect(&rc);
+    }
+    else if (kind == 8)
+    {
+        ::GetWindowRect(m_host.Other(), &rc);
+    }
+    else
+    {
+        m_host.GetWindowRect(&rc); // anywhere on the host, caption included
+    }
+    return rc;
+}
+
+POINT SoakRun::PointIn(const CRect& rc)
+{
+    return POINT{ rc.left + Pick(std::max(1, static_cast<int>(rc.Width()))),
+                  rc.top + Pick(std::max(1, static_cast<int>(rc.Height()))) };
+}
+
+void SoakRun::Click()
+{
+    const POINT pt = PointIn(TargetRect());
+    const int kind = Pick(20);
+    Note("click kind " + std::to_string(kind) + " at " + std::to_string(pt.x) + "," + std::to_string(pt.y));
+    if (kind == 0)
+        harness::DoubleClick(pt);
+    else
+        harness::Click(pt, kind < 4 ? harness::Button::Right : harness::Button::Left);
+}
+
+void SoakRun::Drag()
+{
+    const POINT from = PointIn(TargetRect());
+    const POINT to = PointIn(TargetRect());
+    Note("drag " + std::to_string(from.x) + "," + std::to_string(from.y) + " to " + std::to_string(to.x) + "," +
+         std::to_string(to.y));
+    // Queued at once: size and drag loops wait for the release inside the press.
+    ::SetCursorPos(from.x, from.y);
+    INPUT inputs[3] = {};
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dx = to.x * 65535 / cx;
+    inputs[1].mi.dy = to.y * 65535 / cy;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+void SoakRun::Wheel()
+{
+    const POINT pt = PointIn(TargetRect());
+    const int delta = (Chance(50) ? 1 : -1) * (Chance(70) ? WHEEL_DELTA : 40);
+    const bool horizontal = Chance(20);
+    Note("wheel " + std::to_string(delta) + (horizontal ? " horizontal" : ""));
+    harness::Wheel(pt, delta, horizontal);
+}
+
+CString SoakRun::RandomPath()
+{
+    if (!m_diskEntries.empty() && Chance(70))
+        return CString(m_scratch.Path().c_str()) + m_diskEntries[Pick(static_cast<int>(m_diskEntries.size()))].c_str();
+    const char* const paths[] = { "c:\\", "C:\\windows", "q:\\missing\\", "\\\\server\\share\\x", "c:\\a*b?\\",
+                                  "relative\\path", "c:\\windows\\win.ini", "" };
+    return paths[Pick(8)];
+}
+
+CString SoakRun::RandomText()
+{
+    switch (Pick(6))
+    {
+    case 0:
+        return RandomPath();
+    case 1:
+        return m_texts.empty() ? CString("x") : m_texts[Pick(static_cast<int>(m_texts.size()))];
+    case 2:
+    {
+        const char* const dates[] = { "06.12.2026", "12/6/2026", "2026-12-06", "31.02.2026", "1.1.1601", "99" };
+        return dates[Pick(6)];
+    }
+    case 3:
+    {
+        const char* const times[] = { "10:17", "23:59", "0:00", "25:61", "9", "12:30:45" };
+        return times[Pick(6)];
+    }
+    case 4:
+        return CString(CString(m_scratch.Path().c_str()) + "\\" + CString('x', Pick(300)));
+    default:
+    {
+        CString text;
+        const int n = Pick(65);
+        for (int i = 0; i < n; ++i)
+            text += static_cast<char>(1 + Pick(255));
+        return text;
+    }
+    }
+}
+
+void SoakRun::Paste()
+{
+    const CString text = RandomText();
+    Note("paste \"" + std::string(text) + "\"");
+    if (::OpenClipboard(m_host.m_hWnd))
+    {
+        ::EmptyClipboard();
+        HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.GetLength() + 1);
+        if (hMem != nullptr)
+        {
+            memcpy(::GlobalLock(hMem), static_cast<const char*>(text), text.GetLength() + 1);
+            ::GlobalUnlock(hMem);
+            if (::SetClipboardData(CF_TEXT, hMem) == nullptr)
+                ::GlobalFree(hMem);
+        }
+        ::CloseClipboard();
+    }
+    harness::PressKey('V', harness::kCtrl);
+}
+
+void SoakRun::ChangeFocus()
+{
+    const int kind = Pick(4);
+    Note("focus change " + std::to_string(kind));
+    if (kind == 0)
+    {
+        ::SetFocus(m_host.Other());
+    }
+    else if (kind == 1)
+    {
+        // Another application window takes the activation, then the user comes back.
+        ::SetActiveWindow(AfxGetMainWnd()->m_hWnd);
+        harness::Pump();
+        ::SetActiveWindow(m_host.m_hWnd);
+    }
+    else
+    {
+        m_host.Edit(static_cast<CSoakHost::Control>(Pick(CSoakHost::kControlCount))).SetFocus();
+    }
+}
+
+void SoakRun::MoveHost()
+{
+    CRect rc;
+    m_host.GetWindowRect(&rc);
+    const int dx = Pick(81) - 40, dy = Pick(81) - 40;
+    const int x = std::max(0, std::min(600, static_cast<int>(rc.left) + dx));
+    const int y = std::max(0, std::min(600, static_cast<int>(rc.top) + dy));
+    const bool resize = Chance(25);
+    Note(std::string(resize ? "resize" : "move") + " host");
+    m_host.SetWindowPos(nullptr, x, y, resize ? 300 + Pick(200) : 0, resize ? 200 + Pick(200) : 0,
+                        SWP_NOZORDER | SWP_NOACTIVATE | (resize ? 0 : SWP_NOSIZE));
+    for (int i = 0; i < CSoakHost::kControlCount; ++i)
+        m_host.Edit(static_cast<CSoakHost::Control>(i)).OnAppMove();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Host calls and the disk
+
+void SoakRun::HostCall()
+{
+    const int kind = Pick(9);
+    Note("host call " + std::to_string(kind));
+    switch (kind)
+    {
+    case 0:
+    {
+        const CSoakHost::Control control = static_cast<CSoakHost::Control>(Pick(CSoakHost::kControlCount));
+        const CString text = RandomText();
+        m_host.Edit(control).SetWindowText(text);
+        if (control == CSoakHost::kSelect)
+            m_selectHostText = text;
+        break;
+    }
+    case 1:
+    {
+        DateTime date;
+        if (Chance(80))
+            date.SetDate(1990 + Pick(60), 1 + Pick(12), 1 + Pick(31));
+        m_host.m_date.SetDate(date);
+        break;
+    }
+    case 2:
+    {
+        DateTime time;
+        if (Chance(80))
+            time.SetTime(Pick(24), Pick(60), 0);
+        m_host.m_time.SetTime(time, Chance(50));
+        break;
+    }
+    case 3:
+    {
+        const CString text = RandomText();
+        m_host.m_select.AddText(text);
+        m_selectTexts.insert(text);
+        break;
+    }
+    case 4:
+        m_host.m_select.ClearText(); // the texts the edit may show stay what they were
+        break;
+    case 5:
+    {
+        CStringArray exts;
+        const char* const choices[] = { "txt", "*", "LOG", "dat" };
+        const int n = Pick(3);
+        for (int i = 0; i < n; ++i)
+            exts.Add(choices[Pick(4)]);
+        m_host.m_file.SetExt(exts);
+        break;
+    }
+    case 6:
+        (Chance(50) ? static_cast<CDirEdit&>(m_host.m_dir) : m_host.m_file).SetInitBrowseToDir(RandomPath());
+        break;
+    case 7:
+    {
+        // The host opens a list for the user, who is in that control.
+        const CSoakHost::Control control = static_cast<CSoakHost::Control>(Pick(CSoakHost::kControlCount));
+        m_host.Edit(control).SetFocus();
+        if (control == CSoakHost::kSelect || control == CSoakHost::kSuggest || control == CSoakHost::kTime)
+            static_cast<CSelectEdit&>(m_host.Edit(control)).ShowList();
+        else if (control == CSoakHost::kDate)
+            m_host.m_date.ShowCalendar();
+        else
+            static_cast<CDirEdit&>(m_host.Edit(control)).ShowList();
+        break;
+    }
+    default:
+        m_host.m_suggest.AddText(RandomText());
+        break;
+    }
+}
+
+void SoakRun::ChangeDisk()
+{
+    if (m_diskEntries.size() < kMaxDiskEntries && (m_diskEntries.empty() || Chance(60)))
+    {
+        std::string parent;
+        if (!m_diskEntries.empty() && Chance(60))
+        {
+            const std::string& pick = m_diskEntries[Pick(static_cast<int>(m_diskEntries.size()))];
+            if (!pick.empty() && pick.back() == '\\')
+                parent = pick;
+        }
+        const char* const exts[] = { ".txt", ".log", ".dat", ".TXT" };
+        const bool folder = Chance(50);
+        const std::string name = parent + (folder ? "d" : "f") + std::to_string(m_nMade++) +
+                                 (folder ? "\\" : exts[Pick(4)]);
+        Note("disk: make " + name);
+        if (folder)
+            m_scratch.MakeDir(name);
+        else
+            m_scratch.MakeFile(name, "x");
+        m_diskEntries.push_back(name);
+    }
+    else if (!m_diskEntries.empty())
+    {
+        const size_t index = static_cast<size_t>(Pick(static_cast<int>(m_diskEntries.size())));
+        const std::string gone = m_diskEntries[index];
+        Note("disk: remove " + gone);
+        m_scratch.Remove(gone);
+        // Everything below a removed folder goes with it.
+        std::vector<std::string> kept;
+        for (const std::string& entry : m_diskEntries)
+            if (entry.compare(0, gone.size(), gone) != 0)
+                kept.push_back(entry);
+        m_diskEntries.swap(kept);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Invariants
+
+int SoakRun::FocusOwner() const
+{
+    const HWND hFocus = ::GetFocus();
+    if (hFocus == nullptr)
+        return -1;
+    for (int i = 0; i < CSoakHost::kControlCount; ++i)
+        if (m_host.Edit(static_cast<CSoakHost::Control>(i)).m_hWnd == hFocus)
+            return i;
+    for (CDropWnd* pDrop : DropWindows(false))
+    {
+        if (pDrop->m_hWnd != hFocus && !::IsChild(pDrop->m_hWnd, hFocus))
+            continue;
+        for (int i = 0; i < CSoakHost::kControlCount; ++i)
+            if (pDrop->m_pEdit == &m_host.Edit(static_cast<CSoakHost::Control>(i)))
+                return i;
+    }
+    return -1;
+}
+
+testing::AssertionResult SoakRun::Check()
+{
+    const std::vector<CDropWnd*> open = DropWindows(true);
+    if (open.size() > 1)
+        return testing::AssertionFailure() << open.size() << " drop windows are visible";
+    const int owner = FocusOwner();
+    if (owner < 0 && !open.empty())
+    {
+        char focusClass[64] = "(none)";
+        if (HWND hFocus = ::GetFocus())
+            ::GetClassNameA(hFocus, focusClass, sizeof(focusClass));
+        int control = -1;
+        for (int i = 0; i < CSoakHost::kControlCount; ++i)
+            if (open[0]->m_pEdit == &m_host.Edit(static_cast<CSoakHost::Control>(i)))
+                control = i;
+        return testing::AssertionFailure() << "the drop window of control " << control
+                                           << " is visible while the focus is outside the controls, on a "
+                                           << focusClass << (::GetFocus() == m_host.Other() ? " (the other edit)" : "");
+    }
+
+    const CString dirText = m_host.Text(CSoakHost::kDir);
+    if (dirText != m_prevDirText && !dirText.IsEmpty() && !IsFolder(dirText))
+        return testing::AssertionFailure() << "directory edit holds \"" << static_cast<const char*>(dirText) << "\"";
+    m_prevDirText = dirText;
+
+    const CString fileText = m_host.Text(CSoakHost::kFile);
+    if (fileText != m_prevFileText && !fileText.IsEmpty() && !IsFile(fileText))
+        return testing::AssertionFailure() << "read-only file edit holds \"" << static_cast<const char*>(fileText) << "\"";
+    m_prevFileText = fileText;
+
+    const CString selectText = m_host.Text(CSoakHost::kSelect);
+    if (!selectText.IsEmpty() && selectText != m_selectHostText && m_selectTexts.count(selectText) == 0)
+        return testing::AssertionFailure() << "read-only selection edit holds \"" << static_cast<const char*>(selectText)
+                                           << "\"";
+
+    // Leaving the date or time edit leaves text and value in step.
+    if (m_prevFocusOwner == CSoakHost::kDate && owner != CSoakHost::kDate)
+    {
+        const CString text = m_host.Text(CSoakHost::kDate);
+        const DateTime& date = m_host.m_date.GetDate();
+        DateTime parsed;
+        const bool inStep = text.IsEmpty() ? !date.IsValidDate()
+                                           : date.IsValidDate() && parsed.SetDate(text) &&
+                                                 parsed.GetYear() == date.GetYear() &&
+                                                 parsed.GetMonth() == date.GetMonth() && parsed.GetDay() == date.GetDay();
+        if (!inStep)
+            return testing::AssertionFailure() << "date edit shows \"" << static_cast<const char*>(text)
+                                               << "\" for " << date.GetYear() << "-" << date.GetMonth() << "-"
+                                               << date.GetDay();
+    }
+    if (m_prevFocusOwner == CSoakHost::kTime && owner != CSoakHost::kTime)
+    {
+        const CString text = m_host.Text(CSoakHost::kTime);
+        const DateTime& time = m_host.m_time.GetTime();
+        DateTime parsed;
+        parsed.SetTime(text);
+        const bool inStep = text.IsEmpty() ? !time.IsValidTime()
+                                           : time.IsValidTime() && parsed.IsValidTime() &&
+                                                 parsed.GetHour() == time.GetHour() &&
+                                                 parsed.GetMinute() == time.GetMinute();
+        if (!inStep)
+            return testing::AssertionFailure() << "time edit shows \"" << static_cast<const char*>(text) << "\" for "
+                                               << time.GetHour() << ":" << time.GetMinute();
+    }
+    m_prevFocusOwner = owner;
+    return testing::AssertionSuccess();
+}
+}

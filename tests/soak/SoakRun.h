@@ -1,0 +1,70 @@
+// One seeded soak run over a CSoakHost: random real input, host calls and disk changes, with
+// the invariants checked after every step. The same seed replays the same run.
+#pragma once
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+#include "ScratchDir.h"
+#include "SoakHost.h"
+
+class CDropWnd;
+
+namespace soak
+{
+class SoakRun
+{
+public:
+    SoakRun(CSoakHost& host, const harness::ScratchDir& scratch, const std::vector<CString>& texts, unsigned seed);
+    ~SoakRun();
+
+    // Runs the steps; fails with the seed, the step and the recent actions at the first broken
+    // invariant.
+    testing::AssertionResult Run(int steps);
+
+    // Visible drop windows of the thread (all of them when bVisibleOnly is false).
+    static std::vector<CDropWnd*> DropWindows(bool bVisibleOnly);
+
+private:
+    void Step();
+    void Key();
+    void Chars();
+    void Click();
+    void Drag();
+    void Wheel();
+    void Paste();
+    void ChangeFocus();
+    void MoveHost();
+    void HostCall();
+    void ChangeDisk();
+
+    testing::AssertionResult Check();
+    int FocusOwner() const;
+    POINT PointIn(const CRect& rc);
+    CRect TargetRect();
+    CString RandomText();
+    CString RandomPath();
+    int Pick(int n);
+    bool Chance(int percent);
+    void Note(const std::string& action);
+
+    CSoakHost& m_host;
+    const harness::ScratchDir& m_scratch;
+    const std::vector<CString>& m_texts;
+    unsigned m_seed;
+    std::mt19937 m_rng;
+    int m_nStep = 0;
+    std::vector<std::string> m_recent;
+
+    // What the invariants compare against.
+    std::set<CString> m_selectTexts;
+    CString m_selectHostText;
+    CString m_prevDirText;
+    CString m_prevFileText;
+    int m_prevFocusOwner = -1;
+    std::vector<std::string> m_diskEntries; // relative paths made by the run
+    int m_nMade = 0;
+    UINT_PTR m_nWatchdog = 0;
+};
+}
