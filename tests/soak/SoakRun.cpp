@@ -2,6 +2,8 @@
 #include "DropWnd.h"
 #include "Input.h"
 #include "TestApp.h"
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 namespace soak
@@ -97,6 +99,13 @@ void SoakRun::Note(const std::string& action)
     std::ostringstream line;
     line << "step " << m_nStep << ": " << action;
     m_recent.push_back(line.str());
+    // ORV_SOAK_TRACE prints every action as it starts: the last line shows where a run hangs.
+    static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
+    if (s_bTrace)
+    {
+        std::fprintf(stderr, "%s\n", line.str().c_str());
+        std::fflush(stderr);
+    }
     if (m_recent.size() > kRecentActions)
         m_recent.erase(m_recent.begin());
 }
@@ -231,8 +240,15 @@ void SoakRun::Drag()
 {
     const POINT from = PointIn(TargetRect());
     const POINT to = PointIn(TargetRect());
+    char target[64] = "";
+    ::GetClassNameA(::WindowFromPoint(from), target, sizeof(target));
+    const LRESULT hit = ::SendMessageA(::WindowFromPoint(from), WM_NCHITTEST, 0, MAKELPARAM(from.x, from.y));
+    // Dragging a caption or a sizing border runs the system's move and size loop, which does
+    // not end on queued input under Wine; moving and sizing are host steps of their own.
+    if (hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT))
+        return;
     Note("drag " + std::to_string(from.x) + "," + std::to_string(from.y) + " to " + std::to_string(to.x) + "," +
-         std::to_string(to.y));
+         std::to_string(to.y) + " on " + target + " hit " + std::to_string(hit));
     // Queued at once: size and drag loops wait for the release inside the press.
     ::SetCursorPos(from.x, from.y);
     INPUT inputs[3] = {};
