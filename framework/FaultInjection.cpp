@@ -23,3 +23,8 @@ bool FaultInjection::ShouldFail(Kind kind)
         return false;
     return --g_nCountdown[kind] == 0;
 }
+
+int FaultInjection::Remaining(Kind kind)
+{
+    return kind >= 0 && kind < kKindCount ? g_nCountdown[kind] : 0;
+}

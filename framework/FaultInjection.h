@@ -19,6 +19,8 @@ public:
     // The n-th event of this kind from now on fails (n >= 1); 0 disarms.
     static void FailNth(Kind kind, int n);
     static void Reset();
+    // Events still to come before the armed failure; 0 when it has fired or nothing is armed.
+    static int Remaining(Kind kind);
     // Counts one event of this kind and says whether it must fail.
     static bool ShouldFail(Kind kind);
 

@@ -46,12 +46,22 @@ void MakeDirs(const std::string& path)
 
 ScratchDir::ScratchDir()
 {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
     char name[64];
     static unsigned s_counter = 0;
-    wsprintfA(name, "orvtest-%lu-%u\\", ::GetCurrentProcessId(), ++s_counter);
-    m_root = std::string(temp) + name;
+    wsprintfA(name, "orvtest-%lu-%u", ::GetCurrentProcessId(), ++s_counter);
+    Create(name);
+}
+
+ScratchDir::ScratchDir(const char* fixedName)
+{
+    Create(fixedName);
+}
+
+void ScratchDir::Create(const char* fixedName)
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    m_root = std::string(temp) + fixedName + "\\";
     RemoveTree(m_root);
     MakeDirs(m_root.substr(0, m_root.size() - 1));
 }

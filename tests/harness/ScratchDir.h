@@ -10,6 +10,9 @@ class ScratchDir
 {
 public:
     ScratchDir();
+    // A root of a fixed name under the temporary folder, for runs that must see the same paths
+    // every time (the name of the default root holds the process identifier).
+    explicit ScratchDir(const char* fixedName);
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
@@ -28,6 +31,8 @@ public:
     void Remove(const std::string& relative) const;
 
 private:
+    void Create(const char* name);
+
     std::string m_root;
 };
 

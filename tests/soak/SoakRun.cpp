@@ -25,6 +25,15 @@ void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD)
         ::EndMenu();
 }
 
+// Menus are closed as soon as their loop waits for input, the same moment in every run.
+LRESULT CALLBACK CloseIdleMenus(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && p->message == WM_ENTERIDLE && p->wParam == MSGF_MENU)
+        ::EndMenu();
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 struct DropCollector
 {
     bool bVisibleOnly;
@@ -69,12 +78,14 @@ SoakRun::SoakRun(CSoakHost& host, const harness::ScratchDir& scratch, const std:
 {
     for (size_t i = 0; i < texts.size() && i < 40; ++i)
         m_selectTexts.insert(texts[i]);
+    m_hMenuHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CloseIdleMenus, nullptr, ::GetCurrentThreadId());
     m_nWatchdog = ::SetTimer(nullptr, 0, 25, CloseMenus);
 }
 
 SoakRun::~SoakRun()
 {
     ::KillTimer(nullptr, m_nWatchdog);
+    ::UnhookWindowsHookEx(m_hMenuHook);
 }
 
 std::vector<CDropWnd*> SoakRun::DropWindows(bool bVisibleOnly)
@@ -103,7 +114,10 @@ void SoakRun::Note(const std::string& action)
     static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
     if (s_bTrace)
     {
-        std::fprintf(stderr, "%s\n", line.str().c_str());
+        char focusClass[64] = "-";
+        if (HWND hFocus = ::GetFocus())
+            ::GetClassNameA(hFocus, focusClass, sizeof(focusClass));
+        std::fprintf(stderr, "%s (focus before: %s of control %d)\n", line.str().c_str(), focusClass, FocusOwner());
         std::fflush(stderr);
     }
     if (m_recent.size() > kRecentActions)

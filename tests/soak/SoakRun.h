@@ -66,5 +66,6 @@ private:
     std::vector<std::string> m_diskEntries; // relative paths made by the run
     int m_nMade = 0;
     UINT_PTR m_nWatchdog = 0;
+    HHOOK m_hMenuHook = nullptr;
 };
 }

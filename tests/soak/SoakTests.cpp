@@ -32,7 +32,7 @@ TEST(Soak, RandomUseKeepsEveryInvariantAndLeavesNothingBehind)
     const unsigned seed = EnvNumber("ORV_SOAK_SEED", 20261206);
     const int steps = static_cast<int>(EnvNumber("ORV_SOAK_STEPS", 20000));
     const int nLiveBefore = AfxLiteGetLiveGdiObjectCount();
-    harness::ScratchDir scratch;
+    harness::ScratchDir scratch("orvsoak"); // the same paths every run, so that a seed replays
     const std::vector<CString> words = Words();
     {
         soak::CSoakHost host;
