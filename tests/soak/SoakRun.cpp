@@ -15,14 +15,24 @@ const UINT kDropClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_CLASSDC |
 const size_t kRecentActions = 12;
 const size_t kMaxDiskEntries = 40;
 
-// Context menus and the system menu run their own modal loops; real users close them, the run
-// closes them from a timer that those loops still dispatch.
-void CALLBACK CloseMenus(HWND, UINT, UINT_PTR, DWORD)
+// Context menus, the system menu and mouse tracking loops are modal; a real user ends them by
+// closing the menu or releasing the button. The run ends them from a timer that those loops
+// still dispatch: a menu at once, a mouse capture still held after a few ticks (the tree view's
+// drag tracking can miss the queued release under Wine and would wait for it forever).
+void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD)
 {
+    static int s_nCaptureTicks = 0;
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
     if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE) != 0)
         ::EndMenu();
+    if (::GetCapture() == nullptr)
+        s_nCaptureTicks = 0;
+    else if (++s_nCaptureTicks >= 8)
+    {
+        s_nCaptureTicks = 0;
+        ::ReleaseCapture();
+    }
 }
 
 // Menus are closed as soon as their loop waits for input, the same moment in every run.
@@ -79,7 +89,7 @@ SoakRun::SoakRun(CSoakHost& host, const harness::ScratchDir& scratch, const std:
     for (size_t i = 0; i < texts.size() && i < 40; ++i)
         m_selectTexts.insert(texts[i]);
     m_hMenuHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CloseIdleMenus, nullptr, ::GetCurrentThreadId());
-    m_nWatchdog = ::SetTimer(nullptr, 0, 25, CloseMenus);
+    m_nWatchdog = ::SetTimer(nullptr, 0, 25, Watchdog);
 }
 
 SoakRun::~SoakRun()
