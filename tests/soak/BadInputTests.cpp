@@ -72,6 +72,7 @@ class BadInput : public testing::Test
 {
 protected:
     BadInput() : m_cases(soak::ControlCases(m_scratch.Path())) { m_scratch.MakeDir("sub\\"); }
+    harness::RegistryKeyGuard m_registry{ HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT" };
     harness::ScratchDir m_scratch;
     std::vector<soak::ControlCase> m_cases;
 };

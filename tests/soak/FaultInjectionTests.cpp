@@ -31,6 +31,7 @@ void Use(CDropBaseEdit& edit)
 
 TEST(FaultInjection, EveryFailedAllocationOrCreationLeavesAWorkingEdit)
 {
+    harness::RegistryKeyGuard registry(HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT");
     harness::ScratchDir scratch;
     scratch.MakeDir("sub\\");
     const int nLiveBefore = AfxLiteGetLiveGdiObjectCount();

@@ -32,6 +32,8 @@ TEST(Soak, RandomUseKeepsEveryInvariantAndLeavesNothingBehind)
     const unsigned seed = EnvNumber("ORV_SOAK_SEED", 20261206);
     const int steps = static_cast<int>(EnvNumber("ORV_SOAK_STEPS", 20000));
     const int nLiveBefore = AfxLiteGetLiveGdiObjectCount();
+    // The time edit stores the user's interval when it goes; the run leaves the user's alone.
+    harness::RegistryKeyGuard registry(HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT");
     harness::ScratchDir scratch("orvsoak"); // the same paths every run, so that a seed replays
     const std::vector<CString> words = Words();
     {
