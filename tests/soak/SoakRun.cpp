@@ -22,8 +22,16 @@ const size_t kMaxDiskEntries = 40;
 void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD)
 {
     static int s_nCaptureTicks = 0;
+    static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
+    if (s_bTrace && ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.flags != 0)
+    {
+        char cls[64] = "";
+        ::GetClassNameA(info.hwndCapture != nullptr ? info.hwndCapture : info.hwndMenuOwner, cls, sizeof(cls));
+        std::fprintf(stderr, "  watchdog: modal state %lx on %s\n", info.flags, cls);
+        std::fflush(stderr);
+    }
     if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE) != 0)
         ::EndMenu();
     if (::GetCapture() == nullptr)
@@ -453,6 +461,7 @@ void SoakRun::HostCall()
     {
         // The host opens a list for the user, who is in that control.
         const CSoakHost::Control control = static_cast<CSoakHost::Control>(Pick(CSoakHost::kControlCount));
+        Note("  show the drop window of control " + std::to_string(control));
         m_host.Edit(control).SetFocus();
         if (control == CSoakHost::kSelect || control == CSoakHost::kSuggest || control == CSoakHost::kTime)
             static_cast<CSelectEdit&>(m_host.Edit(control)).ShowList();
