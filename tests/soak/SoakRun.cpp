@@ -70,6 +70,16 @@ BOOL CALLBACK CollectDropWindow(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
+// Where a press runs one of the system's own tracking loops (moving, sizing, the caption
+// buttons), which do not end on queued input under Wine: the host's frame is not the controls'.
+bool IsSystemTrackingArea(POINT pt)
+{
+    const HWND hWnd = ::WindowFromPoint(pt);
+    const LRESULT hit = hWnd != nullptr ? ::SendMessageA(hWnd, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) : HTNOWHERE;
+    return hit == HTCAPTION || hit == HTSYSMENU || hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTCLOSE ||
+           hit == HTHELP || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT);
+}
+
 bool IsFolder(const CString& path)
 {
     const DWORD attrs = ::GetFileAttributesA(path);
@@ -261,6 +271,8 @@ void SoakRun::Click()
 {
     const POINT pt = PointIn(TargetRect());
     const int kind = Pick(20);
+    if (IsSystemTrackingArea(pt))
+        return;
     Note("click kind " + std::to_string(kind) + " at " + std::to_string(pt.x) + "," + std::to_string(pt.y));
     if (kind == 0)
         harness::DoubleClick(pt);
@@ -272,15 +284,10 @@ void SoakRun::Drag()
 {
     const POINT from = PointIn(TargetRect());
     const POINT to = PointIn(TargetRect());
-    char target[64] = "";
-    ::GetClassNameA(::WindowFromPoint(from), target, sizeof(target));
-    const LRESULT hit = ::SendMessageA(::WindowFromPoint(from), WM_NCHITTEST, 0, MAKELPARAM(from.x, from.y));
-    // Dragging a caption or a sizing border runs the system's move and size loop, which does
-    // not end on queued input under Wine; moving and sizing are host steps of their own.
-    if (hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT))
+    if (IsSystemTrackingArea(from))
         return;
     Note("drag " + std::to_string(from.x) + "," + std::to_string(from.y) + " to " + std::to_string(to.x) + "," +
-         std::to_string(to.y) + " on " + target + " hit " + std::to_string(hit));
+         std::to_string(to.y));
     // Queued at once: size and drag loops wait for the release inside the press.
     ::SetCursorPos(from.x, from.y);
     INPUT inputs[3] = {};
