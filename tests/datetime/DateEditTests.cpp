@@ -1,290 +1,324 @@
-// The date edit with real input: typing in each locale order, focus loss, the wheel, the today
-// keys, calendar picks and their open/close rule, the no-date button, the edit's selection
-// across a pick, options, and the edit without its calendar.
-#include "DateFixture.h"
+// The date edit and its calendar drop window on the host dialog's edit, driven with real input
+// under a short-date pattern set per test, so that the locale's field order is the one under test.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include "CalendarWnd.h"
+#include "Controls.h"
+#include "DateEdit.h"
+#include "DropDateSelectWnd.h"
 #include "FaultInjection.h"
+#include "HostDialog.h"
+#include "Input.h"
 #include "LogCapture.h"
-
-namespace datetest
-{
-BEGIN_MESSAGE_MAP(CProbeDateEdit, CDateEdit)
-    ON_WM_SYSKEYDOWN()
-END_MESSAGE_MAP()
-}
-
-using namespace datetest;
+#include "MessageRecorder.h"
+#include "TestApp.h"
+#include "../ui/MenuProbe.h"
 
 namespace
 {
-struct LocaleRow
+DateTime MakeDate(int year, int month, int day)
 {
-    const char* pattern;
-    const char* initialText; // 2 November 2023 as the edit shows it
-    const char* typed;       // 15 March 2024 as a user types it
-    const char* shown;       // ... and as the edit shows it after focus loss
+    DateTime date;
+    date.SetDate(year, month, day);
+    return date;
+}
+
+DateTime Today()
+{
+    DateTime today;
+    today.SetToCurrent();
+    return today;
+}
+
+// yyyymmdd, "none" without a date: readable in failure messages.
+std::string Packed(const DateTime& date)
+{
+    return date.IsValidDate() ? std::to_string(CCalendarWnd::PackDate(date)) : "none";
+}
+
+// The text of a date under "dd.MM.yyyy", written without the library's formatting.
+std::string Dotted(const DateTime& date)
+{
+    char text[40];
+    std::snprintf(text, sizeof(text), "%02d.%02d.%04d", date.GetDay(), date.GetMonth(), date.GetYear());
+    return text;
+}
+
+// The user's short-date pattern (read afresh on every call), put back when the test ends.
+class LocalePattern
+{
+public:
+    LocalePattern() { ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, m_previous, sizeof(m_previous)); }
+    ~LocalePattern()
+    {
+        if (m_previous[0] != '\0')
+            ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, m_previous);
+    }
+    void Set(const char* pattern)
+    {
+        EXPECT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, pattern)) << pattern;
+    }
+
+private:
+    char m_previous[128] = "";
 };
 
-const LocaleRow kLocales[] = {
-    { "dd.MM.yyyy", "02.11.2023", "15.3.2024", "15.03.2024" },
-    { "MM/dd/yyyy", "11/02/2023", "3/15/2024", "03/15/2024" },
-    { "yyyy-MM-dd", "2023-11-02", "2024-3-15", "2024-03-15" },
+// Records the Alt keys that get past PreTranslateMessage to the window.
+class CProbeDateEdit : public CDateEdit
+{
+public:
+    using CDateEdit::GetDropWnd;
+    std::vector<UINT> m_sysKeys;
+
+protected:
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        m_sysKeys.push_back(nChar);
+        CDateEdit::OnSysKeyDown(nChar, nRepCnt, nFlags);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CProbeDateEdit, CDateEdit)
+    ON_WM_SYSKEYDOWN()
+END_MESSAGE_MAP()
+
+class DateTest : public testing::Test
+{
+protected:
+    void SetUp() override { m_locale.Set("dd.MM.yyyy"); }
+    void TearDown() override
+    {
+        m_pDrop = nullptr; // owned by the edit
+        harness::DestroyHost(m_pDlg, m_pEdit);
+    }
+
+    // A new host with a date edit that configure may set options on before Init; the focus is
+    // in the edit.
+    void Attach(const DateTime& date, const std::function<void(CProbeDateEdit&)>& configure = nullptr)
+    {
+        TearDown();
+        m_pDlg = new harness::CHostDialog;
+        EXPECT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 400, 360 }, { 10, 10, 160, 34 }));
+        m_pEdit = new CProbeDateEdit;
+        EXPECT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
+        if (configure)
+            configure(*m_pEdit);
+        m_pEdit->Init(date, true);
+        m_pDrop = CDropDateSelectWnd::FromDropWnd(m_pEdit->GetDropWnd());
+        m_pDlg->FocusEdit();
+        harness::MoveMouse({ 2, 2 });
+    }
+
+    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
+    std::string Date() const { return Packed(m_pEdit->GetDate()); }
+    void TypeOver(const char* text)
+    {
+        m_pEdit->SetSel(0, -1);
+        harness::TypeText(text);
+    }
+    std::pair<int, int> Selection() const
+    {
+        const DWORD sel = static_cast<DWORD>(m_pEdit->SendMessage(EM_GETSEL));
+        return { LOWORD(sel), HIWORD(sel) };
+    }
+    bool CalendarVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
+    bool FocusInCalendar() const { return ::GetFocus() != nullptr && ::IsChild(m_pDrop->m_hWnd, ::GetFocus()); }
+    HWND MonthCal() const { return m_pDrop->m_pCalendar->GetMonthCalHwnd(); }
+    // The day the month calendar control itself has selected.
+    std::string MonthCalSelection() const
+    {
+        SYSTEMTIME st{};
+        ::SendMessage(MonthCal(), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
+        return Packed(MakeDate(st.wYear, st.wMonth, st.wDay));
+    }
+    HWND CalendarButton(const char* caption) const
+    {
+        return ::FindWindowExA(m_pDrop->m_pCalendar->m_hWnd, nullptr, nullptr, caption);
+    }
+    // Opens the calendar with Down, as a user who goes on with the keys or the mouse does.
+    void OpenWithDown()
+    {
+        harness::PressKey(VK_DOWN);
+        ASSERT_TRUE(CalendarVisible());
+        ASSERT_TRUE(FocusInCalendar());
+    }
+
+    LocalePattern m_locale;
+    harness::CHostDialog* m_pDlg = nullptr;
+    CProbeDateEdit* m_pEdit = nullptr;
+    CDropDateSelectWnd* m_pDrop = nullptr;
 };
 }
 
-TEST_F(DateTest, TypingADateInEachLocaleOrderUpdatesTheDateAndTheCalendarAtOnce)
+// What the user types becomes the date and the calendar's day at once, in each locale order, but
+// the text is rewritten only when the focus leaves; text that is no date leaves the last date.
+TEST_F(DateTest, TypingSetsTheDateAndTheCalendarAndLeavingShowsTheLastValidDate)
 {
-    for (const LocaleRow& row : kLocales)
+    const struct { const char* pattern; DateTime initial; const char* typed; const char* date; const char* shown; } rows[] = {
+        { "dd.MM.yyyy", MakeDate(2023, 11, 2), "15.3.2024", "20240315", "15.03.2024" },
+        { "MM/dd/yyyy", MakeDate(2023, 11, 2), "3/15/2024", "20240315", "03/15/2024" },
+        { "yyyy-MM-dd", MakeDate(2023, 11, 2), "2024-3-15", "20240315", "2024-03-15" },
+        { "dd.MM.yyyy", MakeDate(2024, 3, 15), "soon", "20240315", "15.03.2024" },
+        { "dd.MM.yyyy", MakeDate(2024, 3, 15), "31.02.2024", "20240315", "15.03.2024" },
+        { "dd.MM.yyyy", DateTime(), "12.x", "none", "" },
+    };
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(row.pattern);
-        LocalePattern locale(row.pattern);
-        Attach(MakeDate(2023, 11, 2));
-        EXPECT_EQ(Text(), row.initialText);
+        SCOPED_TRACE(std::string(row.pattern) + " typed " + row.typed);
+        m_locale.Set(row.pattern);
+        Attach(row.initial);
         harness::PressKey(VK_F9); // open, the focus stays in the edit
         ASSERT_TRUE(CalendarVisible());
-        SelectAll();
-        harness::TypeText(row.typed);
-        EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240315");
-        EXPECT_EQ(DateText(m_pDrop->GetDate()), "20240315");
-        EXPECT_EQ(MonthCalSelection(), "20240315");
+        TypeOver(row.typed);
+        EXPECT_EQ(Date(), row.date);
+        EXPECT_EQ(Packed(m_pDrop->GetDate()), row.date);
+        if (row.initial.IsValidDate())
+        {
+            EXPECT_EQ(MonthCalSelection(), row.date);
+        }
         EXPECT_TRUE(CalendarVisible()) << "following the typing does not close the calendar";
-        EXPECT_EQ(Text(), row.typed) << "the text is not rewritten while the user types";
+        EXPECT_EQ(Text(), row.typed);
         harness::PressKey(VK_TAB);
+        EXPECT_EQ(::GetFocus(), m_pDlg->Other());
         EXPECT_EQ(Text(), row.shown);
         EXPECT_FALSE(CalendarVisible());
     }
 }
 
-TEST_F(DateTest, UnparsableTextLeavesTheDateAndIsReplacedWhenTheFocusLeaves)
+// Enter on the open calendar closes it with the date the user reached, typed in the edit or
+// moved to with the calendar's keys (which keep it open: still browsing). The dialog never sees
+// that Enter as its OK.
+TEST_F(DateTest, EnterClosesTheCalendarWithTheTypedOrBrowsedDate)
 {
-    LocalePattern locale("dd.MM.yyyy");
-    const struct
+    for (bool typed : { true, false })
     {
-        const char* name;
-        DateTime initial;
-        const char* typed;
-        const char* restored;
-    } rows[] = {
-        { "letters over a date", MakeDate(2024, 3, 15), "soon", "15.03.2024" },
-        { "a day the month lacks", MakeDate(2024, 3, 15), "31.02.2024", "15.03.2024" },
-        { "junk in an empty edit", DateTime(), "12.x", "" },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        Attach(row.initial);
-        SelectAll();
-        harness::TypeText(row.typed);
-        EXPECT_EQ(Text(), row.typed);
-        EXPECT_EQ(DateText(m_pEdit->GetDate()), DateText(row.initial));
-        harness::PressKey(VK_TAB);
-        EXPECT_EQ(FocusWnd(), m_pDlg->Other());
-        EXPECT_EQ(Text(), row.restored);
+        SCOPED_TRACE(typed ? "typed with the calendar open" : "moved in the calendar by keys");
+        Attach(MakeDate(2024, 3, 15));
+        if (typed)
+        {
+            harness::PressKey(VK_F9);
+            TypeOver("1.1.2025");
+        }
+        else
+        {
+            OpenWithDown();
+            harness::PressKey(VK_RIGHT);
+            harness::PressKey(VK_DOWN);
+            EXPECT_EQ(Text(), "23.03.2024");
+        }
+        const std::string date = typed ? "20250101" : "20240323";
+        EXPECT_EQ(Date(), date);
+        EXPECT_TRUE(CalendarVisible());
+        harness::PressKey(VK_RETURN);
+        EXPECT_FALSE(CalendarVisible());
+        EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+        EXPECT_EQ(Date(), date);
+        EXPECT_EQ(MonthCalSelection(), date);
+        EXPECT_EQ(m_pDlg->m_nOkCount, 0);
     }
-}
-
-TEST_F(DateTest, EnterTakesTheTypedDateIntoTheCalendarAndClosesIt)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    harness::PressKey(VK_F9);
-    SelectAll();
-    harness::TypeText("1.1.2025");
-    harness::PressKey(VK_RETURN);
-    EXPECT_FALSE(CalendarVisible());
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), "20250101");
-    EXPECT_EQ(MonthCalSelection(), "20250101");
-    EXPECT_EQ(m_pDlg->m_nOkCount, 0) << "Enter on the open calendar is the edit's, not the dialog's";
 }
 
 TEST_F(DateTest, TheWheelStepsByMonthsAndSelectsTheMonthField)
 {
-    const struct
-    {
-        const char* pattern;
-        DateTime initial;
-        int delta;
-        bool horizontal;
-        const char* expected;
-        const char* text;
-        std::pair<int, int> selection;
-    } rows[] = {
+    const struct { const char* pattern; DateTime initial; int delta; bool horizontal; const char* date;
+                   const char* text; std::pair<int, int> selection; } rows[] = {
         { "dd.MM.yyyy", MakeDate(2024, 1, 31), WHEEL_DELTA, false, "20240229", "29.02.2024", { 3, 5 } },
         { "MM/dd/yyyy", MakeDate(2024, 1, 31), -WHEEL_DELTA, false, "20231231", "12/31/2023", { 0, 2 } },
         { "yyyy-MM-dd", MakeDate(2024, 1, 31), WHEEL_DELTA, false, "20240229", "2024-02-29", { 5, 7 } },
-        // The horizontal wheel steps just as the vertical one.
+        // A wide separator is not selected with the month, where typing would replace it.
+        { "d. M. yyyy", MakeDate(2024, 3, 15), WHEEL_DELTA, false, "20240415", "15. 04. 2024", { 4, 6 } },
         { "dd.MM.yyyy", MakeDate(2024, 5, 10), WHEEL_DELTA, true, "20240610", "10.06.2024", { 3, 5 } },
         { "dd.MM.yyyy", MakeDate(2024, 5, 10), -WHEEL_DELTA, true, "20240410", "10.04.2024", { 3, 5 } },
+        { "dd.MM.yyyy", DateTime(), WHEEL_DELTA, false, "none", "", { 0, 0 } },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(std::string(row.pattern) + (row.horizontal ? " horizontal " : " vertical ") +
-                     std::to_string(row.delta));
-        LocalePattern locale(row.pattern);
+                     std::to_string(row.delta) + " from " + Packed(row.initial));
+        m_locale.Set(row.pattern);
         Attach(row.initial);
         harness::PressKey(VK_F9);
         harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), row.delta, row.horizontal);
-        EXPECT_EQ(DateText(m_pEdit->GetDate()), row.expected);
+        EXPECT_EQ(Date(), row.date);
         EXPECT_EQ(Text(), row.text);
         EXPECT_EQ(Selection(), row.selection);
-        EXPECT_EQ(MonthCalSelection(), row.expected) << "the open calendar follows";
-    }
-}
-
-TEST_F(DateTest, AZeroWheelStepsBackAndAnEmptyDateIgnoresTheWheel)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    EXPECT_EQ(m_pEdit->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 0), 0), TRUE);
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240215");
-
-    Attach(DateTime());
-    for (int delta : { WHEEL_DELTA, -WHEEL_DELTA })
-    {
-        SCOPED_TRACE(delta);
-        EXPECT_EQ(m_pEdit->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0), TRUE) << "handled all the same";
-        EXPECT_FALSE(m_pEdit->GetDate().IsValidDate());
-        EXPECT_EQ(Text(), "");
+        if (row.initial.IsValidDate())
+        {
+            EXPECT_EQ(MonthCalSelection(), row.date) << "the open calendar follows";
+        }
     }
 }
 
 TEST_F(DateTest, AltTAndAltF5SetTodayAndStillReachTheWindow)
 {
-    LocalePattern locale("dd.MM.yyyy");
     for (WORD key : { WORD('T'), WORD(VK_F5) })
     {
         SCOPED_TRACE(key);
         Attach(MakeDate(2001, 1, 1));
         harness::PressKey(VK_F9);
         harness::PressKey(key, harness::kAlt);
-        EXPECT_EQ(DateText(m_pEdit->GetDate()), Today());
-        EXPECT_EQ(Text(), std::string(DateTime::ConvertDateToText(m_pEdit->GetDate(), false, false, false, true)));
-        EXPECT_EQ(MonthCalSelection(), Today());
-        EXPECT_GE(m_pEdit->m_nSysKeys, 1) << "the shortcut does not swallow the key";
+        EXPECT_EQ(Date(), Packed(Today()));
+        EXPECT_EQ(Text(), Dotted(Today()));
+        EXPECT_EQ(MonthCalSelection(), Packed(Today()));
+        EXPECT_EQ(std::count(m_pEdit->m_sysKeys.begin(), m_pEdit->m_sysKeys.end(), key), 1) << "the shortcut does not swallow the key";
     }
 }
 
-TEST_F(DateTest, APickInTheEditsMonthClosesAndOneInAnotherMonthKeepsTheCalendarOpen)
+// A pick in the edit's month is a choice made and closes; one in another month is still
+// browsing and keeps the calendar open, until a day of the month then reached is picked. Without
+// a date every pick closes, and the date comes back. The No date button empties the date even
+// though the calendar still shows a day. The selection or caret is kept.
+TEST_F(DateTest, APickClosesTheCalendarOnlyWithinTheEditsMonth)
 {
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    OpenWithDown();
-    POINT pt{};
-    // 1 April is shown greyed after March: picking it moves on to April without closing.
-    ASSERT_TRUE(DayPoint(MakeDate(2024, 4, 1), pt));
-    harness::Click(pt);
-    ASSERT_EVENTUALLY(DateText(m_pEdit->GetDate()) == "20240401");
-    EXPECT_EQ(Text(), "01.04.2024");
-    EXPECT_TRUE(CalendarVisible());
-
-    // Now April is the edit's month: a day in it is a choice made.
-    ASSERT_TRUE(DayPoint(MakeDate(2024, 4, 18), pt));
-    harness::Click(pt);
-    ASSERT_EVENTUALLY(!CalendarVisible());
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240418");
-    EXPECT_EQ(Text(), "18.04.2024");
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
-}
-
-TEST_F(DateTest, APickAlwaysClosesWhenTheEditHadNoDate)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(DateTime());
-    OpenWithDown();
-    DateTime shown;
-    shown.SetToCurrent();
-    // A day of the month on show, whichever month that is.
-    const DateTime day = MakeDate(shown.GetYear(), shown.GetMonth(), shown.GetDay() == 10 ? 11 : 10);
-    POINT pt{};
-    ASSERT_TRUE(DayPoint(day, pt));
-    harness::Click(pt);
-    ASSERT_EVENTUALLY(!CalendarVisible());
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), DateText(day));
-    EXPECT_EQ(Text(), std::string(DateTime::ConvertDateToText(day, false, false, false, true)));
-}
-
-TEST_F(DateTest, KeysInTheCalendarKeepItOpenUntilEnter)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    OpenWithDown();
-    harness::PressKey(VK_RIGHT);
-    harness::PressKey(VK_DOWN);
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240323");
-    EXPECT_EQ(Text(), "23.03.2024");
-    EXPECT_TRUE(CalendarVisible()) << "a move in the same month by keys is still browsing";
-    EXPECT_EQ(m_pEdit->m_changes, std::vector<bool>({ true, true }));
-    harness::PressKey(VK_RETURN);
-    EXPECT_FALSE(CalendarVisible());
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
-    EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240323");
-    EXPECT_EQ(m_pDlg->m_nOkCount, 0);
-}
-
-TEST_F(DateTest, TheNoDateButtonEmptiesTheDateAndTheTextAndCloses)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    Attach(MakeDate(2024, 3, 15));
-    OpenWithDown();
-    const HWND hButton = CalendarButton("No date");
-    ASSERT_NE(hButton, nullptr);
-    harness::Click(harness::ClientCenter(hButton));
-    ASSERT_EVENTUALLY(!CalendarVisible());
-    EXPECT_FALSE(m_pEdit->GetDate().IsValidDate());
-    EXPECT_EQ(Text(), "");
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
-    EXPECT_FALSE(m_pDrop->GetDate().IsValidDate()) << "even though the calendar still shows a day";
-}
-
-TEST_F(DateTest, TheSelectionAndCaretSurviveAPick)
-{
-    LocalePattern locale("dd.MM.yyyy");
-    const struct
-    {
-        const char* name;
-        std::pair<int, int> selection;
-    } rows[] = { { "a selection", { 1, 4 } }, { "a caret", { 7, 7 } } };
+    const DateTime march15 = MakeDate(2024, 3, 15);
+    const DateTime april1 = MakeDate(2024, 4, 1);
+    const DateTime shownDay = MakeDate(Today().GetYear(), Today().GetMonth(), Today().GetDay() == 10 ? 11 : 10);
+    const DateTime noDate; // a click on the No date button
+    const struct { const char* name; DateTime initial; std::pair<int, int> selection; std::vector<DateTime> clicks;
+                   bool open; } rows[] = {
+        { "a day of the month, a selection", march15, { 1, 4 }, { MakeDate(2024, 3, 27) }, false },
+        { "a day of the month, the caret", march15, { 7, 7 }, { MakeDate(2024, 3, 27) }, false },
+        { "a grey day of the next month", march15, { 1, 4 }, { april1 }, true },
+        { "then a day of that month", march15, { 1, 4 }, { april1, MakeDate(2024, 4, 18) }, false },
+        { "any day without a date", DateTime(), { 0, 0 }, { shownDay }, false },
+        { "the No date button", march15, { 0, 0 }, { noDate }, false },
+    };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        Attach(MakeDate(2024, 3, 15));
+        Attach(row.initial);
         m_pEdit->SetSel(row.selection.first, row.selection.second);
         OpenWithDown();
-        POINT pt{};
-        ASSERT_TRUE(DayPoint(MakeDate(2024, 3, 27), pt));
-        harness::Click(pt);
-        ASSERT_EVENTUALLY(!CalendarVisible());
-        EXPECT_EQ(Text(), "27.03.2024");
-        EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
+        for (const DateTime& day : row.clicks)
+        {
+            POINT pt = harness::ClientCenter(CalendarButton("No date"));
+            ASSERT_TRUE(!day.IsValidDate() || harness::MonthCalSpot(MonthCal(), MCHT_CALENDARDATE, day.GetYear(),
+                                                                    day.GetMonth(), day.GetDay(), pt))
+                << Packed(day) << " is not shown";
+            harness::Click(pt);
+            ASSERT_EVENTUALLY(Date() == Packed(day));
+        }
+        EXPECT_EQ(Text(), row.clicks.back().IsValidDate() ? Dotted(row.clicks.back()) : "");
+        EXPECT_EQ(Packed(m_pDrop->GetDate()), Date());
+        EXPECT_EQ(CalendarVisible(), row.open);
         EXPECT_EQ(Selection(), row.selection);
+        EXPECT_EQ(::GetFocus() == m_pEdit->m_hWnd, !row.open);
     }
 }
 
 TEST_F(DateTest, OptionsReachTheCalendarOnlyThroughInit)
 {
-    const struct
-    {
-        const char* name;
-        std::function<void(CProbeDateEdit&)> before;
-        std::function<void(CProbeDateEdit&)> after;
-        bool clearButton;
-        bool optionsButton;
-    } rows[] = {
-        { "defaults", nullptr, nullptr, true, true },
-        { "both off before Init",
-          [](CProbeDateEdit& e) {
-              e.SetShowClearButton(false);
-              e.SetShowOptionsButton(false);
-          },
-          nullptr, false, false },
-        { "changed after Init", nullptr,
-          [](CProbeDateEdit& e) {
-              e.SetShowClearButton(false);
-              e.SetShowOptionsButton(false);
-          },
-          true, true },
-        { "off before, on after",
-          [](CProbeDateEdit& e) { e.SetShowClearButton(false); },
-          [](CProbeDateEdit& e) { e.SetShowClearButton(true); }, false, true },
+    const auto bothOff = [](CProbeDateEdit& e) {
+        e.SetShowClearButton(false);
+        e.SetShowOptionsButton(false);
+    };
+    const struct { const char* name; std::function<void(CProbeDateEdit&)> before, after; bool buttons; } rows[] = {
+        { "defaults", nullptr, nullptr, true },
+        { "both off before Init", bothOff, nullptr, false },
+        { "both off after Init", nullptr, bothOff, true },
     };
     for (const auto& row : rows)
     {
@@ -292,74 +326,34 @@ TEST_F(DateTest, OptionsReachTheCalendarOnlyThroughInit)
         Attach(MakeDate(2024, 3, 15), row.before);
         if (row.after)
             row.after(*m_pEdit);
-        EXPECT_TRUE(m_pEdit->m_bInitialised);
         harness::PressKey(VK_F9);
         ASSERT_TRUE(CalendarVisible());
-        EXPECT_EQ(CalendarButton("No date") != nullptr, row.clearButton);
-        EXPECT_EQ(CalendarButton("Options") != nullptr, row.optionsButton);
+        EXPECT_EQ(CalendarButton("No date") != nullptr, row.buttons);
+        EXPECT_EQ(CalendarButton("Options") != nullptr, row.buttons);
     }
 }
 
-TEST_F(DateTest, SetDateShowsTheDateInTextAndCalendar)
+TEST_F(DateTest, SetDateShowsTheDateOrNoneInTextAndCalendar)
 {
-    LocalePattern locale("dd.MM.yyyy");
     Attach(MakeDate(2024, 3, 15));
     m_pEdit->SetDate(MakeDate(2030, 12, 24));
     EXPECT_EQ(Text(), "24.12.2030");
     EXPECT_EQ(MonthCalSelection(), "20301224");
-    m_pEdit->SetDate(m_pEdit->GetDate()); // its own value: nothing changes
-    EXPECT_EQ(Text(), "24.12.2030");
     m_pEdit->SetDate(DateTime());
     EXPECT_EQ(Text(), "");
-    EXPECT_FALSE(m_pDrop->GetDate().IsValidDate());
-}
-
-TEST_F(DateTest, HighlightFieldSelectsAFieldWithoutItsSeparatorOrNothing)
-{
-    const std::pair<int, int> kUnchanged{ 2, 2 };
-    const struct
-    {
-        const char* pattern;
-        const char* text;
-        std::pair<int, int> fields[5]; // fields 0, 1, 2, 3 and -1
-    } rows[] = {
-        // A wide separator is not selected with the field that follows it.
-        { "d. M. yyyy", "15. 03. 2024", { { 0, 2 }, { 4, 6 }, { 8, 12 }, kUnchanged, kUnchanged } },
-        // The locale's separator is missing from the text: nothing is selected.
-        { "dd.MM.yyyy", "15 03 2024", { kUnchanged, kUnchanged, kUnchanged, kUnchanged, kUnchanged } },
-    };
-    for (const auto& row : rows)
-    {
-        LocalePattern locale(row.pattern);
-        Attach(MakeDate(2024, 3, 15));
-        m_pEdit->SetWindowText(row.text);
-        const int fields[] = { 0, 1, 2, 3, -1 };
-        for (int i = 0; i < 5; ++i)
-        {
-            SCOPED_TRACE(std::string(row.pattern) + " field " + std::to_string(fields[i]));
-            m_pEdit->SetSel(2, 2);
-            m_pEdit->HighlightField(fields[i]);
-            EXPECT_EQ(Selection(), row.fields[i]);
-        }
-    }
+    EXPECT_EQ(Packed(m_pDrop->GetDate()), "none");
 }
 
 // Without its drop window or its calendar the control is a plain date box: what the user types
 // is still its date (instead of being thrown away when the focus leaves).
 TEST_F(DateTest, WithoutACalendarTheTypedDateIsKept)
 {
-    LocalePattern locale("dd.MM.yyyy");
-    const struct
-    {
-        const char* name;
-        FaultInjection::Kind kind;
-        int nth;
-        const char* tag;
-    } rows[] = {
+    const char* const kNoCalendar = "{70CA8341-48D9-4E77-966F-8380E0E03458}";
+    const struct { const char* name; FaultInjection::Kind kind; int nth; const char* tag; } rows[] = {
         { "no drop window object", FaultInjection::kAllocation, 1, nullptr },
-        { "no calendar object", FaultInjection::kAllocation, 2, "{70CA8341-48D9-4E77-966F-8380E0E03458}" },
+        { "no calendar object", FaultInjection::kAllocation, 2, kNoCalendar },
         { "no drop window", FaultInjection::kWindowCreation, 1, "{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}" },
-        { "no calendar window", FaultInjection::kWindowCreation, 2, "{70CA8341-48D9-4E77-966F-8380E0E03458}" },
+        { "no calendar window", FaultInjection::kWindowCreation, 2, kNoCalendar },
     };
     for (const auto& row : rows)
     {
@@ -368,22 +362,108 @@ TEST_F(DateTest, WithoutACalendarTheTypedDateIsKept)
         FaultInjection::FailNth(row.kind, row.nth);
         Attach(MakeDate(2024, 3, 15));
         FaultInjection::Reset();
+        std::vector<std::string> expected;
         if (row.tag != nullptr)
+            expected.push_back(row.tag);
+        if (row.tag == kNoCalendar) // the drop window's date without a calendar
         {
-            ASSERT_EQ(log.Lines().size(), 1u);
-            EXPECT_STREQ(log.Lines()[0], row.tag);
+            EXPECT_EQ(Packed(m_pDrop->GetDate()), "none");
+            expected.push_back("{58A13DD4-92EC-4DEE-BC13-5D0BE6EBE1FB}");
         }
+        EXPECT_EQ(std::vector<std::string>(log.Lines().begin(), log.Lines().end()), expected);
         EXPECT_EQ(Text(), "15.03.2024");
         harness::PressKey(VK_F9);
         harness::PressKey(VK_DOWN);
-        SelectAll();
-        harness::TypeText("2.4.2024");
-        EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240402");
+        TypeOver("2.4.2024");
+        EXPECT_EQ(Date(), "20240402");
         harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), WHEEL_DELTA);
-        EXPECT_EQ(DateText(m_pEdit->GetDate()), "20240502");
+        EXPECT_EQ(Date(), "20240502");
         harness::PressKey(VK_TAB);
         EXPECT_EQ(Text(), "02.05.2024");
         EXPECT_FALSE(m_pEdit->SaveCalendarWebPage("x.html"));
         m_pEdit->ApplyBkgShading();
+    }
+}
+
+TEST_F(DateTest, TheSavePromptAndTheRangeReachTheEditsParentUnderTheirOwnIdentifiers)
+{
+    Attach(MakeDate(2024, 3, 15));
+    OpenWithDown();
+    harness::MessageRecorder recorder;
+    recorder.Watch(m_pDlg->m_hWnd, "dialog");
+    {
+        uitest::MenuProbe probe({ 'S' });
+        harness::Click(harness::ClientCenter(CalendarButton("Options")));
+        ASSERT_EVENTUALLY(recorder.Count(m_pDlg->m_hWnd, CCalendarWnd::CALWND_PROMPT_SAVEWEBPAGE) == 1);
+    }
+    EXPECT_EQ(recorder.Count(m_pDlg->m_hWnd, CCalendarWnd::CALWND_DATERANGE_CHANGED), 0u)
+        << "a save prompt is no change of the months shown";
+
+    recorder.Clear();
+    harness::PressKey(VK_NEXT); // one month on, in the calendar
+    const auto ranges = recorder.Of(m_pDlg->m_hWnd, CCalendarWnd::CALWND_DATERANGE_CHANGED);
+    ASSERT_EQ(ranges.size(), 1u);
+    const DateTime first = CCalendarWnd::UnpackDate(static_cast<LPARAM>(ranges[0].wParam));
+    const DateTime last = CCalendarWnd::UnpackDate(ranges[0].lParam);
+    EXPECT_TRUE(first.IsValidDate() && last.IsValidDate());
+    EXPECT_LE(CCalendarWnd::PackDate(first), 20240401);
+    EXPECT_GE(CCalendarWnd::PackDate(last), 20240430);
+    EXPECT_EQ(Date(), "20240415");
+    EXPECT_TRUE(CalendarVisible());
+}
+
+TEST_F(DateTest, TheCalendarFillsTheResizedWindow)
+{
+    Attach(MakeDate(2024, 3, 15));
+    harness::PressKey(VK_F9);
+    EXPECT_EQ(::GetDlgCtrlID(m_pDrop->m_pCalendar->m_hWnd), 2600);
+    m_pDrop->SetWindowPos(nullptr, 0, 0, 300, 280, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcCalendar;
+    m_pDrop->m_pCalendar->GetWindowRect(&rcCalendar);
+    m_pDrop->ScreenToClient(&rcCalendar);
+    CRect rcClient;
+    m_pDrop->GetClientRect(&rcClient);
+    EXPECT_EQ(rcCalendar, rcClient);
+}
+
+// Focus that reaches the open drop window goes on to the calendar: from the edit, with or
+// without Shift, and from a calendar control that can still hold it (activating the popup hands
+// the focus through the window a second time). Focus falling back from a control that can no
+// longer hold it goes to the edit, which closes the calendar.
+TEST_F(DateTest, FocusReachingTheDropWindowGoesToTheCalendarOrBackToTheEdit)
+{
+    enum From { kEdit, kEditWithShift, kLiveControl, kHiddenControl };
+    const struct { const char* name; From from; } rows[] = {
+        { "from the edit", kEdit },
+        { "from the edit with Shift", kEditWithShift },
+        { "from a live calendar control", kLiveControl },
+        { "from a hidden calendar control", kHiddenControl },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Attach(MakeDate(2024, 3, 15));
+        if (row.from == kEdit || row.from == kEditWithShift)
+        {
+            harness::PressKey(VK_F9);
+            if (row.from == kEditWithShift)
+                harness::KeyDown(VK_SHIFT);
+            m_pDrop->SetFocus();
+            if (row.from == kEditWithShift)
+                harness::KeyUp(VK_SHIFT);
+        }
+        else
+        {
+            OpenWithDown();
+            const HWND hButton = CalendarButton("No date");
+            if (row.from == kHiddenControl)
+                ::ShowWindow(hButton, SW_HIDE);
+            m_pDrop->SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(hButton));
+        }
+        const bool toEdit = row.from == kHiddenControl;
+        EXPECT_EQ(::GetFocus(), toEdit ? m_pEdit->m_hWnd : MonthCal());
+        EXPECT_EQ(CalendarVisible(), !toEdit);
+        harness::PressKey(VK_ESCAPE);
+        EXPECT_FALSE(CalendarVisible());
     }
 }

@@ -1,11 +1,39 @@
-#include "TimeFixture.h"
-#include <functional>
-
-using namespace timetest;
-using Strings = std::vector<std::string>;
+// The time edit and its time list drop window on the host dialog's edit, driven with real input,
+// with the stored interval under the tests' control (the key is removed before and after each).
+#include <gtest/gtest.h>
+#include <algorithm>
+#include "BkgStyle.h"
+#include "Controls.h"
+#include "DropTimeSelectWnd.h"
+#include "FaultInjection.h"
+#include "HostDialog.h"
+#include "Input.h"
+#include "LogCapture.h"
+#include "RegistryUtils.h"
+#include "ScratchDir.h"
+#include "SelectionList.h"
+#include "ShadeButton.h"
+#include "TestApp.h"
+#include "TimeEdit.h"
 
 namespace
 {
+using Strings = std::vector<std::string>;
+
+DateTime MakeTime(int hour, int minute, int second = 0)
+{
+    DateTime time;
+    time.SetTime(hour, minute, second);
+    return time;
+}
+
+// "H:MM" of a time, "<none>" without one.
+std::string TimeOf(const DateTime& time)
+{
+    return time.IsValidTime() ? DateTime::ConvertTimeToText(time, false).GetString() : "<none>";
+}
+
+// The list rows of the minutes from first to last at step.
 Strings Times(int firstMinute, int lastMinute, int step)
 {
     Strings times;
@@ -13,22 +41,92 @@ Strings Times(int firstMinute, int lastMinute, int step)
         times.push_back(TimeOf(MakeTime(m / 60, m % 60)));
     return times;
 }
+
+class CProbeTimeEdit : public CTimeEdit
+{
+public:
+    using CTimeEdit::GetDropWnd;
+    using CTimeEdit::m_rcButton;
+};
+
+class TimeTest : public testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        m_pDrop = nullptr; // owned by the edit
+        harness::DestroyHost(m_pDlg, m_pEdit, m_pOther);
+    }
+
+    // Closes the current edit first: it stores its own interval when it is destroyed.
+    void StoreInterval(const char* text)
+    {
+        TearDown();
+        RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, CTimeEdit::kIntervalKey, CTimeEdit::kIntervalValue,
+                                         text, false);
+    }
+    static std::string StoredInterval()
+    {
+        return RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, CTimeEdit::kIntervalKey, CTimeEdit::kIntervalValue,
+                                          false).GetString();
+    }
+
+    // A new host with a time edit for the hours; the focus is in the edit.
+    void Attach(UINT firstHour, UINT lastHour, bool allowEmpty = false)
+    {
+        TearDown();
+        m_pDlg = new harness::CHostDialog;
+        EXPECT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 400, 300 }, { 10, 10, 210, 34 }));
+        m_pEdit = new CProbeTimeEdit;
+        EXPECT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
+        m_pDlg->FocusEdit();
+        m_pEdit->Init(firstHour, lastHour, allowEmpty, true);
+        m_pDrop = CDropTimeSelectWnd::FromDropWnd(m_pEdit->GetDropWnd());
+        harness::MoveMouse({ 2, 2 });
+    }
+
+    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
+    std::string Time() const { return TimeOf(m_pEdit->GetTime()); }
+    bool ListVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
+    std::string SelectedRow() const { return harness::ListSelection(m_pDrop->m_pList->m_hWnd); }
+    HWND Focus() const { return ::GetFocus(); }
+    void Open()
+    {
+        harness::PressKey(VK_F9);
+        ASSERT_TRUE(ListVisible());
+    }
+    // Opens the list and moves the focus into it with Down, one row on.
+    void OpenAndEnter()
+    {
+        Open();
+        harness::PressKey(VK_DOWN);
+    }
+    void LeaveEdit()
+    {
+        ::SetFocus(m_pDlg->Other());
+        harness::Pump();
+    }
+    static void Click(CWnd* pButton) { harness::Click(harness::ClientCenter(pButton->m_hWnd)); }
+
+    harness::RegistryKeyGuard m_registry{ HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT" };
+    harness::LogCapture m_log;
+    harness::CHostDialog* m_pDlg = nullptr;
+    CProbeTimeEdit* m_pEdit = nullptr;
+    CProbeTimeEdit* m_pOther = nullptr; // a second time edit on the dialog's other edit
+    CDropTimeSelectWnd* m_pDrop = nullptr;
+};
 }
 
+// Setting the list up at an end interval, where a button is disabled, never takes the focus
+// from the edit (the window is still hidden then).
 TEST_F(TimeTest, ListHoldsEveryTimeOfTheHoursAtTheStoredInterval)
 {
-    struct Row
-    {
-        const char* name;
-        const char* stored; // null: no value
-        UINT first, last;
-        bool allowEmpty;
-        Strings rows;
-    } rows[] = {
+    const struct { const char* name; const char* stored; UINT first, last; bool allowEmpty; Strings rows; } rows[] = {
         { "no value: hourly, the last hour included", nullptr, 8, 17, false, Times(8 * 60, 17 * 60, 60) },
         { "whole day at 30", "30", 0, 24, false, Times(0, 23 * 60 + 30, 30) },
         { "empty row first, last hour's times", "30", 9, 9, true, { "", "9:00", "9:30" } },
         { "single hour", "60", 9, 9, false, { "9:00" } },
+        { "every minute of one hour", "1", 9, 9, false, Times(9 * 60, 9 * 60 + 59, 1) },
         { "last hour 24 stops before midnight", "60", 22, 24, false, { "22:00", "23:00" } },
         { "7 stays a valid interval", "7", 8, 8, false, Times(8 * 60, 8 * 60 + 56, 7) },
         { "1439: nothing past midnight", "1439", 0, 24, false, { "0:00", "23:59" } },
@@ -38,161 +136,116 @@ TEST_F(TimeTest, ListHoldsEveryTimeOfTheHoursAtTheStoredInterval)
         { "a whole day would never advance", "1440", 8, 9, false, { "8:00", "9:00" } },
         { "two days", "2880", 8, 9, false, { "8:00", "9:00" } },
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         if (row.stored != nullptr)
             StoreInterval(row.stored);
         Attach(row.first, row.last, row.allowEmpty);
         ASSERT_NE(m_pDrop, nullptr);
+        EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
         Open();
-        EXPECT_EQ(Rows(), row.rows);
-        harness::PressKey(VK_ESCAPE);
-        TearDown();
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT");
+        EXPECT_EQ(harness::ListRows(m_pDrop->m_pList->m_hWnd), row.rows);
     }
 }
 
 TEST_F(TimeTest, BadHoursLogTheirTagAndLeaveAPlainEdit)
 {
-    struct Row
-    {
-        UINT first, last;
-        const char* tag;
-    } rows[] = {
+    const struct { UINT first, last; const char* tag; } rows[] = {
         { 18, 8, "{6FD6A757-3FF8-438B-B5B9-7841A114B19F}" },
         { 24, 24, "{5597F51F-FE3C-49FD-A9D5-E8286C0BED8F}" },
         { 0, 25, "{D03A857C-9B41-4B35-8323-42EE1C87C1D9}" },
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
     {
         SCOPED_TRACE(row.tag);
         m_log.Clear();
         Attach(row.first, row.last);
         EXPECT_EQ(m_pEdit->GetDropWnd(), nullptr);
         ASSERT_EQ(m_log.Lines().size(), 1u);
-        EXPECT_EQ(Str(m_log.Lines()[0]), row.tag);
+        EXPECT_STREQ(m_log.Lines()[0], row.tag);
         harness::Click(harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton));
         harness::PressKey(VK_F9);
         harness::TypeText("7:15");
         EXPECT_EQ(Text(), "7:15");
-        EXPECT_EQ(Str(m_log.Lines().back()), "{87F2EF11-2A09-4BD6-84C0-9A57C08BD285}");
+        EXPECT_STREQ(m_log.Lines().back(), "{87F2EF11-2A09-4BD6-84C0-9A57C08BD285}");
         TearDown();
         EXPECT_EQ(StoredInterval(), "") << "an edit without a drop window stores nothing";
     }
 }
 
-TEST_F(TimeTest, TypingSetsTheTimeAndFocusLossNormalisesTheText)
-{
-    Attach(8, 17);
-    Open();
-    struct Row
-    {
-        const char* typed;
-        const char* time;
-        const char* selected;
-        const char* textAfterLeaving;
-    } rows[] = {
-        { "10:00", "10:00", "10:00", "10:00" },
-        { "10:17", "10:17", "11:00", "10:17" }, // not listed: the next listed time
-        { " 9:05 ", "9:05", "10:00", "9:05" },
-        { "25:99", "<none>", "<none>", "" },
-        { "noon", "<none>", "<none>", "" },
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.typed);
-        m_pDlg->FocusEdit();
-        m_pEdit->SetSel(0, -1);
-        harness::PressKey(VK_F9);
-        harness::TypeText(row.typed);
-        EXPECT_EQ(Time(), row.time);
-        EXPECT_EQ(Text(), row.typed) << "typing is never rewritten while it goes on";
-        if (ListVisible())
-        {
-            EXPECT_EQ(SelectedRow(), row.selected);
-        }
-        LeaveEdit();
-        EXPECT_EQ(Text(), row.textAfterLeaving);
-        EXPECT_FALSE(ListVisible());
-    }
-}
-
-TEST_F(TimeTest, DeletePasteAndClosedListStepsChangeTheTimeThatLeavingKeeps)
+// Typing (with the list open, which follows it), a paste, Delete and, with the list closed, Up
+// and Down all change the time itself, so that leaving the edit keeps what the user sees instead
+// of reverting it; only then is the text normalised. Typing is never rewritten while it goes on.
+TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
 {
     Attach(8, 17);
     // The clipboard gets its text as a user's copy from the dialog's other edit.
     ::SetWindowTextA(m_pDlg->Other(), "11:45");
     ::SendMessageA(m_pDlg->Other(), EM_SETSEL, 0, -1);
     ::SendMessageA(m_pDlg->Other(), WM_COPY, 0, 0);
-    const auto press = [](WORD vk, unsigned modifiers = harness::kNone) {
-        return [=] { harness::PressKey(vk, modifiers); };
+    const struct { const char* name; bool open; int selStart, selEnd; const char* typed; std::vector<WORD> keys;
+                   const char* text; const char* time; const char* selected; const char* left; } rows[] = {
+        { "a listed time", true, 0, -1, "10:00", {}, "10:00", "10:00", "10:00", "10:00" },
+        { "an unlisted time", true, 0, -1, "10:17", {}, "10:17", "10:17", "11:00", "10:17" },
+        { "blanks around", true, 0, -1, " 9:05 ", {}, " 9:05 ", "9:05", "10:00", "9:05" },
+        { "out of range", true, 0, -1, "25:99", {}, "25:99", "<none>", "<none>", "" },
+        { "no time", true, 0, -1, "noon", {}, "noon", "<none>", "<none>", "" },
+        { "Delete of the whole text", false, 0, -1, "", { VK_DELETE }, "", "<none>", nullptr, "" },
+        { "Delete of a part", false, 3, 5, "", { VK_DELETE }, "10:", "<none>", nullptr, "" },
+        { "paste", false, 0, -1, "", { 'V' }, "11:45", "11:45", nullptr, "11:45" },
+        { "Down", false, 0, 0, "", { VK_DOWN }, "11:00", "11:00", nullptr, "11:00" },
+        { "Up twice", false, 0, 0, "", { VK_UP, VK_UP }, "8:00", "8:00", nullptr, "8:00" },
     };
-    struct Row
-    {
-        const char* name;
-        int selStart, selEnd; // before the keys, on the text "10:00"
-        std::function<void()> keys;
-        const char* text;
-        const char* time;
-        const char* textAfterLeaving;
-    } rows[] = {
-        { "Delete of the whole text", 0, -1, press(VK_DELETE), "", "<none>", "" },
-        { "Delete of a part", 3, 5, press(VK_DELETE), "10:", "<none>", "" },
-        { "paste", 0, -1, press('V', harness::kCtrl), "11:45", "11:45", "11:45" },
-        { "Down, list closed", 0, 0, press(VK_DOWN), "11:00", "11:00", "11:00" },
-        { "Up twice, list closed", 0, 0, [] { harness::PressKey(VK_UP); harness::PressKey(VK_UP); }, "8:00", "8:00",
-          "8:00" },
-    };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         m_pDlg->FocusEdit();
         m_pEdit->SetTime(MakeTime(10, 0), false);
         m_pEdit->SetSel(row.selStart, row.selEnd);
-        row.keys();
+        if (row.open)
+            Open();
+        harness::TypeText(row.typed);
+        for (WORD key : row.keys)
+            harness::PressKey(key, key == 'V' ? harness::kCtrl : harness::kNone);
         EXPECT_EQ(Text(), row.text);
         EXPECT_EQ(Time(), row.time);
-        EXPECT_FALSE(ListVisible());
+        EXPECT_EQ(ListVisible(), row.open);
+        if (row.open)
+        {
+            EXPECT_EQ(SelectedRow(), row.selected);
+        }
         LeaveEdit();
-        EXPECT_EQ(Text(), row.textAfterLeaving);
+        EXPECT_EQ(Text(), row.left);
+        EXPECT_FALSE(ListVisible());
     }
 }
 
-TEST_F(TimeTest, PicksFromTheListReachTheTime)
+TEST_F(TimeTest, PicksFromTheListReachTheTimeAndTheEmptyRowClearsIt)
 {
     Attach(8, 10, true);
     m_pEdit->SetTime(MakeTime(9, 0), false);
-    Open();
-    harness::PressKey(VK_DOWN); // into the list, one row on
+    OpenAndEnter();
     EXPECT_EQ(SelectedRow(), "10:00");
     EXPECT_EQ(Time(), "10:00");
     EXPECT_EQ(Text(), "10:00");
-    EXPECT_EQ(::GetFocus(), m_pDrop->m_pList->m_hWnd);
-    RECT rc = {};
+    EXPECT_EQ(Focus(), m_pDrop->m_pList->m_hWnd);
+    CRect rc;
     m_pDrop->m_pList->GetItemRect(0, &rc); // the empty row
-    POINT pt = { (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 };
-    ::ClientToScreen(m_pDrop->m_pList->m_hWnd, &pt);
-    harness::Click(pt);
+    m_pDrop->m_pList->ClientToScreen(&rc);
+    harness::Click(rc.CenterPoint());
     EXPECT_EVENTUALLY(!ListVisible());
     EXPECT_EQ(Text(), "");
     EXPECT_EQ(Time(), "<none>");
-}
-
-TEST_F(TimeTest, SetTimeWithoutAValidTimeEmptiesTheTextOnly)
-{
-    Attach(8, 17);
     m_pEdit->SetTime(MakeTime(12, 0), false);
-    EXPECT_EQ(Text(), "12:00");
-    EXPECT_EQ(TimeOf(m_pDrop->m_time), "12:00");
     m_pEdit->SetTime(DateTime(), false);
-    EXPECT_EQ(Text(), "");
-    EXPECT_EQ(TimeOf(m_pDrop->m_time), "12:00");
-    m_pEdit->SetTime(MakeTime(12, 0, 30), true);
-    EXPECT_EQ(Text(), "12:00:30");
+    EXPECT_EQ(Text(), "") << "a host's empty time empties the text too";
 }
 
-TEST_F(TimeTest, DropWindowIsAHundredPixelsAtTheEditsRightEdge)
+// The window is a fixed 100 pixels wide at the edit's right edge; under the list, a strip of the
+// coarser button, the disabled "Detail" caption and the finer button, each button a quarter of
+// the width and the caption the rest.
+TEST_F(TimeTest, DropWindowAndItsStripAreLaidOutAtTheEditsRightEdge)
 {
     Attach(8, 17);
     Open();
@@ -202,9 +255,25 @@ TEST_F(TimeTest, DropWindowIsAHundredPixelsAtTheEditsRightEdge)
     m_pDrop->GetWindowRect(&rcDrop);
     EXPECT_EQ(rcDrop, CRect(rcEdit.right - 100, rcEdit.bottom, rcEdit.right, rcEdit.bottom + 125));
     EXPECT_EQ(m_pEdit->GetMaxWidth(), 100);
+    m_pDrop->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(102, 125));
+    const std::pair<CWnd*, CRect> places[] = {
+        { m_pDrop->m_pList, { 0, 0, 102, 105 } },
+        { m_pDrop->m_pIncreaseBtn, { 0, 105, 25, 125 } },
+        { m_pDrop->m_pDetailLabel, { 25, 105, 77, 125 } },
+        { m_pDrop->m_pDecreaseBtn, { 77, 105, 102, 125 } },
+    };
+    for (const auto& place : places)
+    {
+        CRect rc;
+        place.first->GetWindowRect(&rc);
+        m_pDrop->ScreenToClient(&rc);
+        EXPECT_EQ(rc, place.second) << ::GetDlgCtrlID(place.first->m_hWnd);
+    }
+    EXPECT_EQ(harness::WindowText(m_pDrop->m_pDetailLabel->m_hWnd), "Detail");
+    EXPECT_FALSE(m_pDrop->m_pDetailLabel->IsWindowEnabled());
 }
 
-TEST_F(TimeTest, LastEditDestroyedStoresItsInterval)
+TEST_F(TimeTest, TheLastEditDestroyedStoresItsIntervalForTheNextEdit)
 {
     for (bool changedFirst : { true, false })
     {
@@ -214,9 +283,8 @@ TEST_F(TimeTest, LastEditDestroyedStoresItsInterval)
         m_pOther = new CProbeTimeEdit;
         ASSERT_TRUE(m_pOther->SubclassWindow(m_pDlg->Other()));
         m_pOther->Init(8, 17, false, true);
-        Open();
-        harness::PressKey(VK_DOWN); // the focus goes into the list
-        harness::Click(ButtonPoint(m_pDrop->m_pDecreaseBtn));
+        OpenAndEnter();
+        Click(m_pDrop->m_pDecreaseBtn);
         ASSERT_EQ(m_pDrop->m_nInterval, 15);
         CTimeEdit* order[] = { m_pEdit, m_pOther };
         if (!changedFirst)
@@ -224,8 +292,127 @@ TEST_F(TimeTest, LastEditDestroyedStoresItsInterval)
         order[0]->DestroyWindow();
         order[1]->DestroyWindow();
         EXPECT_EQ(StoredInterval(), changedFirst ? "30" : "15");
+        TearDown();
+        Attach(8, 17);
+        EXPECT_EQ(m_pDrop->m_nInterval, changedFirst ? 30 : 15);
     }
-    UINT interval = 0;
-    m_pEdit->LoadData(interval);
-    EXPECT_EQ(interval, 15u);
+}
+
+// A press steps the interval through 1, 5, 10, 15, 30, 60 (an interval off those steps stays),
+// regenerates the list with the edit's time selected, and moves the focus off a button before
+// disabling it at either end.
+TEST_F(TimeTest, IntervalButtonsRegenerateTheListAndNeverLeaveTheFocusOnADisabledButton)
+{
+    const struct { const char* stored; bool coarser; int interval; bool coarserOn, finerOn; const char* selected; }
+    rows[] = {
+        { "30", true, 60, false, true, "11:00" }, // from 10:17, moved once with Down before the press
+        { "5", false, 1, true, false, "10:20" },
+        { "10", false, 5, true, true, "10:20" },
+        { "15", true, 30, true, true, "10:30" },
+        { "7", true, 7, true, true, "10:20" },
+        { "7", false, 7, true, true, "10:20" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(std::string(row.stored) + (row.coarser ? " coarser" : " finer"));
+        StoreInterval(row.stored);
+        Attach(8, 17);
+        m_pEdit->SetTime(MakeTime(10, 17), false);
+        OpenAndEnter();
+        CShadeButton* pPressed = row.coarser ? m_pDrop->m_pIncreaseBtn : m_pDrop->m_pDecreaseBtn;
+        Click(pPressed);
+        EXPECT_EQ(m_pDrop->m_nInterval, row.interval);
+        EXPECT_EQ(m_pDrop->m_pList->GetCount(), (600 + row.interval - 1) / row.interval);
+        EXPECT_EQ(SelectedRow(), row.selected);
+        EXPECT_EQ(m_pDrop->m_pIncreaseBtn->IsWindowEnabled() != FALSE, row.coarserOn);
+        EXPECT_EQ(m_pDrop->m_pDecreaseBtn->IsWindowEnabled() != FALSE, row.finerOn);
+        const bool pressedOn = row.coarser ? row.coarserOn : row.finerOn;
+        EXPECT_EQ(Focus(), pressedOn ? pPressed->m_hWnd
+                                     : (row.coarser ? m_pDrop->m_pDecreaseBtn : m_pDrop->m_pIncreaseBtn)->m_hWnd);
+        EXPECT_TRUE(ListVisible());
+    }
+}
+
+TEST_F(TimeTest, TabCyclesListCoarserFinerAndBackToTheEdit)
+{
+    Attach(8, 17); // interval 60: the coarser button is disabled and skipped
+    OpenAndEnter();
+    EXPECT_EQ(Focus(), m_pDrop->m_pList->m_hWnd);
+    harness::PressKey(VK_TAB);
+    EXPECT_EQ(Focus(), m_pDrop->m_pDecreaseBtn->m_hWnd);
+    harness::PressKey(VK_SPACE); // to 30: both enabled
+    harness::PressKey(VK_TAB, harness::kShift);
+    EXPECT_EQ(Focus(), m_pDrop->m_pIncreaseBtn->m_hWnd);
+    harness::PressKey(VK_TAB);
+    harness::PressKey(VK_TAB);
+    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
+}
+
+// Opening the list selects the edit's time, or the next listed one, as the third visible row,
+// and keeps the text as the host set it.
+TEST_F(TimeTest, OpeningSelectsTheTimeOrTheNextListedOne)
+{
+    const struct { const char* stored; UINT first, last; DateTime time; const char* selected; } rows[] = {
+        { "15", 0, 24, MakeTime(10, 17), "10:30" },
+        { "15", 0, 24, MakeTime(10, 30), "10:30" },
+        { "15", 0, 24, MakeTime(10, 30, 30), "10:45" }, // seconds are past the minute
+        { "15", 0, 24, MakeTime(23, 50), "0:00" },      // wraps to the next day
+        { "60", 8, 17, MakeTime(6, 10), "8:00" },       // before the first hour
+        { "60", 8, 17, MakeTime(18, 0), "8:00" },       // past the last: the next day's first
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(TimeOf(row.time));
+        StoreInterval(row.stored);
+        Attach(row.first, row.last);
+        m_pEdit->SetTime(row.time, true);
+        Open();
+        EXPECT_EQ(SelectedRow(), row.selected);
+        EXPECT_EQ(m_pDrop->m_pList->GetTopIndex(), std::max(0, m_pDrop->m_pList->GetCurSel() - 2));
+        EXPECT_EQ(Text(), DateTime::ConvertTimeToText(row.time, true).GetString());
+    }
+}
+
+TEST_F(TimeTest, ButtonsTakeTheBackgroundStylesShading)
+{
+    const ShadeProps shade(RGB(250, 240, 200), RGB(120, 90, 10), RGB(0, 0, 0), RGB(60, 60, 60));
+    BkgStyle::CreateInstance()->Set(BkgStyle::DropWindowButtons, shade);
+    Attach(8, 17);
+    EXPECT_EQ(m_pDrop->m_pIncreaseBtn->GetShadeProps(), shade) << "at creation";
+    const ShadeProps later(RGB(10, 20, 30), RGB(40, 50, 60), RGB(255, 255, 255), RGB(0, 0, 0));
+    BkgStyle::GetInstance()->Set(BkgStyle::DropWindowButtons, later);
+    m_pEdit->ApplyBkgShading();
+    for (CShadeButton* pButton : { m_pDrop->m_pIncreaseBtn, m_pDrop->m_pDetailLabel, m_pDrop->m_pDecreaseBtn })
+        EXPECT_EQ(pButton->GetShadeProps(), later);
+    BkgStyle::DestroyInstance();
+}
+
+TEST_F(TimeTest, MissingButtonsAreLoggedAndTheEditStaysUsable)
+{
+    // Allocations in Init: drop font, drop window, list, coarser, finer, caption. Window
+    // creations: drop window, list, coarser, finer, caption.
+    const struct { FaultInjection::Kind kind; int nth; const char* tag; bool timesListed; } rows[] = {
+        { FaultInjection::kAllocation, 4, "{BC122A7F-CA8B-42C1-9BD4-5C39A7A58A3E}", false },
+        { FaultInjection::kAllocation, 5, "{25F4F0B3-1FE5-4F04-AEF0-7C3DF24FE305}", false },
+        { FaultInjection::kAllocation, 6, "{4A76A579-0E56-4602-8203-9B1B302ADC42}", false },
+        { FaultInjection::kWindowCreation, 3, "{52ED2525-3F7D-4AE2-BC00-12CE2312EB95}", true },
+        { FaultInjection::kWindowCreation, 4, "{092C0139-38FB-4B71-B161-03944D77358E}", true },
+        { FaultInjection::kWindowCreation, 5, "{99BDCCB9-8851-42E2-82A4-C669EF59861C}", true },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.tag);
+        m_log.Clear();
+        FaultInjection::FailNth(row.kind, row.nth);
+        Attach(8, 17);
+        FaultInjection::Reset();
+        ASSERT_NE(m_pDrop, nullptr);
+        ASSERT_EQ(m_log.Lines().size(), 1u);
+        EXPECT_STREQ(m_log.Lines()[0], row.tag);
+        m_pEdit->SetTime(MakeTime(10, 0), false);
+        harness::PressKey(VK_F9);
+        harness::PressKey(VK_DOWN);
+        EXPECT_EQ(Time(), row.timesListed ? "11:00" : "10:00");
+        harness::PressKey(VK_ESCAPE);
+    }
 }
