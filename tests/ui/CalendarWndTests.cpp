@@ -119,22 +119,12 @@ protected:
 };
 }
 
-TEST_F(CalendarWndTest, ClickOnADayPicksItOnceWithLParamZero)
-{
-    CreateCalendar();
-    ClickAt(MCHT_CALENDARDATE, MakeDate(2024, 3, 20));
-    ASSERT_EVENTUALLY(Sent(CCalendarWnd::CALWND_ONSELCHANGE).size() == 1);
-    EXPECT_EQ(0, Sent(CCalendarWnd::CALWND_ONSELCHANGE)[0].lParam);
-    EXPECT_EQ(20240320u, Sent(CCalendarWnd::CALWND_ONSELCHANGE)[0].wParam);
-    EXPECT_EQ("20240320", Text(m_calendar.m_date));
-    harness::PumpFor(50);
-    EXPECT_EQ(1u, Sent(CCalendarWnd::CALWND_ONSELCHANGE).size()) << "one pick, one notification";
-}
-
-TEST_F(CalendarWndTest, KeysMoveTheSelectionWithLParamOne)
+// A click on a day picks it (lParam 0); keys move the selection (lParam 1).
+TEST_F(CalendarWndTest, ClicksPickADayAndKeysMoveTheSelection)
 {
     using harness::kNone;
-    const struct { const char* name; DateTime from; WORD vk; unsigned modifiers; DateTime to; } rows[] = {
+    const struct { const char* name; DateTime from; WORD vk; unsigned modifiers; DateTime to; } rows[] = { // vk 0: click
+        {"click on a day", MakeDate(2024, 3, 10), 0, kNone, MakeDate(2024, 3, 20)},
         {"right: next day", MakeDate(2024, 3, 10), VK_RIGHT, kNone, MakeDate(2024, 3, 11)},
         {"left over a month start", MakeDate(2024, 3, 1), VK_LEFT, kNone, MakeDate(2024, 2, 29)},
         {"down: a week later", MakeDate(2024, 3, 28), VK_DOWN, kNone, MakeDate(2024, 4, 4)},
@@ -153,13 +143,21 @@ TEST_F(CalendarWndTest, KeysMoveTheSelectionWithLParamOne)
         m_calendar.SetFocus();
         ASSERT_EQ(MonthCal(), ::GetFocus()) << "the focus goes on to the month calendar";
         m_recorder.Clear();
-        harness::PressKey(row.vk, row.modifiers);
+        if (row.vk == 0)
+            ClickAt(MCHT_CALENDARDATE, row.to);
+        else
+            harness::PressKey(row.vk, row.modifiers);
         ASSERT_EVENTUALLY(!Sent(CCalendarWnd::CALWND_ONSELCHANGE).empty());
         const harness::RecordedMessage sel = Sent(CCalendarWnd::CALWND_ONSELCHANGE)[0];
-        EXPECT_EQ(1, sel.lParam);
+        EXPECT_EQ(row.vk == 0 ? 0 : 1, sel.lParam);
         EXPECT_EQ(Text(row.to), Text(CCalendarWnd::UnpackDate(static_cast<LPARAM>(sel.wParam))));
         EXPECT_EQ(Text(row.to), Text(m_calendar.m_date));
         EXPECT_EQ(Text(row.to), Text(ControlSelection()));
+        if (row.vk == 0)
+        {
+            harness::PumpFor(50);
+            EXPECT_EQ(1u, Sent(CCalendarWnd::CALWND_ONSELCHANGE).size()) << "one pick, one notification";
+        }
     }
 }
 

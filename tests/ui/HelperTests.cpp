@@ -39,25 +39,19 @@ TEST(ShadeProps, GradientRunsFromLightToDarkAndClampsOutsideItsExtent)
         EXPECT_EQ(row.expected, props.GetColorAt(row.pos, row.extent)) << row.name;
 }
 
-TEST(ShadeProps, FillGradientPaintsOnlyTheRectangleInItsDirection)
+// Top to bottom is checked through the shaded button's face.
+TEST(ShadeProps, FillGradientLeftToRightPaintsOnlyTheRectangle)
 {
-    for (ShadeProps::Direction dir : {ShadeProps::TopToBottom, ShadeProps::LeftToRight})
-    {
-        SCOPED_TRACE(dir == ShadeProps::TopToBottom ? "top to bottom" : "left to right");
-        Canvas canvas(30, 30);
-        canvas.dc.SetBkColor(RGB(1, 2, 3));
-        ShadeProps(kLight, kDark, 0, 0, dir).FillGradient(&canvas.dc, CRect(5, 5, 25, 25));
-        EXPECT_EQ(kLight, canvas.dc.GetPixel(5, 5));
-        EXPECT_EQ(kDark, canvas.dc.GetPixel(24, 24));
-        EXPECT_EQ(kLight, dir == ShadeProps::TopToBottom ? canvas.dc.GetPixel(24, 5) : canvas.dc.GetPixel(5, 24));
-        EXPECT_EQ(kWhite, canvas.dc.GetPixel(4, 4));
-        EXPECT_EQ(kWhite, canvas.dc.GetPixel(25, 25));
-        EXPECT_EQ(RGB(1, 2, 3), canvas.dc.GetBkColor()) << "the caller's background colour survives";
-    }
+    Canvas canvas(30, 30);
+    canvas.dc.SetBkColor(RGB(1, 2, 3));
+    ShadeProps(kLight, kDark, 0, 0, ShadeProps::LeftToRight).FillGradient(&canvas.dc, CRect(5, 5, 25, 25));
+    ShadeProps(kLight, kDark, 0, 0).FillGradient(&canvas.dc, CRect(25, 25, 10, 10)); // inverted: empty
     ShadeProps(kLight, kDark, 0, 0).FillGradient(nullptr, CRect(0, 0, 10, 10));
-    Canvas canvas(10, 10);
-    ShadeProps(kLight, kDark, 0, 0).FillGradient(&canvas.dc, CRect(8, 8, 2, 2));
-    EXPECT_EQ(kWhite, canvas.dc.GetPixel(5, 5)) << "an inverted rectangle is empty";
+    EXPECT_EQ(kLight, canvas.dc.GetPixel(5, 24));
+    EXPECT_EQ(kDark, canvas.dc.GetPixel(24, 5));
+    EXPECT_EQ(kWhite, canvas.dc.GetPixel(4, 4));
+    EXPECT_EQ(kWhite, canvas.dc.GetPixel(25, 25));
+    EXPECT_EQ(RGB(1, 2, 3), canvas.dc.GetBkColor()) << "the caller's background colour survives";
 }
 
 TEST(BkgStyle, TheHostsStyleGivesEachComponentItsShadingAndRefusesOtherNumbers)
@@ -67,12 +61,10 @@ TEST(BkgStyle, TheHostsStyleGivesEachComponentItsShadingAndRefusesOtherNumbers)
     BkgStyle* pStyle = BkgStyle::CreateInstance();
     ASSERT_NE(nullptr, pStyle);
     EXPECT_EQ(pStyle, BkgStyle::CreateInstance()) << "a second creation returns the same style";
-
     const ShadeProps blue(RGB(0, 0, 255), RGB(0, 0, 50), 0, 0);
     EXPECT_TRUE(pStyle->Set(BkgStyle::DropWindowButtons, blue));
     ShadeProps* pProps = nullptr;
-    // The time drop window asks for component 11 by number.
-    EXPECT_TRUE(pStyle->Get(static_cast<BkgStyle::UIComponent>(11), pProps));
+    EXPECT_TRUE(pStyle->Get(static_cast<BkgStyle::UIComponent>(11), pProps)) << "as the time drop window asks";
     ASSERT_NE(nullptr, pProps);
     EXPECT_EQ(blue, *pProps);
     EXPECT_TRUE(pStyle->Get(BkgStyle::Calendar, pProps));
@@ -81,7 +73,6 @@ TEST(BkgStyle, TheHostsStyleGivesEachComponentItsShadingAndRefusesOtherNumbers)
     pStyle->Clear(BkgStyle::DropWindowButtons);
     EXPECT_FALSE(pStyle->Get(BkgStyle::DropWindowButtons, pProps));
     EXPECT_EQ(nullptr, pProps);
-
     for (int n : {-1, static_cast<int>(BkgStyle::ComponentCount), 1000})
     {
         SCOPED_TRACE(n);
@@ -95,7 +86,6 @@ TEST(BkgStyle, TheHostsStyleGivesEachComponentItsShadingAndRefusesOtherNumbers)
     }
     BkgStyle::DestroyInstance();
     EXPECT_EQ(nullptr, BkgStyle::GetInstance());
-    BkgStyle::DestroyInstance();
 }
 
 TEST(MemDC, DrawingReachesTheTargetInsideItsRectangleWhenDestroyedInTheTargetsFont)
