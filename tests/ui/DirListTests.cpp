@@ -14,10 +14,6 @@ using harness::Canvas;
 namespace
 {
 const UINT kListId = 2610;
-// The styles the drive and folder list is created with.
-const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
-                         LBS_HASSTRINGS | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY;
-const CRect kListRect(10, 40, 270, 240);
 
 class DirListTest : public testing::Test
 {
@@ -25,7 +21,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_host.CreateHost({100, 100}, {300, 260}, CRect(10, 8, 200, 30)));
-        ASSERT_TRUE(m_list.Create(kListStyle, kListRect, &m_host, kListId));
+        // The styles the drive and folder list is created with.
+        ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
+                                      LBS_HASSTRINGS | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY,
+                                  CRect(10, 40, 270, 240), &m_host, kListId));
         m_host.FocusEdit();
         m_recorder.Watch(m_host.m_hWnd, "dialog");
     }
@@ -53,11 +52,9 @@ protected:
     // The left edge of what a row shows (its picture), or -1 when it shows nothing.
     static int InkLeft(const Canvas& canvas, const CRect& rcRow)
     {
-        const COLORREF clrBack = ::GetSysColor(COLOR_WINDOW);
         for (int x = rcRow.left; x < rcRow.right; ++x)
-            for (int y = rcRow.top; y < rcRow.bottom; ++y)
-                if (canvas.dc.GetPixel(x, y) != clrBack)
-                    return x;
+            if (canvas.CountNot(CRect(x, rcRow.top, x + 1, rcRow.bottom), ::GetSysColor(COLOR_WINDOW)) > 0)
+                return x;
         return -1;
     }
     static bool SamePixels(const Canvas& canvas, const CRect& rcA, const CRect& rcB)
@@ -67,14 +64,6 @@ protected:
                 if (canvas.dc.GetPixel(rcA.left + x, rcA.top + y) != canvas.dc.GetPixel(rcB.left + x, rcB.top + y))
                     return false;
         return true;
-    }
-    size_t SelChanges() const
-    {
-        size_t n = 0;
-        for (const harness::RecordedMessage& m : m_recorder.Of(m_host.m_hWnd, WM_COMMAND))
-            n += LOWORD(m.wParam) == kListId && HIWORD(m.wParam) == LBN_SELCHANGE &&
-                 reinterpret_cast<HWND>(m.lParam) == m_list.m_hWnd;
-        return n;
     }
     int TextHeight(CFont* pFont)
     {
@@ -92,36 +81,25 @@ protected:
 };
 }
 
-TEST_F(DirListTest, RowsKeepTheirTextAndPicture)
+TEST_F(DirListTest, TheDrivePicturesAndTheOpenAndClosedFoldersDifferAndOtherNumbersGiveNone)
 {
-    const struct
+    for (int icon = 0; icon < CDirList::IconCount; ++icon)
+        Add({"..\\Name\\"}, static_cast<CDirList::Icons>(icon));
+    auto canvas = Render();
+    for (int a = 0; a < CDirList::IconCount; ++a)
     {
-        const char* text;
-        int icon;     // as added
-        int expected; // as read back: -1 for no picture
-    } rows[] = {
-        {"A:\\", CDirList::IconRemovableDrive, 2}, {"C:\\", CDirList::IconDrive, 0},
-        {"..\\Windows\\", CDirList::IconParentFolder, 4}, {"..\\..\\System32\\", CDirList::IconCurrentFolder, 5},
-        {"..\\..\\System32\\drivers\\", CDirList::IconSubfolder, 7}, {"..\\..\\Temp\\", CDirList::IconFolder, 6},
-        {"D:\\", CDirList::IconCdRomDrive, 1}, {"N:\\", CDirList::IconNetworkDrive, 3},
-        {"E:\\", 8, -1}, {"F:\\", -1, -1},
-    };
-    const int nRows = static_cast<int>(std::size(rows));
-    for (int i = 0; i < nRows; ++i)
-        EXPECT_EQ(i, m_list.AddString(rows[i].text, static_cast<CDirList::Icons>(rows[i].icon))) << rows[i].text;
-    for (int i = 0; i < nRows; ++i)
-    {
-        SCOPED_TRACE(rows[i].text);
-        CString text;
-        m_list.GetText(i, text);
-        EXPECT_STREQ(rows[i].text, text);
-        EXPECT_EQ(rows[i].expected, m_list.GetItemIcon(i));
+        EXPECT_EQ(a, m_list.GetItemIcon(a));
+        for (int b = a + 1; b < CDirList::IconCount; ++b)
+            EXPECT_EQ(a == CDirList::IconFolder && b == CDirList::IconSubfolder, SamePixels(*canvas, Row(a), Row(b)))
+                << "pictures " << a << " and " << b << ": only a subfolder is drawn as any closed folder";
     }
-    EXPECT_EQ(nRows, static_cast<CListBox&>(m_list).AddString("G:\\"));
-    EXPECT_EQ(-1, m_list.GetItemIcon(nRows)) << "a row added without a picture is not the drive picture";
-    EXPECT_EQ(-1, m_list.GetItemIcon(nRows + 1)) << "a row that does not exist";
+    EXPECT_EQ(8, m_list.AddString("E:\\", static_cast<CDirList::Icons>(8)));
+    EXPECT_EQ(9, m_list.AddString("F:\\", static_cast<CDirList::Icons>(-1)));
+    EXPECT_EQ(10, static_cast<CListBox&>(m_list).AddString("G:\\"));
+    for (int row : {8, 9, 10, 11})
+        EXPECT_EQ(-1, m_list.GetItemIcon(row)) << "no picture, none added or no row: " << row;
     EXPECT_EQ(LB_ERR, m_list.AddString(nullptr, CDirList::IconDrive));
-    EXPECT_EQ(nRows + 1, m_list.GetCount());
+    EXPECT_EQ(11, m_list.GetCount());
 }
 
 TEST_F(DirListTest, RowsFitThePictureAndFollowAFontChange)
@@ -132,7 +110,6 @@ TEST_F(DirListTest, RowsFitThePictureAndFollowAFontChange)
         EXPECT_GE(m_list.GetItemHeight(i), 16) << "row " << i;
         EXPECT_GE(m_list.GetItemHeight(i), TextHeight(m_list.GetFont())) << "row " << i;
     }
-
     CFont big;
     ASSERT_TRUE(big.CreatePointFont(240, "Arial"));
     const int nBigText = TextHeight(&big);
@@ -140,7 +117,6 @@ TEST_F(DirListTest, RowsFitThePictureAndFollowAFontChange)
     m_list.SetFont(&big);
     for (int i = 0; i < 3; ++i)
         EXPECT_GE(m_list.GetItemHeight(i), nBigText) << "row " << i << " was measured before the font came";
-
     m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     EXPECT_LT(m_list.GetItemHeight(0), nBigText) << "rows shrink back with a smaller font";
 }
@@ -149,25 +125,16 @@ TEST_F(DirListTest, EachLeadingGroupIndentsTheRowOneStep)
 {
     Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\..\\drivers\\"});
     auto canvas = Render();
-    std::vector<int> lefts;
-    for (int i = 0; i < 4; ++i)
-        lefts.push_back(InkLeft(*canvas, Row(i)));
-    ASSERT_GE(lefts[0], 0);
-    const int nStep = lefts[1] - lefts[0];
+    const int nStep = InkLeft(*canvas, Row(1)) - InkLeft(*canvas, Row(0));
+    ASSERT_GE(InkLeft(*canvas, Row(0)), 0);
     EXPECT_GT(nStep, 0);
-    EXPECT_EQ(nStep, lefts[2] - lefts[1]);
-    EXPECT_EQ(nStep, lefts[3] - lefts[2]);
+    for (int i = 2; i < 4; ++i)
+        EXPECT_EQ(nStep, InkLeft(*canvas, Row(i)) - InkLeft(*canvas, Row(i - 1))) << "row " << i;
 }
 
 TEST_F(DirListTest, RowsNamingTheSameFolderAtTheSameDepthLookAlike)
 {
-    const struct
-    {
-        const char* name;
-        const char* a;
-        const char* b;
-        bool same;
-    } rows[] = {
+    const struct { const char* name; const char* a; const char* b; bool same; } rows[] = {
         {"leading group or parent folder", "..\\Windows\\", "C:\\Windows", true},
         {"subfolder row names its parent", "..\\..\\System32\\drivers\\", "..\\..\\..\\drivers", true},
         {"trailing backslash is not drawn", "..\\Temp\\", "..\\Temp", true},
@@ -179,42 +146,40 @@ TEST_F(DirListTest, RowsNamingTheSameFolderAtTheSameDepthLookAlike)
         SCOPED_TRACE(row.name);
         m_list.ResetContent();
         Add({row.a, row.b});
-        auto canvas = Render();
-        EXPECT_EQ(row.same, SamePixels(*canvas, Row(0), Row(1)));
+        EXPECT_EQ(row.same, SamePixels(*Render(), Row(0), Row(1)));
     }
 }
 
-TEST_F(DirListTest, TheSelectedRowIsHighlightedAndDrawingLeavesNoGdiObjects)
+TEST_F(DirListTest, AClickSelectsAndHighlightsTheRowAndTellsTheParentWithoutLeakingGdiObjects)
 {
-    Add({"C:\\", "..\\Windows\\", "..\\Temp\\"}, CDirList::IconCurrentFolder);
-    m_list.AddString("D:\\", CDirList::IconCdRomDrive);
-    m_list.AddString("N:\\", CDirList::IconNetworkDrive);
-    m_list.SetCurSel(1);
+    Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\Temp\\"}, CDirList::IconCurrentFolder);
+    CRect rc = Row(2);
+    m_list.ClientToScreen(rc);
+    harness::Click(rc.CenterPoint());
+    const auto selChanges = [&] {
+        size_t n = 0;
+        for (const harness::RecordedMessage& m : m_recorder.Of(m_host.m_hWnd, WM_COMMAND))
+            n += m.wParam == MAKEWPARAM(kListId, LBN_SELCHANGE) && m.lParam == reinterpret_cast<LPARAM>(m_list.m_hWnd);
+        return n;
+    };
+    EXPECT_EVENTUALLY(selChanges() == 1);
+    EXPECT_EQ(2, m_list.GetCurSel());
+    EXPECT_EQ(m_list.m_hWnd, ::GetFocus());
+
     const int nGdiBefore = AfxLiteGetLiveGdiObjectCount();
     {
         auto canvas = Render();
         const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
-        EXPECT_EQ(0, canvas->Count(Row(0), clrHighlight));
-        EXPECT_GT(canvas->Count(Row(1), clrHighlight), Row(1).Width() * Row(1).Height() / 2);
-        EXPECT_EQ(0, canvas->Count(Row(2), clrHighlight));
+        EXPECT_EQ(0, canvas->Count(Row(1), clrHighlight));
+        EXPECT_GT(canvas->Count(Row(2), clrHighlight), Row(2).Width() * Row(2).Height() / 2);
+        EXPECT_EQ(0, canvas->Count(Row(3), clrHighlight));
     }
     EXPECT_EQ(nGdiBefore, AfxLiteGetLiveGdiObjectCount());
 }
 
-TEST_F(DirListTest, AClickSelectsTheRowAndTellsTheParent)
-{
-    Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\Temp\\"});
-    CRect rc = Row(2);
-    m_list.ClientToScreen(rc);
-    harness::Click(rc.CenterPoint());
-    EXPECT_EVENTUALLY(SelChanges() == 1);
-    EXPECT_EQ(2, m_list.GetCurSel());
-    EXPECT_EQ(m_list.m_hWnd, ::GetFocus());
-}
-
 TEST_F(DirListTest, TheScrollRangeFollowsTheWidestRowUpToTheNameLimit)
 {
-    m_list.m_nMaxTextWidth = 250;
+    m_list.m_nMaxTextWidth = 250; // as its user sets it
     Add({"C:\\", "..\\Windows\\"});
     const int nShort = m_list.GetHorizontalExtent();
     EXPECT_GT(nShort, 0);
@@ -222,9 +187,8 @@ TEST_F(DirListTest, TheScrollRangeFollowsTheWidestRowUpToTheNameLimit)
 
     const std::string longName(120, 'W');
     Add({"..\\" + longName + "\\"});
-    const int nLimited = m_list.GetHorizontalExtent();
-    EXPECT_GT(nLimited, 250);
-    EXPECT_LT(nLimited, 250 + 60) << "only the indent, picture and margins come on top of the limit";
+    EXPECT_GT(m_list.GetHorizontalExtent(), 250);
+    EXPECT_LT(m_list.GetHorizontalExtent(), 250 + 60) << "only the indent, picture and margins come on top of the limit";
 
     m_list.m_nMaxTextWidth = 0;
     Add({"..\\" + longName + "\\"});
@@ -232,7 +196,6 @@ TEST_F(DirListTest, TheScrollRangeFollowsTheWidestRowUpToTheNameLimit)
     CFont* pOld = dc.SelectObject(m_list.GetFont());
     EXPECT_GT(m_list.GetHorizontalExtent(), dc.GetTextExtent(longName.c_str(), static_cast<int>(longName.size())).cx);
     dc.SelectObject(pOld);
-
     m_list.ResetContent();
     EXPECT_EQ(0, m_list.GetHorizontalExtent());
 }

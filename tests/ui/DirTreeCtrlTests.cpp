@@ -28,9 +28,9 @@ class DirTreeTest : public testing::Test
 protected:
     void SetUp() override
     {
-        for (const char* entry : { "alpha\\deep\\er\\", "alpha\\file.txt", "beta\\gamma\\", "empty\\", "onlyfile\\f.txt" })
+        for (const char* entry : {"alpha\\deep\\er\\", "alpha\\file.txt", "beta\\gamma\\", "empty\\", "onlyfile\\f.txt"})
             m_scratch.Make(entry);
-        ASSERT_TRUE(m_host.CreateHost({ 80, 80 }, { 420, 380 }, { 10, 10, 200, 30 }));
+        ASSERT_TRUE(m_host.CreateHost({80, 80}, {420, 380}, {10, 10, 200, 30}));
         ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES |
                                       TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                                   CRect(10, 40, 410, 370), &m_host, 2610));
@@ -38,13 +38,13 @@ protected:
         m_tree.Refresh(true);
         m_recorder.Watch(m_host.m_hWnd, "notify");
     }
-    void TearDown() override { m_host.DestroyWindow(); }
 
     std::string Root() const { return m_scratch.Path(); }
     HTREEITEM Select(const std::string& relative, bool expandTarget = false)
     {
         return m_tree.SetSelectedDir((Root() + relative).c_str(), expandTarget);
     }
+    HTREEITEM Child(HTREEITEM hParent, const std::string& name) { return m_tree.GetTreeDirMatch(hParent, name.c_str(), false); }
     Labels ChildLabels(HTREEITEM hItem) const
     {
         Labels labels;
@@ -73,47 +73,35 @@ protected:
     CMenuSpyTree m_tree;
     harness::MessageRecorder m_recorder;
 };
+}
 
-TEST_F(DirTreeTest, DrivesAreTheTopLevelWithTheirLetterInTheLabel)
+TEST_F(DirTreeTest, DrivesLeadAndABranchIsFilledOnlyWhenTheUserExpandsIt)
 {
     HTREEITEM hDrive = m_tree.GetRootItem();
     ASSERT_NE(nullptr, hDrive);
-    EXPECT_NE(std::string::npos, std::string(m_tree.GetItemText(hDrive)).find(":)"));
+    EXPECT_NE(std::string::npos, std::string(m_tree.GetItemText(hDrive)).find(":)")) << "the letter in the label";
     EXPECT_EQ(3, m_tree.GetItemPath(hDrive).GetLength()) << "a drive's path is its root";
-}
 
-TEST_F(DirTreeTest, BranchIsFilledOnlyWhenTheUserExpandsIt)
-{
     HTREEITEM hRoot = Select("");
     ASSERT_NE(nullptr, hRoot);
-    EXPECT_EQ(Labels{ "" }, ChildLabels(hRoot)) << "one placeholder before the expansion";
+    EXPECT_EQ(Labels{""}, ChildLabels(hRoot)) << "one placeholder before the expansion";
     EXPECT_FALSE(m_tree.IsBranchExpanded(hRoot));
-
     FocusTree();
     m_recorder.Clear();
     harness::PressKey(VK_RIGHT);
     ASSERT_EVENTUALLY(m_tree.IsBranchExpanded(hRoot));
-    EXPECT_EQ((Labels{ "alpha", "beta", "empty", "onlyfile" }), ChildLabels(hRoot));
+    EXPECT_EQ((Labels{"alpha", "beta", "empty", "onlyfile"}), ChildLabels(hRoot));
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_EXPAND));
-
-    const struct
-    {
-        const char* name;
-        Labels children;
-    } expected[] = { { "alpha", { "" } }, { "beta", { "" } }, { "empty", {} }, { "onlyfile", {} } };
-    for (const auto& row : expected)
-    {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.children, ChildLabels(m_tree.GetTreeDirMatch(hRoot, row.name, false)))
-            << "a placeholder only under folders with subfolders";
-    }
+    // A placeholder only under folders with subfolders.
+    for (const auto& row : {std::make_pair("alpha", Labels{""}), std::make_pair("beta", Labels{""}),
+                            std::make_pair("empty", Labels{}), std::make_pair("onlyfile", Labels{})})
+        EXPECT_EQ(row.second, ChildLabels(Child(hRoot, row.first))) << row.first;
 }
 
 TEST_F(DirTreeTest, SetSelectedDirExpandsDownToTheFolderWithoutReportingIt)
 {
     const std::string deep = Root() + "alpha\\deep\\er\\";
-    const std::string inputs[] = { deep, deep.substr(0, deep.size() - 1), Root() + "ALPHA/Deep/er" };
-    for (const std::string& input : inputs)
+    for (const std::string& input : {deep, deep.substr(0, deep.size() - 1), Root() + "ALPHA/Deep/er"})
     {
         SCOPED_TRACE(input);
         HTREEITEM hItem = m_tree.SetSelectedDir(input.c_str(), false);
@@ -123,9 +111,7 @@ TEST_F(DirTreeTest, SetSelectedDirExpandsDownToTheFolderWithoutReportingIt)
         EXPECT_EQ(deep, std::string(m_tree.GetSelectedDir(true))) << "folder paths end with a backslash";
     }
     EXPECT_EQ(0u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
-
-    HTREEITEM hAlpha = Select("alpha", true);
-    EXPECT_TRUE(m_tree.IsBranchExpanded(hAlpha)) << "the flag opens the target itself";
+    EXPECT_TRUE(m_tree.IsBranchExpanded(Select("alpha", true))) << "the flag opens the target itself";
 }
 
 TEST_F(DirTreeTest, RefreshFollowsFoldersThatVanishOrAppearAndKeepsBranchesOpen)
@@ -139,33 +125,28 @@ TEST_F(DirTreeTest, RefreshFollowsFoldersThatVanishOrAppearAndKeepsBranchesOpen)
 
     m_tree.Refresh(false);
     EXPECT_TRUE(m_tree.IsBranchExpanded(hRoot));
-    EXPECT_EQ((Labels{ "alpha", "delta", "empty", "onlyfile" }), ChildLabels(hRoot));
-    EXPECT_EQ(Labels{ "" }, ChildLabels(m_tree.GetTreeDirMatch(hRoot, "empty", false)))
-        << "a closed folder that gained a subfolder gets its expand button";
-    EXPECT_EQ(Root() + "empty\\", std::string(m_tree.GetSelectedDir(false)))
-        << "the selection inside the vanished folder moves to a sibling";
+    EXPECT_EQ((Labels{"alpha", "delta", "empty", "onlyfile"}), ChildLabels(hRoot));
+    EXPECT_EQ(Labels{""}, ChildLabels(Child(hRoot, "empty"))) << "a closed folder that gained a subfolder gets its expand button";
+    EXPECT_EQ(Root() + "empty\\", std::string(m_tree.GetSelectedDir(false))) << "the selection inside the vanished folder moves to a sibling";
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
 }
 
-TEST_F(DirTreeTest, BadOrMissingPathsSelectNothingAndShowNoChildren)
+TEST_F(DirTreeTest, BadOrMissingPathsSelectNothingAndAVanishedFolderShowsNoChildren)
 {
     HTREEITEM hAlpha = Select("alpha");
-    char missingDrive[] = "?:\\folder\\";
+    std::string missingDrive = "?:\\folder\\";
     for (char letter = 'Z'; letter >= 'D' && missingDrive[0] == '?'; --letter)
-    {
         if (((::GetLogicalDrives() >> (letter - 'A')) & 1) == 0)
             missingDrive[0] = letter;
-    }
-    const std::string inputs[] = { "", "relative\\path", "\\\\server\\share\\", missingDrive, "C:" + std::string(300, 'x'),
-                                   Root() + "missing\\", Root() + "alpha\\file.txt\\below", "C:relative" };
-    for (const std::string& input : inputs)
+    for (const std::string& input : {std::string(), std::string("relative\\path"), std::string("\\\\server\\share\\"), missingDrive,
+                                     "C:" + std::string(300, 'x'), Root() + "missing\\", Root() + "alpha\\file.txt\\below",
+                                     std::string("C:relative")})
     {
         SCOPED_TRACE(input);
         EXPECT_EQ(nullptr, m_tree.SetSelectedDir(input.c_str(), true));
         EXPECT_EQ(hAlpha, m_tree.GetSelectedItem());
     }
-
-    HTREEITEM hBeta = m_tree.GetTreeDirMatch(m_tree.GetParentItem(hAlpha), "beta", false);
+    HTREEITEM hBeta = Child(m_tree.GetParentItem(hAlpha), "beta");
     m_scratch.Remove("beta\\");
     EXPECT_FALSE(m_tree.ExpandBranch(hBeta, true)) << "a folder gone before its expansion";
     EXPECT_TRUE(ChildLabels(hBeta).empty());
@@ -173,18 +154,15 @@ TEST_F(DirTreeTest, BadOrMissingPathsSelectNothingAndShowNoChildren)
 
 TEST_F(DirTreeTest, KeysAndClicksReachTheNotifyWindowNotTheDialog)
 {
-    HTREEITEM hRoot = Select("", true);
-    HTREEITEM hBeta = m_tree.GetTreeDirMatch(hRoot, "beta", false);
+    HTREEITEM hBeta = Child(Select("", true), "beta");
     FocusTree();
     m_recorder.Clear();
     harness::Click(LabelPoint(hBeta));
     EXPECT_EVENTUALLY(m_tree.GetSelectedItem() == hBeta);
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
-
     harness::PressKey(VK_RIGHT);
     EXPECT_EVENTUALLY(m_tree.IsBranchExpanded(hBeta));
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_EXPAND));
-
     harness::PressKey(VK_RETURN);
     EXPECT_EVENTUALLY(Received(CDirTreeCtrl::MSG_DIR_TREE_KEY_ENTER) == 1u);
     harness::PressKey(VK_ESCAPE);
@@ -195,8 +173,7 @@ TEST_F(DirTreeTest, KeysAndClicksReachTheNotifyWindowNotTheDialog)
 
 TEST_F(DirTreeTest, ContextMenuOpensFromMouseAndKeyboardOnlyWithAMenuId)
 {
-    HTREEITEM hRoot = Select("", true);
-    HTREEITEM hEmpty = m_tree.GetTreeDirMatch(hRoot, "empty", false);
+    HTREEITEM hEmpty = Child(Select("", true), "empty");
     FocusTree();
     harness::Click(LabelPoint(hEmpty), harness::Button::Right);
     EXPECT_TRUE(m_tree.m_menuPoints.empty()) << "no menu id, no menu";
@@ -205,7 +182,6 @@ TEST_F(DirTreeTest, ContextMenuOpensFromMouseAndKeyboardOnlyWithAMenuId)
     harness::Click(LabelPoint(hEmpty), harness::Button::Right);
     ASSERT_EVENTUALLY(m_tree.m_menuPoints.size() == 1u);
     EXPECT_EQ(hEmpty, m_tree.GetSelectedItem()) << "a right click selects what it hits";
-
     CRect rcTree;
     m_tree.GetWindowRect(&rcTree);
     harness::PressKey(VK_F10, harness::kShift);
@@ -221,7 +197,7 @@ TEST_F(DirTreeTest, HorizontalExtentGrowsWithALongNameAndFontsAreNotLeaked)
     const int nBefore = m_tree.GetHorizontalExtent();
     m_scratch.Make(std::string(60, 'w') + "\\");
     m_tree.Refresh(false);
-    HTREEITEM hLong = m_tree.GetTreeDirMatch(hRoot, std::string(60, 'w').c_str(), false);
+    HTREEITEM hLong = Child(hRoot, std::string(60, 'w'));
     ASSERT_NE(nullptr, hLong);
     CRect rcLabel;
     m_tree.GetItemRect(hLong, &rcLabel, TRUE);
@@ -236,5 +212,4 @@ TEST_F(DirTreeTest, HorizontalExtentGrowsWithALongNameAndFontsAreNotLeaked)
     m_tree.ApplyFont(lf, RGB(200, 0, 0));
     EXPECT_EQ(nObjects + 1, AfxLiteGetLiveGdiObjectCount()) << "the tree keeps one font";
     EXPECT_EQ(RGB(200, 0, 0), m_tree.GetTextColor());
-}
 }

@@ -2,12 +2,14 @@
 // which items it enables; and that a chosen item reaches the edit as its window message.
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include "Controls.h"
 #include "HostDialog.h"
 #include "ImageMenuEdit.h"
 #include "Input.h"
 #include "MenuProbe.h"
 #include "MessageRecorder.h"
 #include "TestApp.h"
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -21,15 +23,13 @@ bool SetClipboardText(HWND hOwner, const char* text)
     if (!::OpenClipboard(hOwner))
         return false;
     ::EmptyClipboard();
-    bool ok = true;
-    if (text != nullptr)
+    HGLOBAL hData = text != nullptr ? ::GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1) : nullptr;
+    if (hData != nullptr)
     {
-        const size_t size = strlen(text) + 1;
-        HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
-        memcpy(::GlobalLock(hData), text, size);
+        strcpy(static_cast<char*>(::GlobalLock(hData)), text);
         ::GlobalUnlock(hData);
-        ok = ::SetClipboardData(CF_TEXT, hData) != nullptr;
     }
+    const bool ok = text == nullptr || ::SetClipboardData(CF_TEXT, hData) != nullptr;
     ::CloseClipboard();
     return ok;
 }
@@ -51,15 +51,8 @@ std::string GetClipboardText(HWND hOwner)
 // Refuses every paste, as the library's controls guard their editing commands.
 class CPasteGuardEdit : public CImageMenuEdit
 {
-public:
-    int m_nPastesRefused = 0;
-
 protected:
-    afx_msg LRESULT OnPaste(WPARAM, LPARAM)
-    {
-        ++m_nPastesRefused;
-        return 0;
-    }
+    afx_msg LRESULT OnPaste(WPARAM, LPARAM) { return 0; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -67,106 +60,75 @@ BEGIN_MESSAGE_MAP(CPasteGuardEdit, CImageMenuEdit)
     ON_MESSAGE(WM_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
-// A host dialog whose edit is attached to an edit object, focused, with a given text: typed
-// (so there is something to undo) or set (nothing to undo), and a given selection.
+// A host dialog whose edit is attached to an edit object; the clipboard is emptied when it goes.
 class EditHost
 {
 public:
-    explicit EditHost(CImageMenuEdit& edit) : m_edit(edit)
-    {
-        m_bReady = m_host.CreateHost({ 100, 100 }, { 300, 80 }, { 10, 10, 250, 34 }) &&
-                   m_edit.SubclassWindow(m_host.Edit());
-        if (!m_bReady)
-            return;
-        m_host.FocusEdit();
-        m_bReady = harness::WaitUntil([&] { return ::GetFocus() == m_edit.m_hWnd; });
-    }
+    explicit EditHost(CImageMenuEdit& edit) : m_edit(edit) {}
     ~EditHost()
     {
         if (m_edit.m_hWnd != nullptr)
             m_edit.UnsubclassWindow();
-        m_host.DestroyWindow();
         SetClipboardText(nullptr, nullptr);
     }
-    bool Ready() const { return m_bReady; }
-
-    void SetTextAndSelection(const char* text, bool typed, int nStart = -1, int nEnd = -1)
+    // Shows the edit focused, its text typed (so there is something to undo) or set (nothing to
+    // undo), with a selection and a clipboard text (null: empty).
+    testing::AssertionResult Open(const char* text, bool typed, int nStart, int nEnd, const char* clipboard)
     {
-        m_edit.SetWindowText("");
+        if (!m_dlg.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}) || !m_edit.SubclassWindow(m_dlg.Edit()))
+            return testing::AssertionFailure() << "no host";
+        m_dlg.FocusEdit();
+        if (!harness::WaitUntil([&] { return ::GetFocus() == m_edit.m_hWnd; }))
+            return testing::AssertionFailure() << "no focus";
         if (typed)
             harness::TypeText(text);
         else
             m_edit.SetWindowText(text);
         m_edit.SetSel(nStart, nEnd);
+        return SetClipboardText(m_dlg.m_hWnd, clipboard) ? testing::AssertionSuccess() : testing::AssertionFailure() << "clipboard";
     }
-    std::string Text() const
-    {
-        CString text;
-        m_edit.GetWindowText(text);
-        return static_cast<const char*>(text);
-    }
-    // Opens the context menu with a right click in the middle of the edit; the probe reads it
-    // and types its keys.
+    std::string Text() const { return harness::WindowText(m_edit.m_hWnd); }
+    std::string Clipboard() const { return GetClipboardText(m_dlg.m_hWnd); }
+    // Opens the context menu with a right click in the middle of the edit; a probe reads it and
+    // types its keys.
     void RightClick() { harness::Click(harness::ClientCenter(m_edit.m_hWnd), harness::Button::Right); }
 
-    harness::CHostDialog m_host;
-    CImageMenuEdit& m_edit;
-
 private:
-    bool m_bReady = false;
+    CImageMenuEdit& m_edit;
+    harness::CHostDialog m_dlg;
 };
-
-enum ReadOnlyWay
-{
-    kWritable,
-    kReadOnlyMessage, // EM_SETREADONLY, as a host makes an edit read-only
-    kReadOnlyStyleBit, // the style bit alone, as a subclass sets it around the menu
-};
-
-struct StateCase
-{
-    const char* name;
-    const char* text;
-    bool typed;
-    int selStart;
-    int selEnd;
-    const char* clipboard;
-    ReadOnlyWay readOnly;
-    bool password;
-    // Undo, Cut, Copy, Paste, Delete, Select All
-    bool expected[6];
-};
+}
 
 TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanAct)
 {
-    const UINT ids[6] = { Cmd::kCmdUndo, Cmd::kCmdCut, Cmd::kCmdCopy, Cmd::kCmdPaste, Cmd::kCmdClear, Cmd::kCmdSelectAll };
-    const char* names[6] = { "Undo", "Cut", "Copy", "Paste", "Delete", "Select All" };
-    const StateCase cases[] = {
-        { "empty edit, empty clipboard", "", false, 0, 0, nullptr, kWritable, false, { 0, 0, 0, 0, 0, 0 } },
-        { "typed text, caret at its end, text on the clipboard", "abc", true, 3, 3, "xy", kWritable, false,
-          { 1, 0, 0, 1, 0, 1 } },
-        { "set text with a middle selection", "abcdef", false, 1, 3, nullptr, kWritable, false, { 0, 1, 1, 0, 1, 1 } },
-        { "whole text selected", "abc", false, 0, 3, nullptr, kWritable, false, { 0, 1, 1, 0, 1, 0 } },
-        { "read-only through the edit message", "abc", true, 0, 1, "xy", kReadOnlyMessage, false, { 0, 0, 1, 0, 0, 1 } },
-        { "read-only style bit only", "abc", true, 0, 1, "xy", kReadOnlyStyleBit, false, { 0, 0, 1, 0, 0, 1 } },
-        { "password edit keeps its text in", "abc", false, 0, 3, nullptr, kWritable, true, { 0, 0, 0, 0, 1, 0 } },
+    enum ReadOnlyWay { kWritable, kReadOnlyMessage, kReadOnlyStyleBit };
+    const UINT ids[6] = {Cmd::kCmdUndo, Cmd::kCmdCut, Cmd::kCmdCopy, Cmd::kCmdPaste, Cmd::kCmdClear, Cmd::kCmdSelectAll};
+    const char* names[6] = {"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"};
+    const struct { const char* name; const char* text; bool typed; int selStart, selEnd; const char* clipboard;
+                   ReadOnlyWay readOnly; bool password; bool expected[6]; /* in the order of ids */ } rows[] = {
+        {"empty edit, empty clipboard", "", false, 0, 0, nullptr, kWritable, false, {0, 0, 0, 0, 0, 0}},
+        {"typed text, caret at its end, text on the clipboard", "abc", true, 3, 3, "xy", kWritable, false, {1, 0, 0, 1, 0, 1}},
+        {"set text with a middle selection", "abcdef", false, 1, 3, nullptr, kWritable, false, {0, 1, 1, 0, 1, 1}},
+        {"whole text selected", "abc", false, 0, 3, nullptr, kWritable, false, {0, 1, 1, 0, 1, 0}},
+        // A host makes an edit read-only by the message, a subclass by the style bit around the menu.
+        {"read-only through the edit message", "abc", true, 0, 1, "xy", kReadOnlyMessage, false, {0, 0, 1, 0, 0, 1}},
+        {"read-only style bit only", "abc", true, 0, 1, "xy", kReadOnlyStyleBit, false, {0, 0, 1, 0, 0, 1}},
+        {"password edit keeps its text in", "abc", false, 0, 3, nullptr, kWritable, true, {0, 0, 0, 0, 1, 0}},
     };
-    for (const StateCase& c : cases)
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(row.name);
         CImageMenuEdit edit;
         EditHost host(edit);
-        ASSERT_TRUE(host.Ready());
-        host.SetTextAndSelection(c.text, c.typed, c.selStart, c.selEnd);
-        ASSERT_TRUE(SetClipboardText(host.m_host.m_hWnd, c.clipboard));
-        if (c.readOnly == kReadOnlyMessage)
+        ASSERT_TRUE(host.Open(row.text, row.typed, row.selStart, row.selEnd, row.clipboard));
+        if (row.readOnly == kReadOnlyMessage)
             edit.SetReadOnly(TRUE);
-        else if (c.readOnly == kReadOnlyStyleBit)
+        else if (row.readOnly == kReadOnlyStyleBit)
             edit.ModifyStyle(0, ES_READONLY);
-        if (c.password)
+        if (row.password)
             edit.SetPasswordChar('*');
 
-        uitest::MenuProbe probe({ VK_ESCAPE });
+        uitest::MenuProbe probe({VK_ESCAPE});
         host.RightClick();
         ASSERT_EQ(1, probe.MenusOpened());
         ASSERT_EQ(8u, probe.Items().size()) << "three groups: undo; clipboard and delete; select all";
@@ -175,107 +137,72 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanAct)
             const auto it = std::find_if(probe.Items().begin(), probe.Items().end(),
                                          [&](const uitest::MenuItemState& item) { return item.id == ids[i]; });
             ASSERT_NE(probe.Items().end(), it) << names[i];
-            EXPECT_EQ(c.expected[i], it->enabled) << names[i];
+            EXPECT_EQ(row.expected[i], it->enabled) << names[i];
         }
-        EXPECT_EQ(c.text, host.Text()) << "cancelling changes nothing";
+        EXPECT_EQ(row.text, host.Text()) << "cancelling changes nothing";
     }
 }
 
-struct CommandCase
-{
-    const char* name;
-    WORD key; // the item's mnemonic
-    UINT message;
-    const char* text;
-    const char* clipboard;
-    int selStart;
-    int selEnd;
-};
-
+// A subclass that guards a command sees it as the edit's message, and its refusal holds.
 TEST(ImageMenuEditTest, ChosenItemReachesTheEditAsItsMessage)
 {
-    // Every case starts from typed "abcd" with "bc" selected and "XY" on the clipboard.
-    const CommandCase cases[] = {
-        { "undo", 'U', WM_UNDO, "", "XY", 0, 0 },
-        { "cut", 'T', WM_CUT, "ad", "bc", 1, 1 },
-        { "copy", 'C', WM_COPY, "abcd", "bc", 1, 3 },
-        { "paste", 'P', WM_PASTE, "aXYd", "XY", 3, 3 },
-        { "delete", 'D', WM_CLEAR, "ad", "XY", 1, 1 },
-        { "select all", 'A', EM_SETSEL, "abcd", "XY", 0, 4 },
+    // Each starts from typed "abcd" with "bc" selected and "XY" on the clipboard; the key is the item's mnemonic.
+    const struct { const char* name; WORD key; UINT message; bool guarded; const char* text; const char* clipboard;
+                   int selStart, selEnd; } rows[] = {
+        {"undo", 'U', WM_UNDO, false, "", "XY", 0, 0},
+        {"cut", 'T', WM_CUT, false, "ad", "bc", 1, 1},
+        {"copy", 'C', WM_COPY, false, "abcd", "bc", 1, 3},
+        {"paste", 'P', WM_PASTE, false, "aXYd", "XY", 3, 3},
+        {"paste refused by a subclass", 'P', WM_PASTE, true, "abcd", "XY", 1, 3},
+        {"delete", 'D', WM_CLEAR, false, "ad", "XY", 1, 1},
+        {"select all", 'A', EM_SETSEL, false, "abcd", "XY", 0, 4},
     };
-    for (const CommandCase& c : cases)
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(c.name);
-        CImageMenuEdit edit;
-        EditHost host(edit);
-        ASSERT_TRUE(host.Ready());
-        host.SetTextAndSelection("abcd", true, 1, 3);
-        ASSERT_TRUE(SetClipboardText(host.m_host.m_hWnd, "XY"));
-
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<CImageMenuEdit> pEdit(row.guarded ? new CPasteGuardEdit : new CImageMenuEdit);
+        EditHost host(*pEdit);
+        ASSERT_TRUE(host.Open("abcd", true, 1, 3, "XY"));
         harness::MessageRecorder recorder;
-        recorder.Watch(edit.m_hWnd, "edit");
-        uitest::MenuProbe probe({ c.key });
+        recorder.Watch(pEdit->m_hWnd, "edit");
+        uitest::MenuProbe probe({row.key});
         host.RightClick();
         ASSERT_EQ(1, probe.MenusOpened());
-        EXPECT_EQ(1u, recorder.Count(edit.m_hWnd, c.message));
-        EXPECT_EQ(c.text, host.Text());
-        EXPECT_EQ(c.clipboard, GetClipboardText(host.m_host.m_hWnd));
+        EXPECT_EQ(1u, recorder.Count(pEdit->m_hWnd, row.message));
+        EXPECT_EQ(row.text, host.Text());
+        EXPECT_EQ(row.clipboard, host.Clipboard());
         int nStart = -1;
         int nEnd = -1;
-        edit.GetSel(nStart, nEnd);
-        EXPECT_EQ(c.selStart, nStart);
-        EXPECT_EQ(c.selEnd, nEnd);
+        pEdit->GetSel(nStart, nEnd);
+        EXPECT_EQ(row.selStart, nStart);
+        EXPECT_EQ(row.selEnd, nEnd);
     }
-}
-
-TEST(ImageMenuEditTest, SubclassGuardDecidesWhatTheMenuCommandDoes)
-{
-    CPasteGuardEdit edit;
-    EditHost host(edit);
-    ASSERT_TRUE(host.Ready());
-    host.SetTextAndSelection("abcd", false);
-    ASSERT_TRUE(SetClipboardText(host.m_host.m_hWnd, "XY"));
-
-    uitest::MenuProbe probe({ 'P' });
-    host.RightClick();
-    ASSERT_EQ(1, probe.MenusOpened());
-    EXPECT_EQ(1, edit.m_nPastesRefused);
-    EXPECT_EQ("abcd", host.Text());
 }
 
 // The keyboard opens the edit's own menu under the caret, a right click at the mouse.
 TEST(ImageMenuEditTest, MenuOpensUnderTheCaretOrAtTheMouse)
 {
-    const struct
-    {
-        const char* name;
-        WORD vk; // 0: a right click
-        unsigned modifiers;
-    } cases[] = {
-        { "shift+F10", VK_F10, harness::kShift },
-        { "menu key", VK_APPS, harness::kNone },
-        { "right click", 0, harness::kNone },
+    const struct { const char* name; WORD vk; unsigned modifiers; } rows[] = { // vk 0: a right click
+        {"shift+F10", VK_F10, harness::kShift}, {"menu key", VK_APPS, harness::kNone}, {"right click", 0, harness::kNone},
     };
-    for (const auto& c : cases)
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(row.name);
         CImageMenuEdit edit;
         EditHost host(edit);
-        ASSERT_TRUE(host.Ready());
-        host.SetTextAndSelection("abcd", true, 2, 2);
-
-        uitest::MenuProbe probe({ VK_ESCAPE });
+        ASSERT_TRUE(host.Open("abcd", true, 2, 2, nullptr));
+        uitest::MenuProbe probe({VK_ESCAPE});
         POINT expected = harness::ClientCenter(edit.m_hWnd);
-        if (c.vk == 0)
+        if (row.vk == 0)
         {
             host.RightClick();
         }
         else
         {
-            harness::PressKey(c.vk, c.modifiers);
+            harness::PressKey(row.vk, row.modifiers);
             CRect rcClient;
             edit.GetClientRect(&rcClient);
-            expected = { edit.PosFromChar(2).x, rcClient.bottom };
+            expected = {edit.PosFromChar(2).x, rcClient.bottom};
             edit.ClientToScreen(&expected);
         }
         ASSERT_EQ(1, probe.MenusOpened());
@@ -286,12 +213,10 @@ TEST(ImageMenuEditTest, MenuOpensUnderTheCaretOrAtTheMouse)
     }
 }
 
-TEST(ImageMenuEditTest, RunTimeClassChainsToTheEdit)
+TEST(ImageMenuEditTest, RunTimeClassCreatesAnEdit)
 {
-    CRuntimeClass* pClass = RUNTIME_CLASS(CImageMenuEdit);
-    EXPECT_STREQ("CImageMenuEdit", pClass->m_lpszClassName);
-    std::unique_ptr<CObject> pObject(pClass->CreateObject());
+    EXPECT_STREQ("CImageMenuEdit", RUNTIME_CLASS(CImageMenuEdit)->m_lpszClassName);
+    std::unique_ptr<CObject> pObject(RUNTIME_CLASS(CImageMenuEdit)->CreateObject());
     ASSERT_NE(nullptr, pObject);
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CEdit)));
-}
 }

@@ -13,17 +13,14 @@
 
 namespace
 {
-// A menu item of a resource template: "-" is a separator, children make a submenu.
+// A menu item of a resource template: no text and no id is a separator, children make a submenu.
 struct Item
 {
     std::string text;
     WORD id = 0;
-    std::vector<Item> children;
-    bool popup = false;
+    std::vector<Item> children = {};
 };
-Item Cmd(const char* text, WORD id) { return { text, id, {}, false }; }
-Item Sep() { return { "", 0, {}, false }; }
-Item Sub(const char* text, std::vector<Item> children) { return { text, 0, std::move(children), true }; }
+const Item kSep{};
 
 void AppendWord(std::vector<BYTE>& out, WORD w)
 {
@@ -37,16 +34,15 @@ void AppendItems(std::vector<BYTE>& out, const std::vector<Item>& items)
 {
     for (size_t i = 0; i < items.size(); ++i)
     {
-        const Item& item = items[i];
-        WORD flags = (item.popup ? MF_POPUP : 0) | (i + 1 == items.size() ? MF_END : 0);
-        AppendWord(out, flags);
-        if (!item.popup)
-            AppendWord(out, item.id);
-        for (char ch : item.text)
+        const bool popup = !items[i].children.empty();
+        AppendWord(out, (popup ? MF_POPUP : 0) | (i + 1 == items.size() ? MF_END : 0));
+        if (!popup)
+            AppendWord(out, items[i].id);
+        for (char ch : items[i].text)
             AppendWord(out, static_cast<WORD>(static_cast<unsigned char>(ch)));
         AppendWord(out, 0);
-        if (item.popup)
-            AppendItems(out, item.children);
+        if (popup)
+            AppendItems(out, items[i].children);
     }
 }
 
@@ -56,8 +52,6 @@ std::string Describe(HMENU hMenu)
     std::string result;
     for (int nPos = 0; nPos < ::GetMenuItemCount(hMenu); ++nPos)
     {
-        if (nPos > 0)
-            result += "|";
         char text[64] = "";
         MENUITEMINFOA mii{};
         mii.cbSize = sizeof(mii);
@@ -65,139 +59,86 @@ std::string Describe(HMENU hMenu)
         mii.dwTypeData = text;
         mii.cch = sizeof(text);
         ::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPos), TRUE, &mii);
-        result += (mii.fType & MFT_SEPARATOR) ? std::string("-") : std::string(text);
+        result += std::string(nPos > 0 ? "|" : "") + ((mii.fType & MFT_SEPARATOR) ? "-" : text);
         if (mii.hSubMenu != nullptr)
             result += "{" + Describe(mii.hSubMenu) + "}";
     }
     return result;
 }
 
-// A scratch module holding menu resources, made the current resource module while it lives.
-class MenuResourceModule
+enum : WORD { kCases = 100, kAllSeparators, kNoSubmenu, kEmptiedSubmenu, kNested, kTrack, kMissing = 199 };
+
+// A scratch module holding the menu resources, made the current resource module while it lives.
+class ImageMenuTest : public testing::Test
 {
-public:
-    MenuResourceModule(const std::vector<std::pair<WORD, std::vector<Item>>>& menus)
+protected:
+    void SetUp() override
     {
+        const std::pair<WORD, std::vector<Item>> menus[] = {
+            {kCases, {{"popup", 0, {kSep, {"A", 1}, kSep, kSep, {"B", 2}, kSep}}}},
+            {kAllSeparators, {{"popup", 0, {kSep, kSep}}}},
+            {kNoSubmenu, {{"A", 1}}},
+            {kEmptiedSubmenu, {{"popup", 0, {{"A", 1}, kSep, {"Sub", 0, {kSep}}, kSep}}}},
+            {kNested, {{"popup", 0, {{"A", 1}, {"Sub", 0, {kSep, {"X", 3}, kSep, kSep, {"Y", 4}}}}}, {"second", 0, {{"Z", 5}}}}},
+            {kTrack, {{"popup", 0, {{"First", 11}, {"Second", 12}, {"Third", 13}}}}},
+        };
         char exePath[MAX_PATH] = "";
         ::GetModuleFileNameA(nullptr, exePath, MAX_PATH);
         std::string source = exePath;
         source = source.substr(0, source.find_last_of('\\') + 1) + "libwinpthread-1.dll";
-        m_path = m_scratch.Path() + "menus.dll";
-        if (!::CopyFileA(source.c_str(), m_path.c_str(), FALSE))
-            return;
-        HANDLE hUpdate = ::BeginUpdateResourceA(m_path.c_str(), FALSE);
-        if (hUpdate == nullptr)
-            return;
+        const std::string path = m_scratch.Path() + "menus.dll";
+        ASSERT_TRUE(::CopyFileA(source.c_str(), path.c_str(), FALSE));
+        HANDLE hUpdate = ::BeginUpdateResourceA(path.c_str(), FALSE);
+        ASSERT_NE(nullptr, hUpdate);
         for (const auto& menu : menus)
         {
-            std::vector<BYTE> data;
-            AppendWord(data, 0); // template version
-            AppendWord(data, 0); // header size
+            std::vector<BYTE> data(4, 0); // template version and header size
             AppendItems(data, menu.second);
             ::UpdateResourceA(hUpdate, RT_MENU, MAKEINTRESOURCEA(menu.first), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
                               data.data(), static_cast<DWORD>(data.size()));
         }
-        if (!::EndUpdateResourceA(hUpdate, FALSE))
-            return;
-        m_hModule = ::LoadLibraryExA(m_path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_TRUE(::EndUpdateResourceA(hUpdate, FALSE));
+        m_hModule = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, m_hModule);
         m_hPrevious = AfxGetResourceHandle();
-        if (m_hModule != nullptr)
-            AfxSetResourceHandle(m_hModule);
+        AfxSetResourceHandle(m_hModule);
     }
-    ~MenuResourceModule()
+    void TearDown() override
     {
-        if (m_hModule != nullptr)
-        {
-            AfxSetResourceHandle(m_hPrevious);
-            ::FreeLibrary(m_hModule);
-        }
+        if (m_hModule == nullptr)
+            return;
+        AfxSetResourceHandle(m_hPrevious);
+        ::FreeLibrary(m_hModule);
     }
-    bool Loaded() const { return m_hModule != nullptr; }
 
-private:
     harness::ScratchDir m_scratch;
-    std::string m_path;
     HMODULE m_hModule = nullptr;
     HINSTANCE m_hPrevious = nullptr;
 };
-
-enum : WORD
-{
-    kCases = 100,
-    kAllSeparators = 101,
-    kNoSubmenu = 102,
-    kEmptiedSubmenu = 103,
-    kNested = 104,
-    kTrack = 105,
-    kMissing = 199,
-};
-
-class ImageMenuTest : public testing::Test
-{
-protected:
-    ImageMenuTest()
-        : m_module({
-              { kCases, { Sub("popup", { Sep(), Cmd("A", 1), Sep(), Sep(), Cmd("B", 2), Sep() }) } },
-              { kAllSeparators, { Sub("popup", { Sep(), Sep() }) } },
-              { kNoSubmenu, { Cmd("A", 1) } },
-              { kEmptiedSubmenu, { Sub("popup", { Cmd("A", 1), Sep(), Sub("Sub", { Sep() }), Sep() }) } },
-              { kNested, { Sub("popup", { Cmd("A", 1), Sub("Sub", { Sep(), Cmd("X", 3), Sep(), Sep(), Cmd("Y", 4) }) }),
-                           Sub("second", { Cmd("Z", 5) }) } },
-              { kTrack, { Sub("popup", { Cmd("First", 11), Cmd("Second", 12), Cmd("Third", 13) }) } },
-          })
-    {
-    }
-
-    MenuResourceModule m_module;
-};
-
-TEST_F(ImageMenuTest, FilteringLeavesOnlySeparatorsThatSeparate)
-{
-    ASSERT_TRUE(m_module.Loaded());
-    const struct
-    {
-        const char* name;
-        WORD id;
-        const char* expected;
-    } cases[] = {
-        { "leading, doubled and trailing separators", kCases, "A|-|B" },
-        { "submenu emptied by filtering goes with its separator", kEmptiedSubmenu, "A" },
-        { "submenus are filtered too; only the first popup is taken", kNested, "A|Sub{X|-|Y}" },
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CImageMenu loader;
-        std::unique_ptr<CImageMenu> pPopup(loader.LoadFilteredPopupMenu(c.id, AfxGetMainWnd()));
-        ASSERT_NE(nullptr, pPopup);
-        EXPECT_EQ(c.expected, Describe(pPopup->m_hMenu));
-    }
 }
 
-TEST_F(ImageMenuTest, NothingToShowGivesNull)
+TEST_F(ImageMenuTest, FilteringLeavesOnlySeparatorsThatSeparateAndNullWhenNothingIsLeft)
 {
-    ASSERT_TRUE(m_module.Loaded());
-    const struct
-    {
-        const char* name;
-        UINT id;
-    } cases[] = {
-        { "only separators", kAllSeparators },
-        { "no submenu in the resource", kNoSubmenu },
-        { "no such resource", kMissing },
-        { "resource id 0", 0 },
+    const struct { const char* name; UINT id; const char* expected; } rows[] = { // "" for null
+        {"leading, doubled and trailing separators", kCases, "A|-|B"},
+        {"submenu emptied by filtering goes with its separator", kEmptiedSubmenu, "A"},
+        {"submenus are filtered too; only the first popup is taken", kNested, "A|Sub{X|-|Y}"},
+        {"only separators", kAllSeparators, ""},
+        {"no submenu in the resource", kNoSubmenu, ""},
+        {"no such resource", kMissing, ""},
+        {"resource id 0", 0, ""},
     };
-    for (const auto& c : cases)
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(row.name);
         CImageMenu loader;
-        EXPECT_EQ(nullptr, loader.LoadFilteredPopupMenu(c.id, nullptr));
+        std::unique_ptr<CImageMenu> pPopup(loader.LoadFilteredPopupMenu(row.id, AfxGetMainWnd()));
+        EXPECT_EQ(row.expected, pPopup ? Describe(pPopup->m_hMenu) : "");
     }
 }
 
 TEST_F(ImageMenuTest, PopupOutlivesTheLoaderAndIsDestroyedWithItsObject)
 {
-    ASSERT_TRUE(m_module.Loaded());
     CImageMenu* pPopup = nullptr;
     {
         CImageMenu loader;
@@ -210,44 +151,30 @@ TEST_F(ImageMenuTest, PopupOutlivesTheLoaderAndIsDestroyedWithItsObject)
     EXPECT_FALSE(::IsMenu(hMenu));
 }
 
-TEST_F(ImageMenuTest, TrackingReturnsTheItemChosenByKeys)
+TEST_F(ImageMenuTest, TrackingReturnsTheItemChosenByKeysAndNeedsAnOwner)
 {
-    ASSERT_TRUE(m_module.Loaded());
     harness::CHostDialog host;
-    ASSERT_TRUE(host.CreateHost({ 100, 100 }, { 300, 80 }, { 10, 10, 250, 34 }));
+    ASSERT_TRUE(host.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}));
     host.FocusEdit();
     CImageMenu loader;
     std::unique_ptr<CImageMenu> pPopup(loader.LoadFilteredPopupMenu(kTrack, &host));
     ASSERT_NE(nullptr, pPopup);
-
-    const struct
-    {
-        const char* name;
-        std::vector<WORD> keys;
-        BOOL expected;
-    } cases[] = {
-        { "down twice and enter", { VK_DOWN, VK_DOWN, VK_RETURN }, 12 },
-        { "escape cancels", { VK_ESCAPE }, 0 },
+    const struct { const char* name; std::vector<WORD> keys; BOOL expected; } rows[] = {
+        {"down twice and enter", {VK_DOWN, VK_DOWN, VK_RETURN}, 12},
+        {"escape cancels", {VK_ESCAPE}, 0},
     };
-    for (const auto& c : cases)
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(c.name);
-        uitest::MenuProbe probe(c.keys);
+        SCOPED_TRACE(row.name);
+        uitest::MenuProbe probe(row.keys);
         // No window passed: the popup goes to the window it was loaded for.
-        BOOL result = pPopup->TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN, 150, 150, nullptr);
+        EXPECT_EQ(row.expected, pPopup->TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN, 150, 150, nullptr));
         EXPECT_EQ(1, probe.MenusOpened());
-        EXPECT_EQ(c.expected, result);
     }
-    host.DestroyWindow();
-}
 
-TEST(ImageMenuNoOwner, TrackingWithoutAnOwnerWindowFails)
-{
-    CImageMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 1, "item");
-    EXPECT_FALSE(menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, nullptr));
-    CImageMenu empty;
-    EXPECT_FALSE(empty.TrackPopupMenu(TPM_RETURNCMD, 10, 10, AfxGetMainWnd()));
-}
+    CImageMenu ownerless;
+    ASSERT_TRUE(ownerless.CreatePopupMenu());
+    ownerless.AppendMenu(MF_STRING, 1, "item");
+    EXPECT_FALSE(ownerless.TrackPopupMenu(TPM_RETURNCMD, 10, 10, nullptr));
+    EXPECT_FALSE(CImageMenu().TrackPopupMenu(TPM_RETURNCMD, 10, 10, AfxGetMainWnd())) << "no menu";
 }

@@ -39,10 +39,8 @@ public:
     const MenuItemState* Find(const std::string& text) const
     {
         for (const MenuItemState& item : m_items)
-        {
             if (item.text == text)
                 return &item;
-        }
         return nullptr;
     }
 
@@ -50,19 +48,17 @@ private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
     {
         const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && s_pActive != nullptr)
+        MenuProbe* p = s_pActive;
+        if (code == HC_ACTION && p != nullptr && pMsg->message == WM_INITMENUPOPUP && HIWORD(pMsg->lParam) == 0)
         {
-            if (pMsg->message == WM_INITMENUPOPUP && HIWORD(pMsg->lParam) == 0)
-            {
-                s_pActive->m_hMenu = reinterpret_cast<HMENU>(pMsg->wParam);
-                s_pActive->m_bIdleSeen = false;
-            }
-            else if (pMsg->message == WM_ENTERIDLE && pMsg->wParam == MSGF_MENU && !s_pActive->m_bIdleSeen)
-            {
-                s_pActive->m_bIdleSeen = true;
-                ::GetWindowRect(reinterpret_cast<HWND>(pMsg->lParam), &s_pActive->m_rcMenu);
-                s_pActive->OnMenuIdle();
-            }
+            p->m_hMenu = reinterpret_cast<HMENU>(pMsg->wParam);
+            p->m_bIdleSeen = false;
+        }
+        else if (code == HC_ACTION && p != nullptr && pMsg->message == WM_ENTERIDLE && pMsg->wParam == MSGF_MENU && !p->m_bIdleSeen)
+        {
+            p->m_bIdleSeen = true;
+            ::GetWindowRect(reinterpret_cast<HWND>(pMsg->lParam), &p->m_rcMenu);
+            p->OnMenuIdle();
         }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
@@ -80,21 +76,18 @@ private:
             mii.dwTypeData = text;
             mii.cch = sizeof(text);
             ::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(nPos), TRUE, &mii);
-            const bool bSeparator = (mii.fType & MFT_SEPARATOR) != 0;
-            m_items.push_back({ mii.wID, bSeparator ? "-" : text, (mii.fState & MFS_DISABLED) == 0 });
+            m_items.push_back({mii.wID, (mii.fType & MFT_SEPARATOR) ? "-" : text, (mii.fState & MFS_DISABLED) == 0});
         }
         std::vector<INPUT> inputs;
         for (WORD vk : m_keys)
         {
-            for (DWORD flags : { DWORD(0), DWORD(KEYEVENTF_KEYUP) })
+            for (DWORD flags : {DWORD(0), DWORD(KEYEVENTF_KEYUP)})
             {
                 INPUT input{};
                 input.type = INPUT_KEYBOARD;
                 input.ki.wVk = vk;
                 input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-                input.ki.dwFlags = flags;
-                if (vk == VK_UP || vk == VK_DOWN)
-                    input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+                input.ki.dwFlags = flags | (vk == VK_UP || vk == VK_DOWN ? KEYEVENTF_EXTENDEDKEY : 0);
                 inputs.push_back(input);
             }
         }
