@@ -3,6 +3,7 @@
 #pragma once
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "Controls.h"
@@ -50,10 +51,8 @@ public:
 
     int Count(const std::string& hook) const
     {
-        int n = 0;
-        for (const std::string& call : m_calls)
-            n += call.compare(0, call.find(':'), hook) == 0 ? 1 : 0;
-        return n;
+        return std::count_if(m_calls.begin(), m_calls.end(),
+                             [&](const std::string& call) { return call.compare(0, call.find(':'), hook) == 0; });
     }
     std::string Text() const { return harness::WindowText(m_hWnd); }
 
@@ -110,7 +109,6 @@ protected:
     }
 
     bool DropVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
-    HWND DropHwnd() const { return m_pDrop->m_hWnd; }
     HWND Focus() const { return ::GetFocus(); }
     POINT ButtonPoint() const { return harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton); }
     void Open()

@@ -1,5 +1,5 @@
-// The base drop edit under real input: keys, characters, editing commands, focus, destruction
-// and the drop button.
+// The base drop edit under real input: keys, characters, editing commands, focus and the drop
+// button.
 #include "DropEditFixture.h"
 
 using namespace fwtest;
@@ -132,24 +132,11 @@ TEST_F(DropEditTest, FocusLeavingOrAnotherWindowActivatedClosesUnlessTheFocusGoe
     EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
 }
 
-TEST_F(DropEditTest, DestroyingTheEditSavesAndDestroysTheDropWindow)
-{
-    const HWND hDrop = DropHwnd();
-    Open();
-    m_pDlg->DestroyWindow();
-    EXPECT_FALSE(::IsWindow(hDrop));
-    EXPECT_EQ(m_pEdit->Count("SaveData"), 1);
-    EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop); // the object stays until the edit object is deleted
-}
-
 TEST_F(DropEditTest, ButtonAndIconAreasAreCutOutOfTheWindow)
 {
-    const int cxButton = ::GetSystemMetrics(SM_CXVSCROLL);
-    const int cxEdge = ::GetSystemMetrics(SM_CXEDGE);
-    const int cyEdge = ::GetSystemMetrics(SM_CYEDGE);
-    const int cxIcon = ::GetSystemMetrics(SM_CXSMICON) + 1;
-    const int cx = WindowRectOf(m_pEdit->m_hWnd).Width();
-    const int cy = WindowRectOf(m_pEdit->m_hWnd).Height();
+    const int cxButton = ::GetSystemMetrics(SM_CXVSCROLL), cxIcon = ::GetSystemMetrics(SM_CXSMICON) + 1;
+    const int cxEdge = ::GetSystemMetrics(SM_CXEDGE), cyEdge = ::GetSystemMetrics(SM_CYEDGE);
+    const int cx = WindowRectOf(m_pEdit->m_hWnd).Width(), cy = WindowRectOf(m_pEdit->m_hWnd).Height();
     // Window-relative, as the edit paints it in a dialog.
     const CRect button(cx - cxEdge - cxButton + 1, cyEdge, cx - cxEdge, cy - cyEdge);
     const struct

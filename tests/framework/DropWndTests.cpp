@@ -9,74 +9,71 @@
 using namespace fwtest;
 using harness::PressKey;
 
-TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumAndPreferredSize)
+TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea)
 {
+    CRect wa;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
+    const POINT home = { 100, 100 };
     // The edit's window is 200 x 24; expected rectangles are relative to its top-left corner.
     const struct
     {
         const char* name;
+        POINT origin; // of the dialog's client area
         bool rightAligned;
         int maxWidth, preferredWidth, preferredHeight;
         bool forwardClose;
         CRect expected;
     } rows[] = {
-        { "default: edit width, 125 high", false, 0, 0, 0, false, { 0, 24, 200, 149 } },
-        { "wider preferred width", false, 0, 260, 80, false, { 0, 24, 260, 104 } },
-        { "narrower preferred width", false, 0, 120, 80, false, { 0, 24, 200, 104 } },
-        { "left, maximum below edit", false, 150, 260, 80, false, { 0, 24, 150, 104 } },
-        { "left, maximum above edit", false, 300, 260, 80, false, { 0, 24, 200, 104 } },
-        { "right, edit wider than maximum", true, 150, 120, 80, false, { 50, 24, 200, 104 } },
-        { "right, maximum wider than edit", true, 300, 120, 80, false, { 0, 24, 200, 104 } },
-        { "right, narrow edit", true, 150, 260, 80, false, { 0, 24, 260, 104 } },
-        { "right, narrow edit with tweak", true, 150, 260, 80, true, { -5, 22, 260, 104 } },
-        { "right, no maximum", true, 0, 260, 80, false, { -60, 24, 200, 104 } },
+        { "default: edit width, 125 high", home, false, 0, 0, 0, false, { 0, 24, 200, 149 } },
+        { "wider preferred width", home, false, 0, 260, 80, false, { 0, 24, 260, 104 } },
+        { "narrower preferred width", home, false, 0, 120, 80, false, { 0, 24, 200, 104 } },
+        { "left, maximum below edit", home, false, 150, 260, 80, false, { 0, 24, 150, 104 } },
+        { "left, maximum above edit", home, false, 300, 260, 80, false, { 0, 24, 200, 104 } },
+        { "right, edit wider than maximum", home, true, 150, 120, 80, false, { 50, 24, 200, 104 } },
+        { "right, maximum wider than edit", home, true, 300, 120, 80, false, { 0, 24, 200, 104 } },
+        { "right, narrow edit", home, true, 150, 260, 80, false, { 0, 24, 260, 104 } },
+        { "right, narrow edit with tweak", home, true, 150, 260, 80, true, { -5, 22, 260, 104 } },
+        { "right, no maximum", home, true, 0, 260, 80, false, { -60, 24, 200, 104 } },
+        { "near the bottom: above, same height", { 100, wa.bottom - 60 }, false, 0, 0, 90, false, { 0, -90, 200, 0 } },
+        // The work area ends 210 pixels right of the edit's left edge.
+        { "near the right edge: 5 pixels inside", { wa.right - 220, 100 }, false, 0, 400, 0, false,
+          { 210 - 5 - 400, 24, 210 - 5, 149 } },
     };
-    m_pEdit->m_tweak = CRect(-5, -2, 0, 0);
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
+        MakeHost(row.origin, { 10, 10, 210, 34 });
+        m_pEdit->m_tweak = CRect(-5, -2, 0, 0);
         m_pEdit->m_bRightAligned = row.rightAligned;
         m_pEdit->m_nMaxWidth = row.maxWidth;
         m_pEdit->m_bForwardCloseToParent = row.forwardClose;
         m_pDrop->m_nPreferredWidth = row.preferredWidth;
         m_pDrop->m_nPreferredHeight = row.preferredHeight;
         m_pEdit->OnAppMove();
-        EXPECT_EQ(WindowRectOf(DropHwnd()), row.expected + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
+        EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), row.expected + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
     }
-}
-
-TEST_F(DropEditTest, PlacementStaysInsideTheWorkAreaAndFollowsTheEdit)
-{
-    CRect wa;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
-    // Near the bottom: above the edit, same height.
-    MakeHost({ 100, wa.bottom - 60 }, { 10, 10, 210, 34 });
-    m_pDrop->m_nPreferredHeight = 90;
-    m_pEdit->OnAppMove();
-    CRect rcEdit = WindowRectOf(m_pEdit->m_hWnd);
-    EXPECT_EQ(WindowRectOf(DropHwnd()), CRect(rcEdit.left, rcEdit.top - 90, rcEdit.right, rcEdit.top));
-
-    // Near the right edge with a wide drop window: 5 pixels inside.
-    MakeHost({ wa.right - 220, 100 }, { 10, 10, 210, 34 });
-    m_pDrop->m_nPreferredWidth = 400;
-    m_pEdit->OnAppMove();
-    rcEdit = WindowRectOf(m_pEdit->m_hWnd);
-    EXPECT_EQ(WindowRectOf(DropHwnd()), CRect(wa.right - 5 - 400, rcEdit.bottom, wa.right - 5, rcEdit.bottom + 125));
 
     // Resizing the edit moves an open drop window.
-    MakeHost({ 100, 100 }, { 10, 10, 210, 34 });
+    MakeHost(home, { 10, 10, 210, 34 });
     Open();
     m_pEdit->SetWindowPos(nullptr, 0, 0, 250, 30, SWP_NOMOVE | SWP_NOZORDER);
-    rcEdit = WindowRectOf(m_pEdit->m_hWnd);
-    EXPECT_EQ(WindowRectOf(DropHwnd()), CRect(rcEdit.left, rcEdit.bottom, rcEdit.right, rcEdit.bottom + 125));
+    EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), CRect(0, 30, 250, 155) + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
 }
 
-TEST_F(DropEditTest, CreationIsRefusedOrLoggedAndAFailureLeavesAPlainEdit)
+TEST_F(DropEditTest, TheDropWindowIsMadeOnceAndGoesWithTheEditAndAFailedCreationIsLogged)
 {
-    // A hidden popup owned by the main window; a second one for the same object, or none, is refused.
-    EXPECT_EQ(::GetWindow(DropHwnd(), GW_OWNER), AfxGetMainWnd()->m_hWnd);
+    // A popup owned by the main window; a second one for the same object, or none, is refused.
+    EXPECT_EQ(::GetWindow(m_pDrop->m_hWnd, GW_OWNER), AfxGetMainWnd()->m_hWnd);
     EXPECT_FALSE(m_pEdit->CreateDropWnd(m_pDrop, false));
     EXPECT_FALSE(m_pEdit->CreateDropWnd(nullptr, false));
+    EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop);
+    // Destroying the edit saves and destroys the drop window; the object stays until the edit
+    // object is deleted.
+    const HWND hDrop = m_pDrop->m_hWnd;
+    Open();
+    m_pDlg->DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hDrop));
+    EXPECT_EQ(m_pEdit->Count("SaveData"), 1);
     EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop);
 
     MakeHost({ 100, 100 }, { 10, 10, 210, 34 }, false);
@@ -89,34 +86,20 @@ TEST_F(DropEditTest, CreationIsRefusedOrLoggedAndAFailureLeavesAPlainEdit)
     EXPECT_FALSE(m_pEdit->CreateDropWnd(pDrop, false));
     ASSERT_EQ(log.Lines().size(), 1u);
     EXPECT_STREQ(log.Lines()[0], "{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}");
-    // The edit owns the windowless object and works as a plain edit.
+    // The edit owns the windowless object (a plain edit then: the fault-injection soak drives it).
     EXPECT_EQ(m_pEdit->GetDropWnd(), pDrop);
-    PressKey(VK_F9);
-    PressKey(VK_DOWN);
-    harness::TypeText("x");
-    EXPECT_EQ(m_pEdit->Text(), "x");
     EXPECT_FALSE(::IsWindow(pDrop->m_hWnd));
-
-    // A font that cannot be made leaves none; only the armed allocation fails.
-    FaultInjection::FailNth(FaultInjection::kAllocation, 1);
-    LOGFONTA lf = {};
-    lf.lfHeight = -12;
-    m_pEdit->SetDropWndFont(lf);
-    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
-    m_pEdit->SetDropWndFont(lf);
-    EXPECT_NE(m_pEdit->GetDropWndFont(), nullptr);
-    FaultInjection::Reset();
 }
 
 TEST_F(DropEditTest, DropFontCopiesTheParentsFontOrAnotherAndReachesTheDropWindow)
 {
     m_pEdit->CreateDropWndFont();
     ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
-    LOGFONTA lfParent = {}, lfDrop = {};
+    LOGFONTA lfParent = {}, lf = {};
     ::GetObjectA(reinterpret_cast<HFONT>(m_pDlg->SendMessage(WM_GETFONT)), sizeof(lfParent), &lfParent);
-    m_pEdit->GetDropWndFont()->GetLogFont(&lfDrop);
-    EXPECT_STREQ(lfDrop.lfFaceName, lfParent.lfFaceName);
-    EXPECT_EQ(lfDrop.lfHeight, lfParent.lfHeight);
+    m_pEdit->GetDropWndFont()->GetLogFont(&lf);
+    EXPECT_STREQ(lf.lfFaceName, lfParent.lfFaceName);
+    EXPECT_EQ(lf.lfHeight, lfParent.lfHeight);
 
     // A parent without a font (the main frame window) leaves none, and the old one is freed.
     const int nLive = AfxLiteGetLiveGdiObjectCount();
@@ -126,12 +109,15 @@ TEST_F(DropEditTest, DropFontCopiesTheParentsFontOrAnotherAndReachesTheDropWindo
     EXPECT_EQ(AfxLiteGetLiveGdiObjectCount(), nLive - 1);
     m_pEdit->SetParent(m_pDlg);
 
-    // A font of the host's choice is sent on to the drop window.
-    LOGFONTA lf = {};
+    // A font of the host's choice that cannot be made leaves none (only the armed allocation
+    // fails); one that can is sent on to the drop window.
     lf.lfHeight = -15;
-    strcpy(lf.lfFaceName, "Tahoma");
+    FaultInjection::FailNth(FaultInjection::kAllocation, 1);
+    m_pEdit->SetDropWndFont(lf);
+    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
+    FaultInjection::Reset();
     harness::MessageRecorder recorder;
-    recorder.Watch(DropHwnd(), "drop");
+    recorder.Watch(m_pDrop->m_hWnd, "drop");
     m_pEdit->SetDropWndFont(lf);
     ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
     EXPECT_TRUE(recorder.Matches({ { "drop", WM_SETFONT, harness::Delivery::Sent, true,
@@ -171,7 +157,7 @@ TEST_F(DropEditTest, TopEdgeIsFixedAndTheHeightIsLimitedToTheDialogButNeverBelow
 {
     Open();
     m_pEdit->OnAppMove();
-    const CRect rc = WindowRectOf(DropHwnd());
+    const CRect rc = WindowRectOf(m_pDrop->m_hWnd);
     const auto hit = [&](int x, int y) { return m_pDrop->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
     EXPECT_EQ(hit(rc.CenterPoint().x, rc.top + 1), HTCLIENT);
     EXPECT_EQ(hit(rc.right - 2, rc.top + 1), HTCLIENT);
