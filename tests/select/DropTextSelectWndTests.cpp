@@ -38,40 +38,32 @@ TEST_F(SelectTest, UpdateListShowsTheRangeAndSelectsTheFirstRowEqualToTheEditTex
     }
 }
 
-TEST_F(SelectTest, AScrolledListKeepsFiveRowsAboveTheSelection)
-{
-    AttachSelect({}, false, [](CSelectEdit& edit) { AddNumbered(edit, "text %02d", 100); });
-    SetText("text 50"); // far below the rows that the dialog leaves room for
-    PressKey(VK_F9);
-    ASSERT_TRUE(ListVisible());
-    EXPECT_EQ(List().GetCurSel(), 50);
-    EXPECT_EQ(List().GetTopIndex(), 45);
-
-    SetText("text 02"); // a selection near the top needs no scrolling
-    m_pDrop->UpdateList();
-    EXPECT_EQ(List().GetCurSel(), 2);
-    EXPECT_EQ(List().GetTopIndex(), 0);
-}
-
-TEST_F(SelectTest, TheWindowAsksForTheHeightOfItsRowsWithinTheDialog)
+TEST_F(SelectTest, TheWindowAsksForTheHeightOfItsRowsWithinTheDialogAndKeepsContextAboveTheSelection)
 {
     AttachSelect({ "one", "two", "three", "four" }, false);
     PressKey(VK_F9);
     ASSERT_TRUE(ListVisible());
-    CRect rc, rcEdit;
+    CRect rc, rcEdit, rcClient;
     m_pDrop->GetWindowRect(&rc);
     m_pEdit->GetWindowRect(&rcEdit);
     EXPECT_EQ(rc.Height(), 4 * List().GetItemHeight(0) + 2 * ::GetSystemMetrics(SM_CYEDGE));
     EXPECT_EQ(rc.top, rcEdit.bottom);
 
-    // A list taller than the dialog is limited to the room below the edit.
-    AttachSelect({}, false, [](CSelectEdit& edit) { AddNumbered(edit, "row %03d", 200); });
+    // A list taller than the dialog is limited to the room below the edit, and scrolled so
+    // that five rows stay above the selection.
+    AttachSelect({}, false, [](CSelectEdit& edit) { AddNumbered(edit, "text %02d", 100); });
+    SetText("text 50");
     PressKey(VK_F9);
     ASSERT_TRUE(ListVisible());
-    CRect rcClient;
     m_pDlg->GetClientRect(&rcClient);
     m_pDlg->ClientToScreen(&rcClient);
     EXPECT_EQ(m_pDrop->m_nPreferredHeight, std::max(rcClient.bottom - rcEdit.bottom, 125L));
+    EXPECT_EQ(List().GetCurSel(), 50);
+    EXPECT_EQ(List().GetTopIndex(), 45);
+    SetText("text 02"); // a selection near the top needs no scrolling
+    m_pDrop->UpdateList();
+    EXPECT_EQ(List().GetCurSel(), 2);
+    EXPECT_EQ(List().GetTopIndex(), 0);
 }
 
 TEST_F(SelectTest, WheelTurnsSmallerThanANotchAddUpWhateverTheirDirection)
