@@ -224,16 +224,24 @@ TEST_F(SelectTest, TheWheelScrollsTheOpenListAndFocusLeavingClosesIt)
     EXPECT_EQ(::GetFocus(), m_pDlg->Other());
 }
 
-TEST_F(SelectTest, SortedAdditionsKeepTheTextsSortedWithoutDuplicates)
+TEST_F(SelectTest, AddedTextsWidenTheEditAndStaySortedWithoutDuplicatesWhenAsked)
 {
-    auto* pEdit = AttachSelect({ "c", "a", "c" }, false);
+    auto* pEdit = AttachSelect({}, false);
+    for (WORD vk : { VK_F9, VK_DOWN })
+        PressKey(vk);
+    EXPECT_FALSE(ListVisible()); // an empty list never opens
+    const int bare = pEdit->GetMaxWidth();
+    EXPECT_EQ(bare, ::GetSystemMetrics(SM_CXVSCROLL) + 12);
+    AddTexts(*pEdit, { "c", "a", "c" });
+    const int narrow = pEdit->GetMaxWidth();
+    EXPECT_GT(narrow, bare);
+
     pEdit->SetSorted(true);
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "c|a|c") << "switching sorting on waits for the next addition";
     pEdit->AddText(std::vector<CString>{});
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "a|c");
     AddTexts(*pEdit, { "b", "a", "b" });
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "a|b|c");
-
     CStringArray array;
     array.Add("C");
     array.Add("a");
@@ -245,19 +253,6 @@ TEST_F(SelectTest, SortedAdditionsKeepTheTextsSortedWithoutDuplicates)
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "a|Ab|B|b|C|c");
     pEdit->AddText(pEdit->GetTextArray()); // adding the edit's own texts adds nothing new
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "a|Ab|B|b|C|c");
-}
-
-TEST_F(SelectTest, AnEmptyEditNeverOpensAndGrowsToFitItsWidestText)
-{
-    auto* pEdit = AttachSelect({}, false);
-    for (WORD vk : { VK_F9, VK_DOWN })
-        PressKey(vk);
-    EXPECT_FALSE(ListVisible());
-    const int bare = pEdit->GetMaxWidth();
-    EXPECT_EQ(bare, ::GetSystemMetrics(SM_CXVSCROLL) + 12);
-    AddTexts(*pEdit, { "i" });
-    const int narrow = pEdit->GetMaxWidth();
-    AddTexts(*pEdit, { "a much wider text than that", "" });
-    EXPECT_GT(narrow, bare);
+    AddTexts(*pEdit, { "a much wider text than that" });
     EXPECT_GT(pEdit->GetMaxWidth(), narrow);
 }
