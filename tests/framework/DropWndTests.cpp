@@ -1,11 +1,129 @@
-// The drop window base: focus hand-off, Tab cycling, the fixed top edge, the height limit and
-// the close protocol.
+// The drop window: creation and its failures, placement, the drop font, focus hand-off and Tab
+// cycling, the fixed top edge, the height limit and the close protocol.
 #include "DropEditFixture.h"
 #include "DropMessages.h"
-#include "Input.h"
+#include "FaultInjection.h"
+#include "LogCapture.h"
+#include "MessageRecorder.h"
 
 using namespace fwtest;
 using harness::PressKey;
+
+TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea)
+{
+    CRect wa;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &wa, 0);
+    const POINT home = { 100, 100 };
+    // The edit's window is 200 x 24; expected rectangles are relative to its top-left corner.
+    const struct
+    {
+        const char* name;
+        POINT origin; // of the dialog's client area
+        bool rightAligned;
+        int maxWidth, preferredWidth, preferredHeight;
+        bool forwardClose;
+        CRect expected;
+    } rows[] = {
+        { "default: edit width, 125 high", home, false, 0, 0, 0, false, { 0, 24, 200, 149 } },
+        { "wider preferred width", home, false, 0, 260, 80, false, { 0, 24, 260, 104 } },
+        { "narrower preferred width", home, false, 0, 120, 80, false, { 0, 24, 200, 104 } },
+        { "left, maximum below edit", home, false, 150, 260, 80, false, { 0, 24, 150, 104 } },
+        { "left, maximum above edit", home, false, 300, 260, 80, false, { 0, 24, 200, 104 } },
+        { "right, edit wider than maximum", home, true, 150, 120, 80, false, { 50, 24, 200, 104 } },
+        { "right, maximum wider than edit", home, true, 300, 120, 80, false, { 0, 24, 200, 104 } },
+        { "right, narrow edit", home, true, 150, 260, 80, false, { 0, 24, 260, 104 } },
+        { "right, narrow edit with tweak", home, true, 150, 260, 80, true, { -5, 22, 260, 104 } },
+        { "right, no maximum", home, true, 0, 260, 80, false, { -60, 24, 200, 104 } },
+        { "near the bottom: above, same height", { 100, wa.bottom - 60 }, false, 0, 0, 90, false, { 0, -90, 200, 0 } },
+        // The work area ends 210 pixels right of the edit's left edge.
+        { "near the right edge: 5 pixels inside", { wa.right - 220, 100 }, false, 0, 400, 0, false,
+          { 210 - 5 - 400, 24, 210 - 5, 149 } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MakeHost(row.origin, { 10, 10, 210, 34 });
+        m_pEdit->m_tweak = CRect(-5, -2, 0, 0);
+        m_pEdit->m_bRightAligned = row.rightAligned;
+        m_pEdit->m_nMaxWidth = row.maxWidth;
+        m_pEdit->m_bForwardCloseToParent = row.forwardClose;
+        m_pDrop->m_nPreferredWidth = row.preferredWidth;
+        m_pDrop->m_nPreferredHeight = row.preferredHeight;
+        m_pEdit->OnAppMove();
+        EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), row.expected + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
+    }
+
+    // Resizing the edit moves an open drop window.
+    MakeHost(home, { 10, 10, 210, 34 });
+    Open();
+    m_pEdit->SetWindowPos(nullptr, 0, 0, 250, 30, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), CRect(0, 30, 250, 155) + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
+}
+
+TEST_F(DropEditTest, TheDropWindowIsMadeOnceAndGoesWithTheEditAndAFailedCreationIsLogged)
+{
+    // A popup owned by the main window; a second one for the same object, or none, is refused.
+    EXPECT_EQ(::GetWindow(m_pDrop->m_hWnd, GW_OWNER), AfxGetMainWnd()->m_hWnd);
+    EXPECT_FALSE(m_pEdit->CreateDropWnd(m_pDrop, false));
+    EXPECT_FALSE(m_pEdit->CreateDropWnd(nullptr, false));
+    EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop);
+    // Destroying the edit saves and destroys the drop window; the object stays until the edit
+    // object is deleted.
+    const HWND hDrop = m_pDrop->m_hWnd;
+    Open();
+    m_pDlg->DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hDrop));
+    EXPECT_EQ(m_pEdit->Count("SaveData"), 1);
+    EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop);
+
+    MakeHost({ 100, 100 }, { 10, 10, 210, 34 }, false);
+    CTestDropWnd* pDrop = new CTestDropWnd;
+    // Without a logger nothing is written anywhere, and nothing breaks.
+    FaultInjection::FailNth(FaultInjection::kWindowCreation, 1);
+    EXPECT_FALSE(m_pEdit->CreateDropWnd(pDrop, false));
+    harness::LogCapture log;
+    FaultInjection::FailNth(FaultInjection::kWindowCreation, 1);
+    EXPECT_FALSE(m_pEdit->CreateDropWnd(pDrop, false));
+    ASSERT_EQ(log.Lines().size(), 1u);
+    EXPECT_STREQ(log.Lines()[0], "{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}");
+    // The edit owns the windowless object (a plain edit then: the fault-injection soak drives it).
+    EXPECT_EQ(m_pEdit->GetDropWnd(), pDrop);
+    EXPECT_FALSE(::IsWindow(pDrop->m_hWnd));
+}
+
+TEST_F(DropEditTest, DropFontCopiesTheParentsFontOrAnotherAndReachesTheDropWindow)
+{
+    m_pEdit->CreateDropWndFont();
+    ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
+    LOGFONTA lfParent = {}, lf = {};
+    ::GetObjectA(reinterpret_cast<HFONT>(m_pDlg->SendMessage(WM_GETFONT)), sizeof(lfParent), &lfParent);
+    m_pEdit->GetDropWndFont()->GetLogFont(&lf);
+    EXPECT_STREQ(lf.lfFaceName, lfParent.lfFaceName);
+    EXPECT_EQ(lf.lfHeight, lfParent.lfHeight);
+
+    // A parent without a font (the main frame window) leaves none, and the old one is freed.
+    const int nLive = AfxLiteGetLiveGdiObjectCount();
+    m_pEdit->SetParent(AfxGetMainWnd());
+    m_pEdit->CreateDropWndFont();
+    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
+    EXPECT_EQ(AfxLiteGetLiveGdiObjectCount(), nLive - 1);
+    m_pEdit->SetParent(m_pDlg);
+
+    // A font of the host's choice that cannot be made leaves none (only the armed allocation
+    // fails); one that can is sent on to the drop window.
+    lf.lfHeight = -15;
+    FaultInjection::FailNth(FaultInjection::kAllocation, 1);
+    m_pEdit->SetDropWndFont(lf);
+    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
+    FaultInjection::Reset();
+    harness::MessageRecorder recorder;
+    recorder.Watch(m_pDrop->m_hWnd, "drop");
+    m_pEdit->SetDropWndFont(lf);
+    ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
+    EXPECT_TRUE(recorder.Matches({ { "drop", WM_SETFONT, harness::Delivery::Sent, true,
+                                     reinterpret_cast<WPARAM>(m_pEdit->GetDropWndFont()->GetSafeHandle()), true,
+                                     1 } }));
+}
 
 TEST_F(DropEditTest, FocusEntersAtEitherEndAndTabCyclesBackToTheEdit)
 {
@@ -13,92 +131,94 @@ TEST_F(DropEditTest, FocusEntersAtEitherEndAndTabCyclesBackToTheEdit)
     harness::KeyDown(VK_SHIFT);
     m_pEdit->ShowDropWnd(true, true, true);
     harness::KeyUp(VK_SHIFT);
-    EXPECT_EQ(FocusWnd(), m_pDrop->m_last.m_hWnd);
+    EXPECT_EQ(Focus(), m_pDrop->m_last.m_hWnd);
     m_pEdit->ShowDropWnd(false, false, true);
 
-    m_pEdit->ShowDropWnd(true, true, true);
-    EXPECT_EQ(FocusWnd(), m_pDrop->m_first.m_hWnd);
+    OpenFocused();
     PressKey(VK_TAB);
-    EXPECT_EQ(FocusWnd(), m_pDrop->m_last.m_hWnd); // the static without a tab stop is skipped
+    EXPECT_EQ(Focus(), m_pDrop->m_last.m_hWnd); // the static without a tab stop is skipped
     PressKey(VK_TAB);
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
+    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
     EXPECT_FALSE(DropVisible()); // focus returning from the drop window closes it
 
-    m_pEdit->ShowDropWnd(true, true, true);
+    OpenFocused();
     PressKey(VK_TAB, harness::kShift);
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
+    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
     EXPECT_FALSE(DropVisible());
 
     // With the last control hidden, the first one ends the cycle.
     m_pDrop->m_last.ShowWindow(SW_HIDE);
-    m_pEdit->ShowDropWnd(true, true, true);
+    OpenFocused();
     PressKey(VK_TAB);
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
+    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
 }
 
-TEST_F(DropEditTest, TopEdgeOfASizableDropWindowCannotBeDragged)
+TEST_F(DropEditTest, TopEdgeIsFixedAndTheHeightIsLimitedToTheDialogButNeverBelow125)
 {
     Open();
     m_pEdit->OnAppMove();
-    CRect rc;
-    ::GetWindowRect(DropHwnd(), &rc);
+    const CRect rc = WindowRectOf(m_pDrop->m_hWnd);
     const auto hit = [&](int x, int y) { return m_pDrop->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
     EXPECT_EQ(hit(rc.CenterPoint().x, rc.top + 1), HTCLIENT);
-    EXPECT_EQ(hit(rc.left + 1, rc.top + 1), HTCLIENT);
     EXPECT_EQ(hit(rc.right - 2, rc.top + 1), HTCLIENT);
     EXPECT_EQ(hit(rc.CenterPoint().x, rc.bottom - 2), HTBOTTOM);
     EXPECT_EQ(hit(rc.left + 1, rc.CenterPoint().y), HTLEFT);
-}
 
-TEST_F(DropEditTest, HeightIsLimitedToTheDialogButNeverBelow125)
-{
     // The edit's bottom is at client y 34 of a 300-pixel-high dialog client area.
-    EXPECT_EQ(m_pDrop->LimitHeightToParent(100), 100);
     EXPECT_EQ(m_pDrop->LimitHeightToParent(266), 266);
     EXPECT_EQ(m_pDrop->LimitHeightToParent(267), 266);
     MakeHost({ 100, 100 }, { 10, 230, 210, 254 });
     EXPECT_EQ(m_pDrop->LimitHeightToParent(46), 46);
     EXPECT_EQ(m_pDrop->LimitHeightToParent(60), 125);
-    EXPECT_EQ(m_pDrop->LimitHeightToParent(300), 125);
-
     m_pDrop->m_pEdit = nullptr;
     EXPECT_EQ(m_pDrop->LimitHeightToParent(5000), 5000);
     m_pDrop->m_pEdit = m_pEdit;
 }
 
-TEST_F(DropEditTest, ChildCloseReachesTheEditWithItsVerdict)
+TEST_F(DropEditTest, ChildCloseRequestsCloseWithTheirVerdictAndAreForwardedToTheHost)
 {
-    for (WPARAM verdict : { 1, 0 })
+    m_pEdit->SetEnterKeyOptions(true, true);
+    // Cancel, an unknown verdict (cancel), accept: each closes and gives the focus back...
+    for (WPARAM verdict : { 0, 2, 1 })
     {
         SCOPED_TRACE(verdict);
-        m_pEdit->ShowDropWnd(true, true, true);
-        ASSERT_TRUE(DropVisible());
+        OpenFocused();
         m_pDrop->SendMessage(WM_DROPWND_CHILD_CLOSE, verdict, 0);
         EXPECT_FALSE(DropVisible());
-        EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
+        EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
     }
+    harness::Pump();
+    // ... and is passed on (the dialog's owner is its parent window object).
+    CWnd* pMain = AfxGetMainWnd();
+    harness::MessageRecorder recorder;
+    recorder.Watch(m_pDlg->m_hWnd, "parent");
+    recorder.Watch(pMain->m_hWnd, "grandparent");
+    for (WPARAM verdict : { 0, 2, 1 })
+    {
+        m_pEdit->ShowDropWnd(true, false, true);
+        m_pDrop->SendMessage(WM_DROPWND_CHILD_CLOSE, verdict, 0);
+    }
+    harness::Pump();
+    EXPECT_TRUE(recorder.Matches({
+        { "parent", WM_KEYDOWN, harness::Delivery::Posted, true, VK_ESCAPE },
+        { "parent", WM_KEYDOWN, harness::Delivery::Posted, true, VK_ESCAPE },
+        { "grandparent", WM_SETFOCUS, harness::Delivery::Posted, true, 0 },
+    }));
+
+    // Directly in the main window the edit has no grandparent: nothing is passed on.
+    m_pEdit->SetParent(pMain);
+    recorder.Clear();
+    m_pEdit->ShowDropWnd(true, false, true);
+    m_pDrop->SendMessage(WM_DROPWND_CHILD_CLOSE, 0, 0);
+    harness::Pump();
+    EXPECT_FALSE(DropVisible());
+    EXPECT_EQ(recorder.Count(pMain->m_hWnd, WM_KEYDOWN), 0u);
+    m_pEdit->SetParent(m_pDlg);
+
     // Without an edit the request is dropped.
     m_pEdit->ShowDropWnd(true, false, true);
     m_pDrop->m_pEdit = nullptr;
     EXPECT_EQ(m_pDrop->SendMessage(WM_DROPWND_CHILD_CLOSE, 1, 0), 0);
     EXPECT_TRUE(DropVisible());
     m_pDrop->m_pEdit = m_pEdit;
-}
-
-TEST_F(DropEditTest, DropWindowHoldingTheFocusClosesWhenAnotherWindowIsActivated)
-{
-    m_pEdit->ShowDropWnd(true, true, true);
-    ASSERT_EQ(FocusWnd(), m_pDrop->m_first.m_hWnd);
-    // Another top-level window (here the application's main window) takes over.
-    ::SetActiveWindow(AfxGetMainWnd()->m_hWnd);
-    harness::Pump();
-    EXPECT_FALSE(DropVisible());
-
-    // Going back to the edit's own dialog is left to the edit's focus rules.
-    m_pDlg->FocusEdit();
-    m_pEdit->ShowDropWnd(true, true, true);
-    ::SetActiveWindow(m_pDlg->m_hWnd);
-    harness::Pump();
-    EXPECT_FALSE(DropVisible()); // the focus came back to the edit from the drop window
-    EXPECT_EQ(FocusWnd(), m_pEdit->m_hWnd);
 }

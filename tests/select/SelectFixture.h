@@ -5,46 +5,74 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 #include "AutoSuggestEdit.h"
+#include "Controls.h"
+#include "DropMessages.h"
 #include "DropTextSelectWnd.h"
 #include "HostDialog.h"
+#include "Input.h"
+#include "MessageRecorder.h"
 #include "SelectEdit.h"
 #include "SelectionList.h"
 #include "TestApp.h"
 
 namespace seltest
 {
+using Texts = std::vector<std::string>;
+using harness::PressKey;
+using harness::TypeText;
+
 // Exposes what the tests check or set beyond the public operations.
 template <class TEdit>
 class CProbe : public TEdit
 {
 public:
-    using TEdit::DoSort;
     using TEdit::GetDropWnd;
     using TEdit::GetTextArray;
-    using TEdit::m_bSorted;
 };
-using CProbeSelectEdit = CProbe<CSelectEdit>;
-using CProbeAutoSuggestEdit = CProbe<CAutoSuggestEdit>;
 
-void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts);
+inline void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts)
+{
+    for (const char* text : texts)
+        edit.AddText(CString(text));
+}
+
 // count texts made from format and their index ("text %02d").
-void AddNumbered(CSelectEdit& edit, const char* format, int count);
-std::string Joined(const TextArray& texts);
+inline void AddNumbered(CSelectEdit& edit, const char* format, int count)
+{
+    for (int i = 0; i < count; ++i)
+    {
+        CString text;
+        text.Format(format, i);
+        edit.AddText(text);
+    }
+}
+
+inline std::string Joined(const TextArray& texts)
+{
+    std::string result;
+    for (size_t i = 0; i < texts.GetCount(); ++i)
+        result += (i ? "|" : "") + std::string(texts.GetAt(i).GetString());
+    return result;
+}
 
 class SelectTest : public testing::Test
 {
 protected:
-    void TearDown() override;
+    void TearDown() override
+    {
+        m_pDrop = nullptr; // owned by the edit
+        harness::DestroyHost(m_pDlg, m_pEdit);
+    }
 
     // Re-creates the host dialog (client origin 100,100, 400 x 300) with the edit at
-    // (10,10)-(210,34), attaches a new TEdit, lets configure set it up (texts, modes), calls
-    // Init and puts the focus in the edit.
+    // (10,10)-(210,34), attaches a new TEdit with the texts and mode, lets configure add to
+    // that, calls Init and puts the focus in the edit.
     template <class TEdit>
-    CProbe<TEdit>* Attach(const std::function<void(CProbe<TEdit>&)>& configure = nullptr)
+    CProbe<TEdit>* Attach(const std::vector<const char*>& texts, bool readOnly,
+                          const std::function<void(CProbe<TEdit>&)>& configure = nullptr)
     {
         TearDown();
         m_pDlg = new harness::CHostDialog;
@@ -52,37 +80,55 @@ protected:
         auto* pEdit = new CProbe<TEdit>;
         m_pEdit = pEdit;
         EXPECT_TRUE(pEdit->SubclassWindow(m_pDlg->Edit()));
+        AddTexts(*pEdit, texts);
+        pEdit->SetReadOnly(readOnly);
         if (configure)
             configure(*pEdit);
         pEdit->Init();
         m_pDrop = CDropTextSelectWnd::FromDropWnd(pEdit->GetDropWnd());
         EXPECT_NE(m_pDrop, nullptr);
         m_pDlg->FocusEdit();
-        MoveMouseAway();
+        harness::MoveMouse({ 2, 2 });
         return pEdit;
     }
-    CProbeSelectEdit* AttachSelect(const std::vector<const char*>& texts, bool readOnly,
-                                   const std::function<void(CProbeSelectEdit&)>& configure = nullptr);
-    CProbeAutoSuggestEdit* AttachSuggest(const std::vector<const char*>& texts, bool readOnly = false);
+    CProbe<CSelectEdit>* AttachSelect(const std::vector<const char*>& texts, bool readOnly,
+                                      const std::function<void(CProbe<CSelectEdit>&)>& configure = nullptr)
+    {
+        return Attach<CSelectEdit>(texts, readOnly, configure);
+    }
+    CProbe<CAutoSuggestEdit>* AttachSuggest(const std::vector<const char*>& texts, bool readOnly = false)
+    {
+        return Attach<CAutoSuggestEdit>(texts, readOnly);
+    }
 
-    std::string Text() const;
-    void SetText(const char* text);
+    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
+    void SetText(const char* text) { m_pEdit->SetWindowText(text); }
     // Whether the whole text is selected, as after a pick.
-    bool WholeTextSelected() const;
-    bool ListVisible() const;
-    std::vector<std::string> Rows() const;
+    bool WholeTextSelected() const
+    {
+        int start = -1, end = -1;
+        m_pEdit->GetSel(start, end);
+        return start == 0 && end == m_pEdit->GetWindowTextLength();
+    }
+    bool ListVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
+    bool FocusInEdit() const { return ::GetFocus() == m_pEdit->m_hWnd; }
+    bool FocusInList() const { return ::GetFocus() == List().m_hWnd; }
+    CSelectionList& List() const { return *m_pDrop->m_pList; }
+    Texts Rows() const { return harness::ListRows(List().m_hWnd); }
     // The selected row's text, or "<none>".
-    std::string SelectedRow() const;
-    HWND ListHwnd() const;
-    HWND FocusWnd() const { return ::GetFocus(); }
+    std::string SelectedRow() const { return harness::ListSelection(List().m_hWnd); }
     // Screen point at the centre of a list row.
-    POINT RowPoint(int row) const;
-    void MoveMouseAway();
+    POINT RowPoint(int row) const
+    {
+        CRect rc;
+        List().GetItemRect(row, &rc);
+        POINT pt = rc.CenterPoint();
+        ::ClientToScreen(List().m_hWnd, &pt);
+        return pt;
+    }
 
     harness::CHostDialog* m_pDlg = nullptr;
     CSelectEdit* m_pEdit = nullptr;
     CDropTextSelectWnd* m_pDrop = nullptr;
 };
-
-std::vector<std::string> Strings(std::initializer_list<const char*> texts);
 }
