@@ -24,17 +24,6 @@ CString Join(const CStringArray& array)
 }
 }
 
-TEST(Collections, NamedCollectionsCarryRunTimeClasses)
-{
-    CStringArray strings;
-    CMapStringToPtr map;
-    EXPECT_TRUE(strings.IsKindOf(RUNTIME_CLASS(CStringArray)));
-    EXPECT_TRUE(strings.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_FALSE(strings.IsKindOf(RUNTIME_CLASS(CStringList)));
-    EXPECT_STREQ("CMapStringToPtr", map.GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(RUNTIME_CLASS(CUIntArray), CRuntimeClass::FromName("CUIntArray"));
-}
-
 TEST(Collections, ArraysGrowInsertAndRemove)
 {
     CStringArray a;

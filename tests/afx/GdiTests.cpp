@@ -46,9 +46,15 @@ TEST(Gdi, LiveCountReturnsToItsStartAfterCreateSelectAndDelete)
         ASSERT_NE(nullptr, pOldFont);
         canvas.dc.Rectangle(1, 1, 9, 9);
         canvas.dc.TextOut(0, 10, CString("x"));
-        canvas.dc.SelectObject(pOldPen);
-        canvas.dc.SelectObject(pOldBrush);
-        canvas.dc.SelectObject(pOldFont);
+        // Each selection hands back the wrapper of the object it replaced.
+        EXPECT_EQ(&pen, canvas.dc.SelectObject(pOldPen));
+        EXPECT_EQ(&brush, canvas.dc.SelectObject(pOldBrush));
+        EXPECT_EQ(&font, canvas.dc.SelectObject(pOldFont));
+        EXPECT_EQ(nullptr, canvas.dc.SelectObject(static_cast<CPen*>(nullptr)));
+        CGdiObject* pOld = canvas.dc.SelectStockObject(NULL_BRUSH);
+        ASSERT_NE(nullptr, pOld);
+        EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), pOld->GetObjectType());
+        canvas.dc.SelectObject(pOld->m_hObject);
 
         EXPECT_TRUE(pen.DeleteObject());
         EXPECT_FALSE(pen.DeleteObject());
@@ -114,21 +120,6 @@ TEST(Gdi, FromHandleGivesThePermanentWrapperElseATemporaryOne)
     CGdiObject* volatile pNoObject = nullptr;
     EXPECT_EQ(nullptr, pNoDC->GetSafeHdc());
     EXPECT_EQ(nullptr, pNoObject->GetSafeHandle());
-}
-
-TEST(Gdi, SelectObjectReturnsTheWrapperOfThePreviousObject)
-{
-    Canvas canvas;
-    CPen first(PS_SOLID, 1, kRed), second(PS_SOLID, 1, kBlue);
-    CPen* pStock = canvas.dc.SelectObject(&first);
-    ASSERT_NE(nullptr, pStock);
-    EXPECT_EQ(&first, canvas.dc.SelectObject(&second));
-    EXPECT_EQ(&second, canvas.dc.SelectObject(pStock));
-    EXPECT_EQ(nullptr, canvas.dc.SelectObject(static_cast<CPen*>(nullptr)));
-    CGdiObject* pOld = canvas.dc.SelectStockObject(NULL_BRUSH);
-    ASSERT_NE(nullptr, pOld);
-    EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), pOld->GetObjectType());
-    canvas.dc.SelectObject(pOld->m_hObject);
 }
 
 TEST(Gdi, DrawingOperationsReachTheBitmap)
@@ -243,18 +234,32 @@ TEST(Gdi, ImageListsHoldIconsAndAreCounted)
     EXPECT_EQ(start, AfxLiteGetLiveGdiObjectCount());
 }
 
-TEST(Gdi, WindowDCsAreReleasedWithTheObject)
+TEST(Gdi, WindowDCsBelongToTheirWindowAndAreReleasedWithTheObject)
 {
+    CWnd wnd;
+    wnd.Attach(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 60, 40, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_NE(nullptr, wnd.m_hWnd);
     const int start = AfxLiteGetLiveGdiObjectCount();
     {
-        CClientDC client(nullptr);
-        CWindowDC window(nullptr);
-        EXPECT_NE(nullptr, client.GetSafeHdc());
-        EXPECT_NE(nullptr, window.GetSafeHdc());
+        CClientDC client(&wnd);
+        CWindowDC whole(&wnd);
+        EXPECT_EQ(wnd.m_hWnd, ::WindowFromDC(client));
+        EXPECT_EQ(wnd.m_hWnd, ::WindowFromDC(whole));
         EXPECT_EQ(&client, CDC::FromHandle(client));
+        CRect box;
+        client.GetClipBox(box);
+        EXPECT_EQ(CRect(0, 0, 60, 40), box);
         EXPECT_EQ(start + 2, AfxLiteGetLiveGdiObjectCount());
-        CPaintDC paint(nullptr); // no window to paint: stays empty
-        EXPECT_EQ(nullptr, paint.GetSafeHdc());
+        CPaintDC none(nullptr); // no window to paint: stays empty
+        EXPECT_EQ(nullptr, none.GetSafeHdc());
     }
+    {
+        ::InvalidateRect(wnd.m_hWnd, nullptr, FALSE);
+        CPaintDC paint(&wnd);
+        EXPECT_EQ(paint.m_hDC, paint.m_ps.hdc);
+        EXPECT_EQ(CRect(0, 0, 60, 40), CRect(paint.m_ps.rcPaint));
+    }
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)); // EndPaint validated it
     EXPECT_EQ(start, AfxLiteGetLiveGdiObjectCount());
+    ::DestroyWindow(wnd.Detach());
 }

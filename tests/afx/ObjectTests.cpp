@@ -1,4 +1,5 @@
 #include <afx.h>
+#include <afxcoll.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -16,7 +17,7 @@ class CCircle : public CShape
 IMPLEMENT_DYNCREATE(CCircle, CShape)
 }
 
-TEST(RuntimeClass, IsKindOfFollowsTheBaseChain)
+TEST(RuntimeClass, IsKindOfAndDowncastFollowTheBaseChain)
 {
     CCircle circle;
     EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CCircle)));
@@ -24,6 +25,14 @@ TEST(RuntimeClass, IsKindOfFollowsTheBaseChain)
     EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CObject)));
     EXPECT_FALSE(circle.IsKindOf(nullptr));
     EXPECT_STREQ("CCircle", circle.GetRuntimeClass()->m_lpszClassName);
+    CObject* pObject = &circle;
+    EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, pObject));
+    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CShape, static_cast<CObject*>(nullptr)));
+    // The framework's named collections carry their own classes.
+    CStringArray strings;
+    EXPECT_TRUE(strings.IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(strings.IsKindOf(RUNTIME_CLASS(CStringList)));
+    EXPECT_STREQ("CMapStringToPtr", CMapStringToPtr().GetRuntimeClass()->m_lpszClassName);
 }
 
 TEST(RuntimeClass, CreatesObjectsByClassName)
@@ -36,12 +45,5 @@ TEST(RuntimeClass, CreatesObjectsByClassName)
     EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("CShape"));
     EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("CNoSuchClass"));
     EXPECT_EQ(RUNTIME_CLASS(CShape), CRuntimeClass::FromName("CShape"));
-}
-
-TEST(RuntimeClass, DynamicDowncastChecksTheClass)
-{
-    CCircle circle;
-    CObject* pObject = &circle;
-    EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, pObject));
-    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CShape, static_cast<CObject*>(nullptr)));
+    EXPECT_EQ(RUNTIME_CLASS(CUIntArray), CRuntimeClass::FromName("CUIntArray"));
 }

@@ -51,7 +51,7 @@ TEST(String, HighBytesAreNegativeCharsButSortAfterAscii)
     EXPECT_STREQ("xx", cut);
 }
 
-TEST(String, ComparesWithStringsAndPointersOnEitherSide)
+TEST(String, ComparesAndConcatenatesWithStringsAndPointersOnEitherSide)
 {
     CString abc("abc");
     EXPECT_TRUE(abc == "abc");
@@ -64,6 +64,15 @@ TEST(String, ComparesWithStringsAndPointersOnEitherSide)
     EXPECT_TRUE(abc > static_cast<LPCSTR>(nullptr));
     EXPECT_EQ(0, abc.CompareNoCase("ABC"));
     EXPECT_LT(abc.CompareNoCase("ABD"), 0);
+
+    EXPECT_STREQ("abcb", abc + CString("b"));
+    EXPECT_STREQ("bab", "b" + CString("ab"));
+    EXPECT_STREQ("abcb", abc + 'b');
+    EXPECT_STREQ("babc", 'b' + abc);
+    abc += 'c';
+    abc += CString("d");
+    abc += "e";
+    EXPECT_STREQ("abccde", abc);
 }
 
 TEST(String, FindsWithStartIndicesAtAndPastTheEnd)
@@ -198,17 +207,4 @@ TEST(String, TrimReplaceRemoveAndTokenize)
     EXPECT_EQ(list.GetLength(), pos); // no endless loop without delimiters
     EXPECT_TRUE(list.Tokenize("", pos).IsEmpty());
     EXPECT_EQ(-1, pos);
-}
-
-TEST(String, ConcatenatesInEveryCombination)
-{
-    CString a("a");
-    EXPECT_STREQ("ab", a + CString("b"));
-    EXPECT_STREQ("ab", a + "b");
-    EXPECT_STREQ("ba", "b" + a);
-    EXPECT_STREQ("ab", a + 'b');
-    EXPECT_STREQ("ba", 'b' + a);
-    a += 'c';
-    a += CString("d");
-    EXPECT_STREQ("acd", a);
 }

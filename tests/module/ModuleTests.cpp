@@ -1,71 +1,141 @@
-// orv059.dll as a host sees it: linked by import, its controls found by class name, its
-// registered messages and resources available once it is loaded.
+// orv059.dll as a host sees it: linked by import, its controls found by class name or constructed
+// directly, attached to a dialog's edit and initialised, its registered message and resources
+// available once it is loaded.
 #include <afxwin.h>
 #include <afxdllx.h>
 #include <gtest/gtest.h>
-#include "DropBaseEdit.h"
+#include <memory>
+#include <string>
+#include "AutoSuggestEdit.h"
+#include "DateEdit.h"
+#include "DropWnd.h"
+#include "FileEdit.h"
 #include "HostDialog.h"
-#include "ImageMenuEdit.h"
-#include "TestApp.h"
+#include "Input.h"
+#include "RegistryUtils.h"
+#include "ScratchDir.h"
+#include "TimeEdit.h"
 
 namespace
 {
-HMODULE LibraryModule()
+// A host dialog whose edit a control from the library attaches to. Declare the control before
+// it, so that the window is destroyed before the control object, as in a real host.
+class DllHost
 {
-    HMODULE hModule = nullptr;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "orv059.dll", &hModule);
-    return hModule;
+public:
+    explicit DllHost(SIZE size = {300, 120}, RECT rcEdit = {10, 10, 210, 34})
+    {
+        EXPECT_TRUE(m_dlg.CreateHost({100, 100}, size, rcEdit));
+        RECT rc;
+        ::GetClientRect(Edit(), &rc);
+        m_nClientWidth = rc.right;
+    }
+    ~DllHost()
+    {
+        m_dlg.DestroyWindow();
+        harness::Pump();
+    }
+    HWND Edit() const { return m_dlg.Edit(); }
+    // How much of the edit's client width Init took for the button and icon.
+    int CutOut() const { RECT rc; ::GetClientRect(Edit(), &rc); return m_nClientWidth - rc.right; }
+    std::string Text() const
+    {
+        char text[2 * MAX_PATH] = {};
+        ::GetWindowTextA(Edit(), text, sizeof(text));
+        return text;
+    }
+
+    harness::CHostDialog m_dlg;
+
+private:
+    int m_nClientWidth = 0;
+};
+
+// A control with its drop window and icon in reach of the test.
+template <class TEdit>
+class Exposed : public TEdit
+{
+public:
+    using TEdit::m_pDropWnd;
+    using TEdit::m_rcIcon;
+    bool DropVisible() const { return m_pDropWnd != nullptr && ::IsWindowVisible(m_pDropWnd->m_hWnd); }
+};
+
+class CExposedDirEdit : public Exposed<CDirEdit>
+{
+public:
+    using CDirEdit::m_hIcon;
+};
+
+BITMAP IconBitmap(HICON hIcon)
+{
+    BITMAP bm = {};
+    ICONINFO info = {};
+    EXPECT_TRUE(::GetIconInfo(hIcon, &info));
+    ::GetObjectA(info.hbmColor, sizeof(bm), &bm);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bm;
 }
 }
 
-TEST(Module, ControlIsCreatableByClassNameAndAttachesToAHostEdit)
+TEST(Module, ControlsCreatableByClassNameAttachAndInit)
 {
-    CRuntimeClass* pClass = CRuntimeClass::FromName("CDropBaseEdit");
-    ASSERT_NE(pClass, nullptr);
-    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CImageMenuEdit)));
-
-    harness::CHostDialog dlg;
-    ASSERT_TRUE(dlg.CreateHost({ 100, 100 }, { 300, 120 }, { 10, 10, 210, 34 }));
-    CObject* pObject = pClass->CreateObject();
-    ASSERT_NE(pObject, nullptr);
-    CDropBaseEdit* pEdit = DYNAMIC_DOWNCAST(CDropBaseEdit, pObject);
-    ASSERT_NE(pEdit, nullptr);
-    ASSERT_TRUE(pEdit->SubclassWindow(dlg.Edit()));
-    RECT rcClientBefore;
-    ::GetClientRect(dlg.Edit(), &rcClientBefore);
-    pEdit->Init();
-    RECT rcClientAfter;
-    ::GetClientRect(dlg.Edit(), &rcClientAfter);
-    // The drop button is cut out of the client area.
-    EXPECT_EQ(rcClientBefore.right - rcClientAfter.right, ::GetSystemMetrics(SM_CXVSCROLL));
-    dlg.DestroyWindow();
-    delete pEdit;
+    const int button = ::GetSystemMetrics(SM_CXVSCROLL);
+    const struct { const char* name; CRuntimeClass* base; bool select; int cutOut; } rows[] = {
+        {"CDropBaseEdit", RUNTIME_CLASS(CImageMenuEdit), false, button},
+        {"CSelectEdit", RUNTIME_CLASS(CDropBaseEdit), true, button},
+        {"CAutoSuggestEdit", RUNTIME_CLASS(CSelectEdit), true, 0}, // draws no drop button
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CRuntimeClass* pClass = CRuntimeClass::FromName(row.name);
+        ASSERT_NE(pClass, nullptr);
+        EXPECT_EQ(pClass->m_pfnGetBaseClass(), row.base);
+        std::unique_ptr<CObject> pObject(pClass->CreateObject());
+        CDropBaseEdit* pEdit = DYNAMIC_DOWNCAST(CDropBaseEdit, pObject.get());
+        ASSERT_NE(pEdit, nullptr);
+        DllHost host;
+        ASSERT_TRUE(pEdit->SubclassWindow(host.Edit()));
+        if (row.select)
+        {
+            CSelectEdit* pSelect = static_cast<CSelectEdit*>(pEdit);
+            pSelect->AddText(CString("only"));
+            pSelect->Init();
+            pSelect->SendMessage(WM_KEYDOWN, VK_DOWN, 0); // steps to the only text (the list is closed)
+            EXPECT_EQ(host.Text(), "only");
+        }
+        else
+        {
+            pEdit->Init();
+        }
+        EXPECT_EQ(host.CutOut(), row.cutOut) << "the drop button is cut out of the client area";
+    }
+    for (const char* name : {"CDateEdit", "CTimeEdit", "CDirEdit", "CFileEdit"})
+    {
+        EXPECT_EQ(CRuntimeClass::FromName(name), nullptr) << name << ": hosts construct it directly";
+    }
 }
 
-TEST(Module, RegisteredMessagesAreTheNamedOnes)
+TEST(Module, RegisteredMessageIsTheNamedOne)
 {
-    EXPECT_EQ(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND,
-              ::RegisterWindowMessageA("359723E9-4D6A-407c-AD5D-F4890DC0A213"));
+    EXPECT_EQ(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, ::RegisterWindowMessageA("359723E9-4D6A-407c-AD5D-F4890DC0A213"));
     EXPECT_GE(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, 0xC000u);
 }
 
 TEST(Module, ResourcesAreFoundThroughTheFramework)
 {
-    HMODULE hLibrary = LibraryModule();
+    HMODULE hLibrary = ::GetModuleHandleA("orv059.dll");
     ASSERT_NE(hLibrary, nullptr);
     // The framework searches extension libraries after the host for resources it lacks.
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(250), MAKEINTRESOURCEA(4) /*RT_MENU*/), hLibrary);
 
     HICON hIcon = static_cast<HICON>(::LoadImageA(hLibrary, MAKEINTRESOURCEA(200), IMAGE_ICON, 16, 16, 0));
     ASSERT_NE(hIcon, nullptr);
-    ICONINFO info = {};
-    ASSERT_TRUE(::GetIconInfo(hIcon, &info));
-    BITMAP bm = {};
-    ::GetObjectA(info.hbmColor, sizeof(bm), &bm);
+    const BITMAP bm = IconBitmap(hIcon);
     EXPECT_EQ(bm.bmWidth, 16);
     EXPECT_EQ(bm.bmBitsPixel, 32);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
     ::DestroyIcon(hIcon);
 
     HMENU hMenu = ::LoadMenuA(hLibrary, MAKEINTRESOURCEA(250));
@@ -74,21 +144,133 @@ TEST(Module, ResourcesAreFoundThroughTheFramework)
     ::GetMenuStringA(hMenu, 0, name, sizeof(name), MF_BYPOSITION);
     EXPECT_STREQ(name, "_FOLDERMENU_");
     HMENU hPopup = ::GetSubMenu(hMenu, 0);
-    const UINT expected[] = { 57643, 0, 57634, 57635, 57632, 57637, 0, 57642 };
+    const UINT expected[] = {57643, 0, 57634, 57635, 57632, 57637, 0, 57642}; // 0: a separator
     ASSERT_EQ(::GetMenuItemCount(hPopup), 8);
     for (int i = 0; i < 8; ++i)
     {
         SCOPED_TRACE(i);
-        if (expected[i] == 0)
-        {
-            EXPECT_TRUE(::GetMenuState(hPopup, i, MF_BYPOSITION) & MF_SEPARATOR);
-        }
-        else
-        {
-            EXPECT_EQ(::GetMenuItemID(hPopup, i), expected[i]);
-        }
+        EXPECT_EQ(::GetMenuItemID(hPopup, i), expected[i]);
+        EXPECT_EQ((::GetMenuState(hPopup, i, MF_BYPOSITION) & MF_SEPARATOR) != 0, expected[i] == 0);
     }
     ::GetMenuStringA(hPopup, 7, name, sizeof(name), MF_BYPOSITION);
     EXPECT_STREQ(name, "Select All\tCtrl+A");
     ::DestroyMenu(hMenu);
+}
+
+TEST(Module, DateEditInitsFromTheDll)
+{
+    Exposed<CDateEdit> edit;
+    DllHost host;
+    ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
+    EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CDropBaseEdit)));
+    DateTime date;
+    ASSERT_TRUE(date.SetDate(2024, 1, 31));
+    edit.Init(date, true);
+    EXPECT_EQ(host.CutOut(), ::GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(CString(host.Text().c_str()), DateTime::ConvertDateToText(date, false, false, false, true));
+
+    edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(edit.GetDate().GetMonth(), 2);
+    EXPECT_EQ(edit.GetDate().GetDay(), 29);
+    EXPECT_FALSE(edit.DropVisible());
+    edit.ShowCalendar();
+    EXPECT_TRUE(edit.DropVisible());
+    harness::ScratchDir scratch;
+    EXPECT_TRUE(edit.SaveCalendarWebPage((scratch.Path() + "month.html").c_str()));
+    EXPECT_FALSE(edit.SaveCalendarWebPage(CString())) << "an empty path writes nothing";
+}
+
+TEST(Module, TimeEditInitsFromTheDllAndStoresItsInterval)
+{
+    harness::RegistryKeyGuard registry(HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT");
+    {
+        CTimeEdit edit;
+        DllHost host;
+        ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
+        EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CSelectEdit)));
+        host.m_dlg.FocusEdit();
+        edit.Init(8, 17, false, true);
+        DateTime time;
+        time.SetTime(9, 0, 0);
+        edit.SetTime(time, false);
+        harness::PressKey(VK_DOWN); // the next listed time, with the list closed
+        EXPECT_EQ(host.Text(), "10:00");
+        EXPECT_EQ(edit.GetTime().GetHour(), 10);
+    }
+    EXPECT_EQ(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, CTimeEdit::kIntervalKey, "incr", false), "60");
+}
+
+TEST(Module, DirEditShowsTheLibrarysIconAndWorksItsList)
+{
+    CExposedDirEdit edit;
+    DllHost host({420, 320}, {10, 10, 330, 34});
+    ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
+    edit.Init(true);
+    host.m_dlg.FocusEdit();
+    EXPECT_EQ(host.CutOut(), ::GetSystemMetrics(SM_CXVSCROLL) + ::GetSystemMetrics(SM_CXSMICON) + 1);
+    ASSERT_NE(edit.m_hIcon, nullptr);
+    const BITMAP bm = IconBitmap(edit.m_hIcon);
+    EXPECT_EQ(bm.bmWidth, 16);
+    EXPECT_EQ(bm.bmHeight, 16);
+    EXPECT_EQ(bm.bmBitsPixel, 32);
+
+    // The icon is painted into the icon area: something there differs from the window colour.
+    edit.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC hdc = ::GetWindowDC(edit.m_hWnd);
+    int nInk = 0;
+    for (int y = edit.m_rcIcon.top; y < edit.m_rcIcon.bottom; ++y)
+        for (int x = edit.m_rcIcon.left; x < edit.m_rcIcon.right; ++x)
+            nInk += ::GetPixel(hdc, x, y) != CLR_INVALID && ::GetPixel(hdc, x, y) != ::GetSysColor(COLOR_WINDOW);
+    ::ReleaseDC(edit.m_hWnd, hdc);
+    EXPECT_GT(nInk, 20);
+    edit.Init(true);
+    EXPECT_NE(edit.m_hIcon, nullptr) << "a second Init loads it again";
+
+    harness::ScratchDir tree;
+    const std::string folder = tree.MakeDir("pick\\");
+    edit.SetWindowText(tree.MakeFile("pick\\f.txt", "x").c_str());
+    EXPECT_EQ(host.Text(), "") << "a directory edit takes no file";
+    edit.SetWindowText(folder.c_str());
+    EXPECT_EQ(host.Text(), folder);
+    harness::PressKey(VK_F9);
+    EXPECT_TRUE(edit.DropVisible());
+    harness::PressKey(VK_DOWN); // into the list
+    harness::PressKey(VK_LEFT); // up to the scratch root
+    EXPECT_EQ(host.Text(), tree.Path());
+    harness::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(edit.DropVisible());
+    EXPECT_EQ(host.Text(), folder);
+}
+
+TEST(Module, FileEditTakesFilesAndFoldersAndWorksItsTree)
+{
+    harness::ScratchDir tree;
+    const std::string other = tree.MakeFile("pick\\a.txt", "x");
+    const std::string file = tree.MakeFile("pick\\f.txt", "x");
+    Exposed<CFileEdit> edit;
+    DllHost host({420, 320}, {10, 10, 330, 34});
+    ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
+    EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CDropBaseEdit)));
+    edit.Init(false);
+    CStringArray exts;
+    exts.Add("txt");
+    edit.SetExt(exts);
+    host.m_dlg.FocusEdit();
+
+    const struct { std::string text, expected; } rows[] = {
+        {file, file}, {tree.Path() + "pick\\", tree.Path() + "pick\\"}, {tree.Path() + "pick\\a|b", ""}, {file, file},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.text);
+        edit.SetWindowText(row.text.c_str());
+        EXPECT_EQ(host.Text(), row.expected) << "a writable file edit takes a file or a folder";
+    }
+    harness::PressKey(VK_F9);
+    EXPECT_TRUE(edit.DropVisible());
+    harness::PressKey(VK_DOWN); // into the tree, on the edit's file
+    harness::PressKey(VK_UP);   // the file above it
+    EXPECT_EQ(host.Text(), other);
+    harness::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(edit.DropVisible());
 }

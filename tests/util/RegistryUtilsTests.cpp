@@ -7,15 +7,16 @@ namespace
 class RegistryTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_key.Format("Software\\OrvutilTest-%lu-%lu\\", GetCurrentProcessId(), GetTickCount());
-    }
+    void SetUp() override { m_key.Format("Software\\OrvutilTest-%lu-%lu\\", GetCurrentProcessId(), GetTickCount()); }
     void TearDown() override
     {
         EXPECT_TRUE(RegistryUtils::DeleteKey(HKEY_CURRENT_USER, m_key));
         HKEY hKey = nullptr;
         EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, m_key, 0, KEY_READ, &hKey));
+    }
+    CString Get(const CString& key, const char* name, bool expand = false) const
+    {
+        return RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key, name, expand);
     }
 
     CString m_key;
@@ -25,33 +26,26 @@ protected:
 TEST_F(RegistryTest, TextValuesRoundTripUnderNewKeys)
 {
     const CString deep = m_key + "Common\\MRUT\\";
-    EXPECT_EQ("", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, deep, "incr", false));
-    const char* const values[] = {"15", "", "text with spaces", "\x80\xFF\xE9", "a\\b"};
-    for (const char* value : values)
+    EXPECT_EQ("", Get(deep, "incr"));
+    const CString values[] = {"15", "", "text with spaces", "\x80\xFF\xE9", "a\\b", CString('x', 100000)};
+    for (const CString& value : values)
     {
-        SCOPED_TRACE(value);
+        SCOPED_TRACE(value.Left(20).GetString());
         ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, deep, "incr", value, false));
-        EXPECT_EQ(value, RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, deep, "incr", false));
+        EXPECT_EQ(value, Get(deep, "incr"));
         // The same key written without its trailing backslash, or with a leading one.
-        EXPECT_EQ(value, RegistryUtils::GetKeyValue(HKEY_CURRENT_USER,
-                                                    "\\" + deep.Left(deep.GetLength() - 1),
-                                                    "incr", true));
+        EXPECT_EQ(value, Get("\\" + deep.Left(deep.GetLength() - 1), "incr", true));
     }
-    CString big('x', 100000);
-    ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, m_key, "big", big, false));
-    EXPECT_EQ(big, RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "big", false));
     ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, m_key, "", "default", false));
-    EXPECT_EQ("default", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "", false));
+    EXPECT_EQ("default", Get(m_key, ""));
 }
 
-TEST_F(RegistryTest, ExpandableValuesAndOtherTypes)
+TEST_F(RegistryTest, ExpandableValuesOtherTypesAndDeletion)
 {
     SetEnvironmentVariableA("ORVUTIL_TEST_VAR", "expanded");
-    ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, m_key, "path",
-                                                 "%ORVUTIL_TEST_VAR%\\x", true));
-    EXPECT_EQ("expanded\\x", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "path", true));
-    EXPECT_EQ("%ORVUTIL_TEST_VAR%\\x",
-              RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "path", false));
+    ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, m_key, "path", "%ORVUTIL_TEST_VAR%\\x", true));
+    EXPECT_EQ("expanded\\x", Get(m_key, "path", true));
+    EXPECT_EQ("%ORVUTIL_TEST_VAR%\\x", Get(m_key, "path"));
 
     HKEY hKey = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, m_key, 0, KEY_SET_VALUE, &hKey));
@@ -62,12 +56,12 @@ TEST_F(RegistryTest, ExpandableValuesAndOtherTypes)
     const char unterminated[] = {'a', 'b'};
     RegSetValueExA(hKey, "raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated), 2);
     RegCloseKey(hKey);
-    EXPECT_EQ("30", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "dword", false));
-    EXPECT_EQ("", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "binary", false));
-    EXPECT_EQ("ab", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "raw", false));
+    EXPECT_EQ("30", Get(m_key, "dword"));
+    EXPECT_EQ("", Get(m_key, "binary"));
+    EXPECT_EQ("ab", Get(m_key, "raw"));
 
     EXPECT_TRUE(RegistryUtils::DeleteValue(HKEY_CURRENT_USER, m_key, "dword"));
-    EXPECT_EQ("", RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, m_key, "dword", false));
+    EXPECT_EQ("", Get(m_key, "dword"));
     EXPECT_TRUE(RegistryUtils::DeleteValue(HKEY_CURRENT_USER, m_key + "missing", "x"));
 }
 

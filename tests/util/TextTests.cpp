@@ -1,0 +1,257 @@
+#include "NumberTextConv.h"
+#include "TextList.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+TEST(StringUtils, CaseTablesFollowTheAnsiCodePage)
+{
+    for (int c = 0; c < 256; ++c)
+    {
+        ASSERT_TRUE(StringUtils::m_tableLowercase[c] >= 0 && StringUtils::m_tableLowercase[c] < 256);
+        ASSERT_TRUE(StringUtils::m_tableUppercase[c] >= 0 && StringUtils::m_tableUppercase[c] < 256);
+    }
+    EXPECT_EQ('a', StringUtils::m_tableLowercase['A']);
+    EXPECT_EQ('Z', StringUtils::m_tableUppercase['z']);
+    EXPECT_EQ('1', StringUtils::m_tableLowercase['1']);
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the letters above 0x7F below are those of code page 1252";
+    const int pairs[][2] = {{0xC0, 0xE0}, {0xC9, 0xE9}, {0x8A, 0x9A}, {0x9F, 0xFF}};
+    for (const auto& pair : pairs)
+    {
+        SCOPED_TRACE(pair[0]);
+        EXPECT_EQ(pair[1], StringUtils::m_tableLowercase[pair[0]]);
+        EXPECT_EQ(pair[0], StringUtils::m_tableUppercase[pair[1]]);
+    }
+    EXPECT_EQ(0xD7, StringUtils::m_tableLowercase[0xD7]) << "the multiplication sign has no case";
+}
+
+TEST(StringUtils, MatchFirstCharsFindLastAndSplitLine)
+{
+    const struct { const char* text; const char* prefix; bool caseSensitive; bool expected; } matches[] = {
+        {"New York", "new y", false, true}, {"New York", "new y", true, false},
+        {"New York", "New Y", true, true},  {"New", "New York", false, false},
+        {"abc", "", true, true},            {"", "", false, true},
+        {"\xC9t\xE9", "\xE9T", false, GetACP() == 1252}, {"\xC9t\xE9", "\xE9T", true, false},
+    };
+    for (const auto& row : matches)
+    {
+        SCOPED_TRACE(std::string(row.text) + " / " + row.prefix);
+        EXPECT_EQ(row.expected, StringUtils::MatchFirstChars(row.text, row.prefix, row.caseSensitive));
+    }
+    const struct { const char* text; const char* separator; int last; const char* pieces; size_t count; } splits[] = {
+        {"06.12.2024", ".", 5, "06|12|2024", 3},  {"a. b. c", ". ", 4, "a|b|c", 3},
+        {"abc", "x", -1, "abc", 1},               {"abc", "", -1, "abc", 1},
+        {"", ".", -1, "", 0},                     {"aaa", "aaa", 0, "|", 2},
+        {"C:\\Windows\\System32\\", "\\", 19, "C:|Windows|System32|", 4},
+        {"a,,b", ",", 2, "a||b", 3},              {"a--b--", "--", 4, "a|b|", 3},
+    };
+    for (const auto& row : splits)
+    {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(row.last, StringUtils::FindLast(row.text, row.separator));
+        TextArray parts = Split("stale");
+        EXPECT_EQ(row.count, StringUtils::SplitLine(row.text, row.separator, parts));
+        EXPECT_EQ(row.pieces, Join(parts));
+    }
+}
+
+TEST(TextArray, FindExactlyUnlessCaseIsIgnored)
+{
+    const TextArray fruit = Split("apple|banana|Banana|cherry");
+    const struct { const char* text; bool ignoreCase; size_t index; } rows[] = {
+        {"banana", false, 1}, {"Banana", false, 2},
+        {"BANANA", false, TextArray::npos}, // a paste must not pass for a listed text
+        {"BANANA", true, 1},  {"banan", true, TextArray::npos}, {"", false, TextArray::npos},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.text);
+        bool found = row.index == TextArray::npos;
+        EXPECT_EQ(row.index, fruit.Find(row.text, row.ignoreCase, found));
+        EXPECT_EQ(row.index != TextArray::npos, found);
+    }
+}
+
+TEST(TextArray, SortAndRemoveDuplicates)
+{
+    // sort false: RemoveDuplicates; caseFlag: caseSensitive for Sort, ignoreCase for RemoveDuplicates.
+    const struct { const char* input; bool sort, ascending, caseFlag; TextArray::Content content; const char* expected; }
+    rows[] = {
+        {"banana|Cherry|apple|Banana|blueberry", true, true, false, TextArray::ContentText,
+         "apple|Banana|banana|blueberry|Cherry"}, // case-blind, ties by bytes
+        {"banana|Cherry|apple|Banana|blueberry", true, false, false, TextArray::ContentText,
+         "Cherry|blueberry|banana|Banana|apple"},
+        {"banana|Cherry|apple|Banana|blueberry", true, true, true, TextArray::ContentText,
+         "Banana|Cherry|apple|banana|blueberry"},
+        {"10|x|9|-3|09|1,000", true, true, false, TextArray::ContentNumber, "-3|09|9|10|1,000|x"},
+        // Duplicates: the first of each group stays; exact removal keeps case variants.
+        {"b|a|b|B|01|1|a", false, true, false, TextArray::ContentText, "b|a|B|01|1"},
+        {"b|a|b|B|01|1|a", false, true, true, TextArray::ContentText, "b|a|01|1"},
+        {"b|a|b|B|01|1|a", false, true, false, TextArray::ContentNumber, "b|a|B|01"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.expected);
+        TextArray texts = Split(row.input);
+        if (row.sort)
+            texts.Sort(row.ascending, row.caseFlag, row.content);
+        else
+            texts.RemoveDuplicates(row.caseFlag, row.content);
+        EXPECT_EQ(row.expected, Join(texts));
+    }
+}
+
+TEST(TextArray, ContainerOperationsStayInRange)
+{
+    TextArray texts = Split("x|y");
+    texts.Add(texts);
+    EXPECT_EQ("x|y|x|y", Join(texts));
+    texts.RemoveAt(1);
+    texts.RemoveAt(99);
+    EXPECT_EQ("x|x|y", Join(texts));
+    EXPECT_EQ("", texts.GetAt(3)) << "out of range gives an empty text";
+    EXPECT_EQ("", texts[TextArray::npos]);
+
+    CStringArray source;
+    source.Add("one");
+    texts.CopyFromStringArray(source);
+    texts.Reserve(static_cast<size_t>(-1) / 2); // refused quietly, content intact
+    EXPECT_EQ("one", Join(texts));
+}
+
+namespace
+{
+// A few hundred short texts over a small alphabet with both letter cases (bytes above 0x7F
+// among them: the code page's own case pairs), so that prefixes, case-blind ties and exact
+// duplicates are common.
+std::vector<CString> MixedTexts()
+{
+    const char letters[] = {'a', 'b', 'A', 'B', ' ', '~', '1', '\xE9', '\xC9', '\x8A', '\x9A', '\xFF', '\x9F'};
+    std::vector<CString> texts;
+    unsigned seed = 12345;
+    for (int i = 0; i < 400; ++i)
+    {
+        seed = seed * 1103515245u + 12345u;
+        CString text;
+        for (int length = static_cast<int>(seed >> 28) % 4; length >= 0; --length)
+        {
+            seed = seed * 1103515245u + 12345u;
+            text += letters[(seed >> 24) % sizeof(letters)];
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+}
+
+TEST(TextArray, AddSortedLeavesWhatSortingAfterEachAdditionWould)
+{
+    const std::vector<CString> texts = MixedTexts();
+    TextArray sorted, plain;
+    for (size_t i = 0; i < texts.size(); ++i)
+    {
+        sorted.AddSorted(texts[i]);
+        plain.Add(texts[i]);
+        plain.Sort(true, false, TextArray::ContentText);
+        plain.RemoveDuplicates(false, TextArray::ContentText);
+        if (i % 97 == 0) // reads in between merge what is pending
+        {
+            EXPECT_EQ(Join(sorted), Join(plain));
+        }
+    }
+    EXPECT_EQ(Join(sorted), Join(plain));
+
+    // An array that is not in order is sorted by the first AddSorted.
+    TextArray unsorted = Split("b|a|b");
+    unsorted.AddSorted("c");
+    EXPECT_EQ(Join(unsorted), "a|b|c");
+}
+
+TEST(TextArray, PrefixRangeAndFindAgreeWithAScan)
+{
+    const std::vector<CString> texts = MixedTexts();
+    TextArray sorted, unsorted;
+    for (const CString& text : texts)
+    {
+        sorted.AddSorted(text);
+        unsorted.Add(text);
+    }
+    // Fixed prefixes, and the first one and two bytes of every seventh text.
+    std::vector<CString> prefixes = {"", "a", "A", "ab", "aB", "b", "\xE9", "\xC9" "a", "abab", "c", "bbbbb"};
+    for (size_t i = 0; i < texts.size(); i += 7)
+    {
+        prefixes.push_back(texts[i].Left(1));
+        prefixes.push_back(texts[i].Left(2));
+    }
+    for (const TextArray* array : {&sorted, &unsorted})
+    {
+        SCOPED_TRACE(array == &sorted ? "sorted" : "unsorted");
+        for (const CString& prefix : prefixes)
+        {
+            SCOPED_TRACE(prefix.GetString());
+            size_t matches = 0, scanFirst = TextArray::npos, scanLast = TextArray::npos;
+            size_t scanIndex = TextArray::npos;
+            for (size_t i = 0; i < array->GetCount(); ++i)
+            {
+                if (StringUtils::MatchFirstChars(array->GetAt(i), prefix, false))
+                {
+                    scanFirst = scanFirst == TextArray::npos ? i : scanFirst;
+                    scanLast = i;
+                    ++matches;
+                }
+                if (scanIndex == TextArray::npos && array->GetAt(i) == prefix)
+                    scanIndex = i;
+            }
+            // Binary search needs every prefix to stand in one run after Sort(true, false, 0).
+            if (array == &sorted && matches > 0)
+            {
+                EXPECT_EQ(matches, scanLast - scanFirst + 1) << "not one run";
+            }
+            size_t first = TextArray::npos, last = TextArray::npos;
+            EXPECT_EQ(array->FindPrefixRange(prefix, first, last), scanFirst != TextArray::npos);
+            EXPECT_EQ(first, scanFirst);
+            EXPECT_EQ(last, scanLast);
+            bool found = false;
+            EXPECT_EQ(scanIndex, array->Find(prefix, false, found));
+            EXPECT_EQ(scanIndex != TextArray::npos, found);
+        }
+    }
+}
+
+TEST(NumberTextConv, ReadsWholeNumbersOnlyAndWritesTextThatReadsBack)
+{
+    // The thousand separator of the test machine's locale is ",".
+    const struct { const char* text; int expected; } rows[] = { // 0: refused
+        {"60", 60}, {" -15 ", -15}, {"+7", 7}, {"007", 7}, {"1,234,567", 1234567},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483648", 0},
+        {"99999999999999999999999999999999", 0}, {"12abc", 0}, {"abc", 0}, {"", 0}, {"-", 0},
+        {"1,23", 0}, {"1234,567", 0}, {",123", 0}, {"1,,234", 0}, {"1.5", 0}, {"\xB9\xB2", 0},
+        {"- 5", 0},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.text);
+        int value = -99;
+        EXPECT_EQ(row.expected != 0, NumberTextConv::ParseNumber(row.text, value));
+        EXPECT_EQ(row.expected, NumberTextConv::GetNumberFromString(row.text));
+    }
+    EXPECT_EQ(0, NumberTextConv::GetNumberFromString(CString('9', 100000)));
+
+    const struct { int value; bool group; int minDigits; const char* separator; const char* expected; } writes[] = {
+        {30, false, 0, "", "30"},           {-5, false, 3, "", "-005"},
+        {1234567, true, 0, "", "1,234,567"}, {1234567, true, 0, ".", "1.234.567"},
+        {-2147483647 - 1, false, 0, "", "-2147483648"}, {0, false, 0, "", "0"},
+        {999, true, 0, "", "999"},          {12, false, 1000, "", nullptr}, // padding is bounded
+    };
+    for (const auto& row : writes)
+    {
+        SCOPED_TRACE(row.value);
+        CString text = NumberTextConv::NumberToString(row.value, row.group, row.minDigits, row.separator);
+        EXPECT_EQ(row.expected ? CString(row.expected) : CString('0', 62) + "12", text);
+        if (!row.separator[0])
+        {
+            EXPECT_EQ(row.value, NumberTextConv::GetNumberFromString(text));
+        }
+    }
+}
