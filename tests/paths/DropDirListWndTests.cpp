@@ -1,19 +1,55 @@
 // The drive and folder list: its rows and icons around a drive root and a deep folder, path
 // completion, lower-case drive letters, bad and vanished paths, and the keys and clicks that
 // move through it and close it.
-#include "DirEditFixture.h"
-#include "DirList.h"
+#include <ostream>
 #include "DirUtils.h"
-#include "DropMessages.h"
-#include "Input.h"
 #include "MessageRecorder.h"
-#include "TextArray.h"
+#include "PathsFixture.h"
+#include "VolumeUtils.h"
 
 using namespace pathtest;
-using harness::PressKey;
 
 namespace
 {
+// One row of the list as the user sees it, with the path it stands for.
+struct Row
+{
+    std::string text;
+    int icon = -1;
+    std::string path;
+    bool operator==(const Row& other) const
+    {
+        return text == other.text && icon == other.icon && path == other.path;
+    }
+};
+
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << "{\"" << row.text << "\", " << row.icon << ", \"" << row.path << "\"}";
+}
+
+// Every drive whose letter sorts below (or above) first, with the icon its type calls for.
+std::vector<Row> DriveRows(bool before, char first)
+{
+    TextArray roots;
+    VolumeUtils::GetDriveInformation(&roots, nullptr, nullptr, nullptr);
+    std::vector<Row> rows;
+    for (size_t i = 0; i < roots.GetCount(); ++i)
+    {
+        const std::string root = static_cast<const char*>(roots[i]);
+        const signed char c = static_cast<signed char>(root[0]);
+        if (before ? c >= static_cast<signed char>(first) : c <= static_cast<signed char>(first))
+            continue;
+        const UINT type = ::GetDriveTypeA(root.c_str());
+        const int icon = type == DRIVE_CDROM       ? CDirList::IconCdRomDrive
+                         : type == DRIVE_REMOVABLE ? CDirList::IconRemovableDrive
+                         : type == DRIVE_REMOTE    ? CDirList::IconNetworkDrive
+                                                   : CDirList::IconDrive;
+        rows.push_back({ root, icon, root });
+    }
+    return rows;
+}
+
 // Scratch tree: deep\mid\ holds alpha, cur (with c1 and c2), Zed and a hidden folder.
 class DropDirListTest : public DirEditTest
 {
@@ -21,69 +57,88 @@ protected:
     void SetUp() override
     {
         DirEditTest::SetUp();
-        for (const char* dir : { "deep\\mid\\alpha\\", "deep\\mid\\cur\\c1\\", "deep\\mid\\cur\\c2\\", "deep\\mid\\Zed\\",
-                                 "deep\\mid\\hidden\\" })
-            m_tree.MakeDir(dir);
-        m_tree.SetAttributes("deep\\mid\\hidden", FILE_ATTRIBUTE_HIDDEN);
-        m_mid = m_tree.Path() + "deep\\mid\\";
+        for (const char* dir : { "deep\\mid\\alpha\\", "deep\\mid\\cur\\c1\\", "deep\\mid\\cur\\c2\\",
+                                 "deep\\mid\\Zed\\", "deep\\mid\\hidden\\" })
+            m_scratch.MakeDir(dir);
+        m_scratch.SetAttributes("deep\\mid\\hidden", FILE_ATTRIBUTE_HIDDEN);
+        m_mid = m_scratch.Path() + "deep\\mid\\";
         m_cur = m_mid + "cur\\";
     }
 
-    // The rows expected around a current folder inside deep\mid\ (written as `current`, which
-    // may differ from the disk in letter case).
-    std::vector<Row> ExpectedAround(const std::string& current, const std::string& mid) const
+    // The rows expected around a current folder inside mid (both written as the edit was given
+    // them, which may differ from the disk in letter case).
+    static std::vector<Row> ExpectedAround(const std::string& current, const std::string& mid)
     {
         std::vector<Row> rows = DriveRows(true, current[0]);
-        TextArray parts;
-        StringUtils_Split(current, parts);
+        // The chain from the drive root down to mid, each step indented one "..\" further.
         std::string indent;
-        std::string accumulated;
-        for (size_t j = 0; j + 1 < parts.GetCount(); ++j)
+        for (size_t from = 0, end = 0; (end = mid.find('\\', from)) != std::string::npos; from = end + 1)
         {
-            const std::string part = static_cast<const char*>(parts[j]);
-            if (j > 0)
-                indent += "..\\";
-            accumulated += part + "\\";
-            if (accumulated != current)
-                rows.push_back({ indent + part + "\\", j == 0 ? 0 : 4, accumulated });
+            rows.push_back({ indent + mid.substr(from, end - from) + "\\",
+                             from == 0 ? CDirList::IconDrive : CDirList::IconParentFolder, mid.substr(0, end + 1) });
+            indent += "..\\";
         }
         for (const char* name : { "alpha", "cur", "Zed" })
         {
             const std::string path = mid + name + "\\";
             const bool bCurrent = path == current;
-            rows.push_back({ indent + name + "\\", bCurrent ? 5 : 6, path });
-            if (bCurrent)
-                for (const char* child : { "c1", "c2" })
-                    rows.push_back({ indent + name + "\\" + child + "\\", 7, path + child + "\\" });
+            rows.push_back({ indent + name + "\\", bCurrent ? CDirList::IconCurrentFolder : CDirList::IconFolder, path });
+            for (const char* child : { "c1", "c2" })
+                if (bCurrent)
+                    rows.push_back({ indent + name + "\\" + child + "\\", CDirList::IconSubfolder, path + child + "\\" });
         }
         for (const Row& drive : DriveRows(false, current[0]))
             rows.push_back(drive);
         return rows;
     }
-    static void StringUtils_Split(const std::string& path, TextArray& parts)
+    std::vector<Row> Rows() const
     {
-        parts.RemoveAll();
-        size_t from = 0;
-        for (size_t i = 0; i <= path.size(); ++i)
-            if (i == path.size() || path[i] == '\\')
-            {
-                parts.Add(path.substr(from, i - from).c_str());
-                from = i + 1;
-            }
+        std::vector<Row> rows;
+        auto* pList = static_cast<CDirList*>(CWnd::FromHandlePermanent(ListBox()));
+        if (pList == nullptr)
+            return rows;
+        // The paths behind the rows, as the list keeps them; the selection is put back after.
+        const int nSel = pList->GetCurSel();
+        const int nTop = pList->GetTopIndex();
+        for (int i = 0; i < pList->GetCount(); ++i)
+        {
+            pList->SetCurSel(i);
+            rows.push_back({ harness::ListRow(ListBox(), i), pList->GetItemIcon(i),
+                             static_cast<const char*>(List()->GetSelectedPath()) });
+        }
+        pList->SetCurSel(nSel);
+        pList->SetTopIndex(nTop);
+        return rows;
     }
-    int RowOfText(const std::string& text) const
+    int SelectedRow() const { return static_cast<int>(::SendMessageA(ListBox(), LB_GETCURSEL, 0, 0)); }
+    Row Selected() const
+    {
+        const std::vector<Row> rows = Rows();
+        const int nSel = SelectedRow();
+        return nSel >= 0 && nSel < static_cast<int>(rows.size()) ? rows[nSel] : Row();
+    }
+    int RowOf(const std::string& path) const
     {
         const std::vector<Row> rows = Rows();
         for (size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].text == text)
+            if (rows[i].path == path)
                 return static_cast<int>(i);
         return -1;
+    }
+    // Screen point in the middle of a row.
+    POINT RowPoint(int nRow) const
+    {
+        RECT rc = {};
+        ::SendMessageA(ListBox(), LB_GETITEMRECT, nRow, reinterpret_cast<LPARAM>(&rc));
+        POINT pt = { rc.left + 40, (rc.top + rc.bottom) / 2 };
+        ::ClientToScreen(ListBox(), &pt);
+        return pt;
     }
     // Opens the list with the focus in it, as clicks into the list need.
     void OpenFocused()
     {
         m_pEdit->ShowList();
-        ASSERT_TRUE(ListVisible());
+        ASSERT_TRUE(DropVisible());
         ASSERT_EQ(::GetFocus(), ListBox());
     }
 
@@ -92,174 +147,160 @@ protected:
 };
 }
 
-TEST_F(DropDirListTest, DeepFolderShowsChainSiblingsAndChildren)
+TEST_F(DropDirListTest, DeepFolderShowsDrivesChainSiblingsAndChildren)
 {
-    struct Case
+    // Handed in while hidden, a path fills nothing yet; an empty one is ignored.
+    SetText(m_cur);
+    EXPECT_EQ(::SendMessageA(ListBox(), LB_GETCOUNT, 0, 0), 0);
+    List()->SetPath("");
+    EXPECT_EQ(ListPath(), m_cur);
+
+    std::string lowerMid = m_mid;
+    lowerMid[0] = static_cast<char>(tolower(lowerMid[0]));
+    const struct
     {
         const char* name;
         std::string text;
+        std::string mid;
+    } cases[] = {
+        { "with its backslash", m_cur, m_mid },
+        { "without it: completed, still found among its siblings", WithoutSlash(m_cur), m_mid },
+        // A lower-case letter sorts after every drive: all of them come before the chain.
+        { "lower-case drive letter", lowerMid + "cur\\", lowerMid },
     };
-    const Case cases[] = {
-        { "with its backslash", m_cur },
-        { "without it: completed, still found among its siblings", WithoutSlash(m_cur) },
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         SetText(c.text);
         Open();
-        const std::vector<Row> expected = ExpectedAround(m_cur, m_mid);
-        EXPECT_EQ(Rows(), expected);
-        const int nCur = RowOf(m_cur);
-        EXPECT_EQ(SelectedRow(), nCur);
+        const std::string current = c.mid + "cur\\";
+        EXPECT_EQ(Rows(), ExpectedAround(current, c.mid));
+        EXPECT_EQ(Selected().path, current);
         PressKey(VK_ESCAPE);
     }
 }
 
-TEST_F(DropDirListTest, DriveRootShowsItsSubfoldersBetweenTheDrives)
+TEST_F(DropDirListTest, DriveRootShowsItsSubfoldersBetweenTheDrivesInTheEditsFont)
 {
     // Before any path is handed in, the list opens on C:\.
     Open();
     EXPECT_EQ(ListPath(), "C:\\");
     std::vector<Row> expected = DriveRows(true, 'C');
-    expected.push_back({ "C:\\", 0, "C:\\" });
-    const size_t nRoot = expected.size() - 1;
+    expected.push_back({ "C:\\", CDirList::IconDrive, "C:\\" });
+    const int nRoot = static_cast<int>(expected.size()) - 1;
     TextArray subdirs;
     DirUtils::GetDirectoryList("C:\\", subdirs, 29);
     ASSERT_GT(subdirs.GetCount(), 0u);
     for (size_t i = 0; i < subdirs.GetCount(); ++i)
-        expected.push_back({ "..\\" + std::string(DirUtils::ParseLastDir(subdirs[i])) + "\\", 6,
+        expected.push_back({ "..\\" + std::string(DirUtils::ParseLastDir(subdirs[i])) + "\\", CDirList::IconFolder,
                              static_cast<const char*>(subdirs[i]) });
     for (const Row& drive : DriveRows(false, 'C'))
         expected.push_back(drive);
     EXPECT_EQ(Rows(), expected);
-    EXPECT_EQ(SelectedRow(), static_cast<int>(nRoot));
-}
-
-TEST_F(DropDirListTest, LowerCaseDriveLetterPutsEveryDriveFirst)
-{
-    std::string lower = m_cur;
-    lower[0] = static_cast<char>(tolower(lower[0]));
-    std::string lowerMid = m_mid;
-    lowerMid[0] = lower[0];
-    SetText(lower);
-    Open();
-    const std::vector<Row> rows = Rows();
-    const std::vector<Row> expected = ExpectedAround(lower, lowerMid);
-    EXPECT_EQ(rows, expected);
-    // Every drive comes before the chain, none after.
-    EXPECT_EQ(DriveRows(false, lower[0]).size(), 0u);
-    EXPECT_EQ(SelectedRow(), RowOf(lower));
+    EXPECT_EQ(SelectedRow(), nRoot);
+    ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(ListBox(), WM_GETFONT, 0, 0)),
+              static_cast<HFONT>(m_pEdit->GetDropWndFont()->GetSafeHandle()));
 }
 
 TEST_F(DropDirListTest, BadPathsGiveAShorterListNeverACrash)
 {
-    const std::string missingDrive = "Q:\\nothing\\";
     ASSERT_EQ(::GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
-    std::vector<Row> allDrives = DriveRows(true, 0x7f);
-    struct Case
+    const std::vector<Row> allDrives = DriveRows(true, 0x7f);
+    const struct
     {
         const char* name;
         std::string path;
         std::string shown; // the folder the list settles on; empty: drives only
-    };
-    const Case cases[] = {
+    } cases[] = {
         { "missing folders below an existing one", m_mid + "gone\\more\\", m_mid },
-        { "missing drive", missingDrive, "" },
+        { "missing drive", "Q:\\nothing\\", "" },
         { "missing drive root", "Q:\\", "" },
         { "characters a path cannot hold", "C:\\a?b\\c*\\", "C:\\" },
         { "longer than MAX_PATH", m_mid + std::string(300, 'x') + "\\y\\", m_mid },
         { "UNC share that is not there", "\\\\nosuchhost\\share\\dir\\", "" },
-        { "a file", m_tree.MakeFile("deep\\mid\\f.txt"), m_mid },
+        { "a file", m_scratch.MakeFile("deep\\mid\\f.txt"), m_mid },
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         m_pEdit->ShowDropWnd(false, false, false);
         List()->SetPath(c.path.c_str());
         m_pEdit->ShowDropWnd(true, false, true);
-        ASSERT_TRUE(ListVisible());
+        ASSERT_TRUE(DropVisible());
         EXPECT_EQ(ListPath(), c.shown);
+        EXPECT_EQ(Selected().path, c.shown);
         if (c.shown.empty())
         {
             EXPECT_EQ(Rows(), allDrives);
-            EXPECT_EQ(SelectedRow(), LB_ERR);
         }
-        else if (c.shown == "C:\\")
+        else if (c.shown == "C:\\") // a root reached by walking up stands alone in its drive's place
         {
-            // A root reached by walking up is shown alone, in its drive's place, without its
-            // subfolders.
             EXPECT_EQ(Rows().size(), allDrives.size());
-            EXPECT_EQ(Rows()[SelectedRow()].path, "C:\\");
         }
         else
         {
-            EXPECT_EQ(Rows()[SelectedRow()].path, c.shown);
-            EXPECT_EQ(Rows()[SelectedRow()].icon, CDirList::IconCurrentFolder);
+            EXPECT_EQ(Selected().icon, CDirList::IconCurrentFolder);
         }
     }
     EXPECT_EQ(m_beeps.Count(), 0);
 }
 
-TEST_F(DropDirListTest, LeftGoesUpAndWritesTheParentUntilTheDriveRoot)
+TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
 {
-    SetText(m_cur);
-    Open();
-    harness::MessageRecorder recorder;
-    recorder.Watch(ListBox(), "list");
-    PressKey(VK_DOWN); // into the list
-    ASSERT_EQ(::GetFocus(), ListBox());
-    PressKey(VK_LEFT);
-    EXPECT_EQ(ListPath(), m_mid);
-    EXPECT_EQ(m_pEdit->Text(), m_mid);
-    EXPECT_EQ(Rows()[SelectedRow()].path, m_mid);
-    EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 1u);
-    EXPECT_TRUE(ListVisible());
-
-    SetText("C:\\");
-    PressKey(VK_LEFT); // a drive root: nothing happens in the list
-    EXPECT_EQ(ListPath(), "C:\\");
-    EXPECT_EQ(m_pEdit->Text(), "C:\\");
-    EXPECT_TRUE(ListVisible());
-}
-
-TEST_F(DropDirListTest, RightMovesPastTheCurrentFolderAndItsChildren)
-{
-    SetText(m_cur);
-    OpenFocused();
-    PressKey(VK_RIGHT);
-    EXPECT_EQ(ListPath(), m_mid + "Zed\\");
-    EXPECT_EQ(m_pEdit->Text(), m_mid + "Zed\\");
-    EXPECT_EQ(Rows()[SelectedRow()].icon, CDirList::IconCurrentFolder);
-}
-
-TEST_F(DropDirListTest, EscapeWritesBackTheFolderTheEditHadAndCancels)
-{
-    SetText(m_cur);
-    OpenFocused();
-    harness::MessageRecorder recorder;
-    recorder.Watch(m_pEdit->m_hWnd, "edit");
-    PressKey(VK_LEFT);
-    PressKey(VK_LEFT);
-    ASSERT_NE(m_pEdit->Text(), m_cur);
-    PressKey(VK_ESCAPE);
-    EXPECT_FALSE(ListVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
-    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-    const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
-    ASSERT_EQ(closes.size(), 1u);
-    EXPECT_EQ(closes[0].wParam, 0u);
-    EXPECT_EQ(m_pDlg->m_nCancelCount, 0);
-}
-
-TEST_F(DropDirListTest, EscapeOnAnEmptyEditLeavesItEmpty)
-{
-    OpenFocused();
-    PressKey(VK_DOWN);
-    ASSERT_NE(m_pEdit->Text(), "");
-    PressKey(VK_ESCAPE);
-    EXPECT_FALSE(ListVisible());
-    EXPECT_EQ(m_pEdit->Text(), "");
+    const std::string alpha = m_mid + "alpha\\";
+    const WORD kDoubleClickOnAlpha = 0;
+    const struct
+    {
+        const char* name;
+        std::string text;
+        std::vector<WORD> keys;
+        std::string after;
+        int close; // -1: stays open; else the accept flag the edit is told
+    } cases[] = {
+        // First, while the edit has never held a folder.
+        { "Escape on an empty edit leaves it empty", "", { VK_DOWN, VK_ESCAPE }, "", 0 },
+        { "Left goes up and writes the parent", m_cur, { VK_LEFT }, m_mid, -1 },
+        { "Left on a drive root does nothing", "C:\\", { VK_LEFT }, "C:\\", -1 },
+        { "Right moves past the current folder's children", m_cur, { VK_RIGHT }, m_mid + "Zed\\", -1 },
+        { "Enter accepts the row Down wrote", m_cur, { VK_DOWN, VK_RETURN }, m_cur + "c1\\", 1 },
+        { "Escape writes back the edit's folder", m_cur, { VK_LEFT, VK_LEFT, VK_ESCAPE }, m_cur, 0 },
+        { "double click writes and accepts", m_cur, { kDoubleClickOnAlpha }, alpha, 1 },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SetText(c.text);
+        OpenFocused();
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pEdit->m_hWnd, "edit");
+        for (WORD vk : c.keys)
+        {
+            if (vk == kDoubleClickOnAlpha)
+                harness::DoubleClick(RowPoint(RowOf(alpha)));
+            else
+                PressKey(vk);
+        }
+        EXPECT_EQ(m_pEdit->Text(), c.after);
+        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
+        if (c.close < 0)
+        {
+            EXPECT_TRUE(DropVisible());
+            EXPECT_TRUE(closes.empty());
+            EXPECT_EQ(ListPath(), c.after);
+            EXPECT_EQ(Selected().path, c.after);
+            EXPECT_EQ(Selected().icon, c.after.size() > 3 ? CDirList::IconCurrentFolder : CDirList::IconDrive);
+            PressKey(VK_ESCAPE);
+        }
+        else
+        {
+            EXPECT_FALSE(DropVisible());
+            ASSERT_EQ(closes.size(), 1u);
+            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(c.close));
+            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+        }
+    }
+    EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0) << "the keys stay with the control";
 }
 
 TEST_F(DropDirListTest, SelectedRowKeepsThreeRowsInViewAboveIt)
@@ -268,45 +309,25 @@ TEST_F(DropDirListTest, SelectedRowKeepsThreeRowsInViewAboveIt)
     {
         char name[32];
         wsprintfA(name, "wide\\s%02d\\", i);
-        m_tree.MakeDir(name);
+        m_scratch.MakeDir(name);
     }
-    // s20 lies deep enough that the list must scroll to keep three rows above it.
+    // s20 lies deep enough that the list must scroll to keep three rows above it; near the end
+    // (s39) it cannot scroll that far, but the row is in view all the same.
     for (const char* folder : { "s20", "s39", "s00" })
     {
         SCOPED_TRACE(folder);
-        SetText(m_tree.Path() + "wide\\" + folder);
+        SetText(m_scratch.Path() + "wide\\" + folder);
         Open();
         const int nSel = SelectedRow();
-        ASSERT_EQ(Rows()[nSel].icon, CDirList::IconCurrentFolder);
+        ASSERT_EQ(Selected().icon, CDirList::IconCurrentFolder);
         const int nTop = static_cast<int>(::SendMessageA(ListBox(), LB_GETTOPINDEX, 0, 0));
-        if (std::string(folder) == "s39")
-        {
-            // Near the end the list cannot scroll that far; the row is in view all the same.
-            EXPECT_LE(nTop, nSel);
-        }
-        else
+        EXPECT_LE(nTop, nSel);
+        if (std::string(folder) != "s39")
         {
             EXPECT_EQ(nTop, nSel - 3);
         }
         PressKey(VK_ESCAPE);
     }
-}
-
-TEST_F(DropDirListTest, EnterInTheListAcceptsTheSelection)
-{
-    SetText(m_cur);
-    OpenFocused();
-    harness::MessageRecorder recorder;
-    recorder.Watch(m_pEdit->m_hWnd, "edit");
-    PressKey(VK_DOWN); // moves to c1 and writes it
-    EXPECT_EQ(m_pEdit->Text(), m_cur + "c1\\");
-    PressKey(VK_RETURN);
-    EXPECT_FALSE(ListVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_cur + "c1\\");
-    const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
-    ASSERT_EQ(closes.size(), 1u);
-    EXPECT_EQ(closes[0].wParam, 1u);
-    EXPECT_EQ(m_pDlg->m_nOkCount, 0);
 }
 
 TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChanges)
@@ -319,8 +340,8 @@ TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChanges)
     harness::Click(RowPoint(RowOf(m_mid + "alpha\\")));
     EXPECT_EQ(m_pEdit->Text(), m_mid + "alpha\\");
     EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 0u);
-    EXPECT_EQ(Rows()[SelectedRow()].path, m_mid + "alpha\\");
-    EXPECT_TRUE(ListVisible());
+    EXPECT_EQ(Selected().path, m_mid + "alpha\\");
+    EXPECT_TRUE(DropVisible());
     // cur has subfolders: the list is rebuilt around it.
     harness::Click(RowPoint(RowOf(m_cur)));
     EXPECT_EQ(m_pEdit->Text(), m_cur);
@@ -328,24 +349,14 @@ TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChanges)
     EXPECT_EQ(Rows(), ExpectedAround(m_cur, m_mid));
 }
 
-TEST_F(DropDirListTest, DoubleClickWritesTheFolderAndAccepts)
-{
-    SetText(m_cur);
-    OpenFocused();
-    harness::DoubleClick(RowPoint(RowOf(m_mid + "alpha\\")));
-    EXPECT_FALSE(ListVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_mid + "alpha\\");
-    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-}
-
 TEST_F(DropDirListTest, FolderDeletedWhileTheListIsOpenShortensIt)
 {
     SetText(m_cur);
     OpenFocused();
     const int nAlpha = RowOf(m_mid + "alpha\\");
-    m_tree.Remove("deep\\mid\\alpha");
+    m_scratch.Remove("deep\\mid\\alpha");
     harness::Click(RowPoint(nAlpha));
-    EXPECT_TRUE(ListVisible());
+    EXPECT_TRUE(DropVisible());
     EXPECT_EQ(ListPath(), m_mid);
     EXPECT_EQ(m_pEdit->Text(), m_mid);
     EXPECT_EQ(RowOf(m_mid + "alpha\\"), -1);
@@ -355,28 +366,11 @@ TEST_F(DropDirListTest, FolderDeletedWhileTheListIsOpenShortensIt)
     const int nZed = RowOf(m_mid + "Zed\\");
     ASSERT_GE(nZed, 0);
     ::SendMessageA(ListBox(), LB_SETCURSEL, nZed, 0);
-    m_tree.Remove("deep\\mid\\Zed");
+    m_scratch.Remove("deep\\mid\\Zed");
     List()->SendMessage(WM_COMMAND, MAKEWPARAM(CDropDirListWnd::kListId, LBN_DBLCLK),
                         reinterpret_cast<LPARAM>(ListBox()));
-    EXPECT_TRUE(ListVisible());
+    EXPECT_TRUE(DropVisible());
     EXPECT_EQ(m_pEdit->Text(), m_mid);
     EXPECT_EQ(RowOf(m_mid + "Zed\\"), -1);
     EXPECT_EQ(m_beeps.Count(), 0);
-}
-
-TEST_F(DropDirListTest, ListTakesTheEditsDropFontOnFirstShowing)
-{
-    Open();
-    ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
-    EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageA(ListBox(), WM_GETFONT, 0, 0)),
-              static_cast<HFONT>(m_pEdit->GetDropWndFont()->GetSafeHandle()));
-}
-
-TEST_F(DropDirListTest, PathHandedInWhileHiddenOnlyMovesTheList)
-{
-    SetText(m_cur);
-    EXPECT_EQ(ListPath(), m_cur);
-    EXPECT_EQ(::SendMessageA(ListBox(), LB_GETCOUNT, 0, 0), 0);
-    List()->SetPath(""); // ignored
-    EXPECT_EQ(ListPath(), m_cur);
 }

@@ -1,35 +1,61 @@
-// The file tree on a scratch folder tree: files under their folders by filter, icons cached per
-// type, selection of file paths, keeping expanded branches in step with the disk, bad paths,
+// The file tree on a scratch folder tree: icons cached per type, the expand button following the
+// filter, selection of file paths, bad paths, keeping expanded branches in step with the disk,
 // and the context menu from the library's own resources.
-#include "FileTreeFixture.h"
 #include "../ui/MenuProbe.h"
-#include "LogCapture.h"
 #include "MessageRecorder.h"
+#include "PathsFixture.h"
 
-using namespace filetreetest;
+using namespace pathtest;
 
-TEST_F(FileTreeTest, FilesPassingTheFilterFollowTheSubfolders)
+namespace
 {
-    struct Row
+// The file tree as the drop window's tree, with the hooks reachable.
+class CTestFileTree : public CDropFileTree
+{
+public:
+    using CDropFileTree::DoesFolderHaveContent;
+};
+
+// A bare file tree of the drop window's style filling most of the host dialog.
+class FileTreeTest : public PathsTest
+{
+protected:
+    void SetUp() override
     {
-        const char* name;
-        std::vector<const char*> filter;
-        Labels expected;
-    } rows[] = {
-        { "no filter", {}, { "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme" } },
-        { "one extension, either case", { "txt" }, { "sub", "a.txt", "B.TXT" } },
-        { "two, with and without dot", { "log", ".exe" }, { "sub", "app1.exe", "app2.exe", "c.log" } },
-        { "matching nothing", { "pdf" }, { "sub" } },
-    };
-    HTREEITEM hDocs = Open("docs\\");
-    ASSERT_NE(hDocs, nullptr);
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        SetFilter(row.filter);
-        Reopen(hDocs);
-        EXPECT_EQ(ChildLabels(m_tree, hDocs), row.expected);
+        PathsTest::SetUp();
+        m_pDlg = new harness::CHostDialog;
+        ASSERT_TRUE(m_pDlg->CreateHost({ 60, 60 }, { 600, 500 }, { 10, 10, 200, 30 }));
+        ASSERT_TRUE(m_tree.Create(0x50010027, CRect(10, 40, 590, 490), m_pDlg, CDropDirWnd::kTreeId));
+        m_tree.m_hNotifyWnd = m_pDlg->m_hWnd;
+        m_tree.Refresh(true);
     }
+    void TearDown() override { harness::DestroyHost(m_pDlg); }
+
+    // Selects a folder below the scratch root, opened, and returns its item.
+    HTREEITEM Open(const std::string& relative) { return m_tree.SetSelectedDir(Path(relative).c_str(), true); }
+    // Closes and opens a folder's branch again, so that it is read from disk with the filter.
+    void Reopen(HTREEITEM hItem)
+    {
+        m_tree.Expand(hItem, TVE_COLLAPSE);
+        m_tree.ExpandBranch(hItem, false);
+    }
+    void SetFilter(const std::vector<const char*>& exts)
+    {
+        m_tree.m_extensions.RemoveAll();
+        for (const char* ext : exts)
+            m_tree.m_extensions.Add(ext);
+    }
+    int ImageCount() { return ImageList_GetImageCount(m_tree.m_imageList.GetSafeHandle()); }
+    int ImageOf(HTREEITEM hItem)
+    {
+        int nImage = -1;
+        int nSelected = -1;
+        m_tree.GetItemImage(hItem, nImage, nSelected);
+        return nImage;
+    }
+
+    CTestFileTree m_tree;
+};
 }
 
 TEST_F(FileTreeTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
@@ -92,16 +118,29 @@ TEST_F(FileTreeTest, ExpandButtonFollowsTheFilesThatPassTheFilter)
     }
 }
 
-TEST_F(FileTreeTest, FilePathSelectsTheFileItemWithoutReporting)
+TEST_F(FileTreeTest, FilePathSelectsItsItemWithoutReportingAndABadPathSelectsNothing)
 {
     harness::MessageRecorder recorder;
-    recorder.Watch(m_host.m_hWnd, "notify");
-    HTREEITEM hItem = m_tree.SetSelectedDir(Path("docs\\B.TXT").c_str(), false);
-    ASSERT_NE(hItem, nullptr);
-    EXPECT_STREQ(m_tree.GetItemText(hItem), "B.TXT");
-    EXPECT_EQ(m_tree.GetSelectedItem(), hItem);
+    recorder.Watch(m_pDlg->m_hWnd, "notify");
+    HTREEITEM hSelected = m_tree.SetSelectedDir(Path("docs\\B.TXT").c_str(), false);
+    ASSERT_NE(hSelected, nullptr);
     EXPECT_EQ(SelectedPath(m_tree), Path("docs\\B.TXT"));
-    EXPECT_EQ(recorder.Count(m_host.m_hWnd, CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED), 0u);
+    EXPECT_EQ(recorder.Count(m_pDlg->m_hWnd, CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED), 0u);
+
+    ASSERT_EQ(::GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    const std::string bad[] = {
+        Path("docs\\a|b?.txt"), Path(std::string(300, 'x') + ".txt"), "\\\\server\\share\\f.txt", "Q:\\nowhere\\f.txt",
+        "docs\\a.txt",          Path("nothere\\a.txt"),                 "",
+    };
+    for (const std::string& path : bad)
+    {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(m_tree.SetSelectedDir(path.c_str(), false), nullptr);
+        if (path.rfind(m_scratch.Path(), 0) != 0) // outside the tree nothing moves
+        {
+            EXPECT_EQ(m_tree.GetSelectedItem(), hSelected);
+        }
+    }
 
     // A file the filter hides has no item: its folder is selected and null returned.
     SetFilter({ "txt" });
@@ -110,47 +149,11 @@ TEST_F(FileTreeTest, FilePathSelectsTheFileItemWithoutReporting)
     EXPECT_EQ(SelectedPath(m_tree), Path("docs\\"));
 }
 
-TEST_F(FileTreeTest, BadPathsSelectNothingAndLeaveTheSelection)
-{
-    char missing[] = "?:\\nowhere\\f.txt";
-    const DWORD drives = ::GetLogicalDrives();
-    for (char letter = 'Z'; letter >= 'D'; --letter)
-    {
-        if ((drives & (1u << (letter - 'A'))) == 0)
-            missing[0] = letter;
-    }
-    const struct Row
-    {
-        const char* name;
-        std::string path;
-    } rows[] = {
-        { "characters a path cannot hold", Path("docs\\a|b?.txt") },
-        { "longer than MAX_PATH", Path(std::string(300, 'x') + ".txt") },
-        { "UNC", "\\\\server\\share\\f.txt" },
-        { "missing drive", missing },
-        { "relative", "docs\\a.txt" },
-        { "missing folder", Path("nothere\\a.txt") },
-        { "empty", "" },
-    };
-    HTREEITEM hSelected = m_tree.SetSelectedDir(Path("docs\\a.txt").c_str(), false);
-    ASSERT_NE(hSelected, nullptr);
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(m_tree.SetSelectedDir(row.path.c_str(), false), nullptr);
-        if (row.path.rfind(m_scratch.Path(), 0) != 0)
-        {
-            EXPECT_EQ(m_tree.GetSelectedItem(), hSelected);
-        }
-    }
-}
-
-TEST_F(FileTreeTest, RefreshBranchTellsWhatChanged)
+TEST_F(FileTreeTest, RefreshKeepsOpenBranchesInStepWithTheDisk)
 {
     HTREEITEM hDocs = Open("docs\\");
     ASSERT_NE(hDocs, nullptr);
-    const std::string docs = Path("docs\\");
-    struct Step
+    const struct
     {
         const char* name;
         const char* make;
@@ -163,7 +166,7 @@ TEST_F(FileTreeTest, RefreshBranchTellsWhatChanged)
         { "a file went", nullptr, "docs\\new.txt", false, true },
         { "nothing happened", nullptr, nullptr, false, false },
     };
-    for (const Step& step : steps)
+    for (const auto& step : steps)
     {
         SCOPED_TRACE(step.name);
         if (step.make != nullptr)
@@ -171,24 +174,22 @@ TEST_F(FileTreeTest, RefreshBranchTellsWhatChanged)
         if (step.remove != nullptr)
             m_scratch.Remove(step.remove);
         bool bChanged = false;
-        EXPECT_EQ(m_tree.RefreshBranch(docs.c_str(), hDocs, bChanged), step.result);
+        EXPECT_EQ(m_tree.RefreshBranch(Path("docs\\").c_str(), hDocs, bChanged), step.result);
         EXPECT_EQ(bChanged, step.changed);
     }
-}
 
-TEST_F(FileTreeTest, DeletedSelectionMovesToASiblingAndIsReported)
-{
+    // A deleted selection moves to a sibling, and that is reported.
     ASSERT_NE(m_tree.SetSelectedDir(Path("docs\\c.log").c_str(), false), nullptr);
-    harness::MessageRecorder recorder;
-    recorder.Watch(m_host.m_hWnd, "notify");
-    m_scratch.Remove("docs\\c.log");
-    m_tree.Refresh(true);
-    EXPECT_EQ(SelectedPath(m_tree), Path("docs\\notes"));
-    EXPECT_GE(recorder.Count(m_host.m_hWnd, CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED), 1u);
-}
+    {
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pDlg->m_hWnd, "notify");
+        m_scratch.Remove("docs\\c.log");
+        m_tree.Refresh(true);
+        EXPECT_EQ(SelectedPath(m_tree), Path("docs\\notes"));
+        EXPECT_GE(recorder.Count(m_pDlg->m_hWnd, CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED), 1u);
+    }
 
-TEST_F(FileTreeTest, OpenFolderThatLostItsOnlyFileClosesAndOpensAgainWhenOneComes)
-{
+    // An open folder that lost its only file closes, and opens again when one comes.
     HTREEITEM hOnlyLog = Open("onlylog\\");
     ASSERT_NE(hOnlyLog, nullptr);
     m_scratch.Remove("onlylog\\x.log");
@@ -204,32 +205,21 @@ TEST_F(FileTreeTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)
     HTREEITEM hItem = m_tree.SetSelectedDir(Path("docs\\a.txt").c_str(), false);
     ASSERT_NE(hItem, nullptr);
     ASSERT_EQ(::GetModuleHandleA("orv059.dll"), nullptr) << "the tests link the objects, not the library's file";
-    m_tree.m_nContextMenuId = 250;
-    {
+    // The menus a right click on the item opens, and whether one held the library's item.
+    auto rightClick = [&] {
         uitest::MenuProbe probe({ VK_ESCAPE });
         harness::Click(LabelPoint(m_tree, hItem), harness::Button::Right);
         harness::Pump();
-        EXPECT_EQ(probe.MenusOpened(), 0) << "without orv059.dll";
-    }
-
+        return std::make_pair(probe.MenusOpened(), probe.Find("Select All\tCtrl+A") != nullptr);
+    };
+    m_tree.m_nContextMenuId = 250;
+    EXPECT_EQ(rightClick(), std::make_pair(0, false)) << "without orv059.dll";
     HMODULE hLibrary = ::LoadLibraryA("orv059.dll");
     ASSERT_NE(hLibrary, nullptr);
     const HINSTANCE hResourcesBefore = AfxGetResourceHandle();
-    {
-        uitest::MenuProbe probe({ VK_ESCAPE });
-        harness::Click(LabelPoint(m_tree, hItem), harness::Button::Right);
-        harness::Pump();
-        EXPECT_EQ(probe.MenusOpened(), 1);
-        EXPECT_NE(probe.Find("Select All\tCtrl+A"), nullptr);
-    }
+    EXPECT_EQ(rightClick(), std::make_pair(1, true));
     EXPECT_EQ(AfxGetResourceHandle(), hResourcesBefore);
-
     m_tree.m_nContextMenuId = 0;
-    {
-        uitest::MenuProbe probe({ VK_ESCAPE });
-        harness::Click(LabelPoint(m_tree, hItem), harness::Button::Right);
-        harness::Pump();
-        EXPECT_EQ(probe.MenusOpened(), 0) << "no menu id";
-    }
+    EXPECT_EQ(rightClick(), std::make_pair(0, false)) << "no menu id";
     ::FreeLibrary(hLibrary);
 }

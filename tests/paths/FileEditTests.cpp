@@ -1,14 +1,11 @@
-// The file edit with real input on a scratch tree: the texts it accepts and refuses, what can be
-// typed where, guarded clipboard commands, picks from the tree (a folder pick keeping the file
-// name), the extension filter, the disk seen anew at each showing, and the keys that close.
-#include "FileEditFixture.h"
-#include "FaultInjection.h"
-#include "Input.h"
+// The file edit and its directory tree drop window, with real input on a scratch tree: the
+// texts it accepts and refuses, what can be typed where, guarded clipboard commands, picks from
+// the tree by the read-only rule (a folder pick keeping the file name), the extension filter,
+// the disk seen anew at each showing, the keys and clicks that close, and its failure paths.
+#include "MessageRecorder.h"
+#include "PathsFixture.h"
 
-using namespace fileedittest;
-using filetreetest::Labels;
-using harness::kCtrl;
-using harness::PressKey;
+using namespace pathtest;
 
 namespace
 {
@@ -45,7 +42,7 @@ TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAsText)
     {
         SCOPED_TRACE(row.name);
         MakeEdit(row.readOnly, Path("docs\\c.log"));
-        m_pEdit->SetWindowText(row.text.c_str());
+        SetText(row.text);
         const std::string expected = row.expected == kKept ? row.text : row.expected;
         EXPECT_EQ(m_pEdit->Text(), expected);
         EXPECT_EQ(m_pEdit->Sel(), std::make_pair(0, static_cast<int>(expected.size())));
@@ -73,7 +70,7 @@ TEST_F(FileEditTest, RefusedFolderOrEmptyTextMovesTheTreeToTheFolderOrTheInitial
         MakeEdit(true, Path("empty\\"));
         if (row.initDir != nullptr)
             m_pEdit->SetInitBrowseToDir(Path(row.initDir).c_str());
-        m_pEdit->SetWindowText(row.text.c_str());
+        SetText(row.text);
         EXPECT_EQ(m_pEdit->Text(), "");
         Open();
         EXPECT_EQ(SelectedPath(Tree()), row.shown);
@@ -87,102 +84,54 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTyped)
     const int slash = name - 1;
     const int end = static_cast<int>(file.size());
     const std::string folder = file.substr(0, name);
-    struct Row
-    {
-        const char* name;
-        std::string start;
-        int selStart;
-        int selEnd;
-        WORD key;          // 0: type the text below
-        const char* typed;
-        std::string expected;
-        int beeps;
-    } rows[] = {
-        { "letter after the backslash", file, name, name, 0, "x", folder + "xnotes", 0 },
-        { "Backspace after the backslash", file, name, name, VK_BACK, nullptr, file, 1 },
-        { "Delete after the backslash", file, name, name, VK_DELETE, nullptr, folder + "otes", 0 },
-        { "Delete before the backslash", file, slash, slash, VK_DELETE, nullptr, file, 1 },
-        { "letter before the backslash", file, slash, slash, 0, "x", file, 1 },
-        { "letter at the start", file, 0, 0, 0, "x", file, 1 },
-        { "Backspace in the name", file, end, end, VK_BACK, nullptr, folder + "note", 0 },
-        { "full stop after the backslash", file, name, name, 0, ".", folder + ".notes", 0 },
-        { "colon in the name", file, end, end, 0, ":", file, 1 },
-        { "question mark in the name", file, end, end, 0, "?", file, 1 },
-        { "vertical bar, star, quote, slash", file, end, end, 0, "|*\"/", file, 4 },
-        { "backslash in the name", file, end, end, 0, "\\", file, 1 },
-        { "letter over a selection across the backslash", file, slash - 1, name + 2, 0, "x", file, 1 },
-        { "Delete of a selection across the backslash", file, slash - 1, name + 2, VK_DELETE, nullptr, file, 1 },
-        { "letter over a selection in the name", file, name + 1, name + 3, 0, "x", folder + "nxes", 0 },
-        { "Delete of the whole text", file, 0, end, VK_DELETE, nullptr, "", 0 },
-        { "no backslash: letter at the start", "abc", 0, 0, 0, "x", "xabc", 0 },
-        { "no backslash: Delete at the start", "abc", 0, 0, VK_DELETE, nullptr, "bc", 0 },
-        { "no backslash: Backspace at the start", "abc", 0, 0, VK_BACK, nullptr, "abc", 1 },
-        { "no backslash: Backspace after a letter", "abc", 1, 1, VK_BACK, nullptr, "bc", 0 },
-    };
+    const Input x = Type("x");
+    const Input back = Key(VK_BACK);
+    const Input del = Key(VK_DELETE);
     MakeEdit(false);
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        m_pEdit->PutRaw(row.start);
-        m_pEdit->SetSel(row.selStart, row.selEnd);
-        m_beeps.Reset();
-        if (row.key != 0)
-            PressKey(row.key);
-        else
-            harness::TypeText(row.typed);
-        EXPECT_EQ(m_pEdit->Text(), row.expected);
-        EXPECT_EQ(m_beeps.Count(), row.beeps);
-    }
+    RunEdits({
+        { "letter after the backslash", file, name, name, x, folder + "xnotes" },
+        // Regression: a refused Backspace beeped twice, once for the key and once for its character.
+        { "Backspace after the backslash", file, name, name, back, file, 1 },
+        { "Delete after the backslash", file, name, name, del, folder + "otes" },
+        { "Delete before the backslash", file, slash, slash, del, file, 1 },
+        { "letter before the backslash", file, slash, slash, x, file, 1 },
+        { "letter at the start", file, 0, 0, x, file, 1 },
+        { "Backspace in the name", file, end, end, back, folder + "note" },
+        { "full stop after the backslash", file, name, name, Type("."), folder + ".notes" },
+        { "colon, question mark, vertical bar, star, quote, slash, backslash", file, end, end, Type(":?|*\"/\\"), file, 7 },
+        { "letter over a selection across the backslash", file, slash - 1, name + 2, x, file, 1 },
+        { "Delete of a selection across the backslash", file, slash - 1, name + 2, del, file, 1 },
+        { "letter over a selection in the name", file, name + 1, name + 3, x, folder + "nxes" },
+        { "Delete of the whole text", file, 0, end, del, "" },
+        { "no backslash: letter at the start", "abc", 0, 0, x, "xabc" },
+        { "no backslash: Delete at the start", "abc", 0, 0, del, "bc" },
+        { "no backslash: Backspace at the start", "abc", 0, 0, back, "abc", 1 },
+        { "no backslash: Backspace after a letter", "abc", 1, 1, back, "bc" },
+    });
     EXPECT_FALSE(DropVisible());
 }
 
-TEST_F(FileEditTest, ReadOnlyEditTakesNoCharacters)
-{
-    MakeEdit(true, Path("docs\\notes"));
-    m_pEdit->SetSel(0, 0);
-    harness::TypeText("ab.");
-    EXPECT_EQ(m_pEdit->Text(), Path("docs\\notes"));
-    EXPECT_EQ(m_beeps.Count(), 2) << "letters beep, the full stop is silent";
-}
-
-TEST_F(FileEditTest, ClipboardCommandsKeepOnlyTextsTheEditMayHold)
+TEST_F(FileEditTest, ReadOnlyTakesNoCharactersAndClipboardCommandsKeepOnlyTextsTheEditMayHold)
 {
     const std::string start = Path("docs\\c.log");
-    struct Row
-    {
-        const char* name;
-        bool readOnly;
-        std::string before; // put in as typed
-        std::string pasted; // over the whole text; empty: Ctrl+X of the whole text
-        std::string expected;
-    } rows[] = {
-        { "read-only, existing file", true, start, Path("docs\\a.txt"), Path("docs\\a.txt") },
-        { "read-only, folder", true, start, Path("docs\\sub\\"), start },
-        { "read-only, file not on disk", true, start, Path("docs\\new.txt"), start },
-        { "read-only, junk", true, start, "a<b>c", start },
-        { "read-only, cut everything", true, start, "", "" },
-        { "writable, file not on disk", false, start, Path("docs\\new.txt"), Path("docs\\new.txt") },
-        { "writable, folder", false, start, Path("docs\\sub\\"), Path("docs\\sub\\") },
-        { "writable, junk", false, start, "a<b>c", start },
-        { "writable, control character", false, start, "a\tb", start },
-        { "writable, junk over a typed new name", false, Path("docs\\new.txt"), "x|y", Path("docs\\new.txt") },
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        MakeEdit(row.readOnly);
-        m_pEdit->PutRaw(row.before);
-        m_pEdit->SetSel(0, -1);
-        if (row.pasted.empty())
-            PressKey('X', kCtrl);
-        else
-        {
-            ASSERT_TRUE(pathtest::SetClipboard(row.pasted));
-            PressKey('V', kCtrl);
-        }
-        EXPECT_EQ(m_pEdit->Text(), row.expected);
-        EXPECT_EQ(m_beeps.Count(), 0);
-    }
+    const Input cut = Key('X', kCtrl);
+    MakeEdit(true);
+    RunEdits({
+        { "letters beep, the full stop is silent", start, 0, 0, Type("ab."), start, 2 },
+        { "existing file", start, 0, -1, Paste(Path("docs\\a.txt")), Path("docs\\a.txt") },
+        { "folder", start, 0, -1, Paste(Path("docs\\sub\\")), start },
+        { "file not on disk", start, 0, -1, Paste(Path("docs\\new.txt")), start },
+        { "junk", start, 0, -1, Paste("a<b>c"), start },
+        { "cut everything", start, 0, -1, cut, "" },
+    });
+    MakeEdit(false);
+    RunEdits({
+        { "writable, file not on disk", start, 0, -1, Paste(Path("docs\\new.txt")), Path("docs\\new.txt") },
+        { "writable, folder", start, 0, -1, Paste(Path("docs\\sub\\")), Path("docs\\sub\\") },
+        { "writable, junk", start, 0, -1, Paste("a<b>c"), start },
+        { "writable, control character", start, 0, -1, Paste("a\tb"), start },
+        { "writable, junk over a typed new name", Path("docs\\new.txt"), 0, -1, Paste("x|y"), Path("docs\\new.txt") },
+    });
 }
 
 TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheName)
@@ -219,119 +168,187 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
     EXPECT_EQ(m_pEdit->Text(), Path("other\\"));
 }
 
-TEST_F(FileEditTest, ExtensionFilterCountsOnlyAfterInit)
+TEST_F(FileEditTest, ShowingSelectsTheEditsFileInTheEditsFontAndAWiderBranchWidensTheWindow)
 {
-    ASSERT_TRUE(m_host.CreateHost({ 100, 100 }, { 420, 320 }, { 10, 10, 330, 34 }));
-    m_pEdit = new CProbeFileEdit;
-    ASSERT_TRUE(m_pEdit->SubclassWindow(m_host.Edit()));
-    SetExt(*m_pEdit, { "log" }); // no drop window yet: nothing to filter
-    m_pEdit->Init(true);
-    m_pEdit->SetWindowText(Path("docs\\a.txt").c_str());
-    m_host.FocusEdit();
+    m_scratch.Make("docs\\sub\\a folder with a name far wider than the drop window itself\\");
+    MakeEdit(true, Path("docs\\c.log"));
     Open();
-    EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), filetreetest::kDocsLabels);
-    Close();
-    SetExt(*m_pEdit, { "txt" });
-    Open();
-    EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), (Labels{ "sub", "a.txt", "B.TXT" }));
+    EXPECT_EQ(SelectedPath(Tree()), Path("docs\\c.log"));
+    EXPECT_EQ(m_pEdit->m_nPicks, 0) << "selecting the edit's own path is no pick";
+    CRect rcBefore;
+    Drop()->GetWindowRect(&rcBefore);
+    EXPECT_EQ(rcBefore.Height(), CDropDirWnd::kHeight);
+    LOGFONTA wanted{};
+    LOGFONTA shown{};
+    m_pEdit->GetDropWndFont()->GetLogFont(&wanted);
+    ::GetObjectA(reinterpret_cast<HFONT>(Tree().SendMessage(WM_GETFONT)), sizeof(shown), &shown);
+    EXPECT_EQ(shown.lfHeight, wanted.lfHeight);
+    EXPECT_STREQ(shown.lfFaceName, wanted.lfFaceName);
+    SetText(Path("docs\\B.TXT")); // the host's text moves the shown tree
+    EXPECT_EQ(SelectedPath(Tree()), Path("docs\\B.TXT"));
+
+    PressKey(VK_DOWN); // into the tree
+    HTREEITEM hSub = Find(Tree(), Path("docs\\sub"));
+    ASSERT_NE(hSub, nullptr);
+    Tree().SelectItem(hSub);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(Tree().IsBranchExpanded(hSub));
+    CRect rcAfter;
+    Drop()->GetWindowRect(&rcAfter);
+    EXPECT_GT(rcAfter.Width(), rcBefore.Width());
+    EXPECT_EQ(Drop()->m_nPreferredWidth, Tree().GetHorizontalExtent());
+    // Opening a branch that needs no more room places nothing again.
+    const int nMoves = m_pEdit->m_nAppMoves;
+    HTREEITEM hOnlyLog = Find(Tree(), Path("onlylog"));
+    ASSERT_NE(hOnlyLog, nullptr);
+    Tree().SelectItem(hOnlyLog);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(Tree().IsBranchExpanded(hOnlyLog));
+    EXPECT_EQ(m_pEdit->m_nAppMoves, nMoves);
 }
 
-TEST_F(FileEditTest, FileGoneOnDiskShowsAtTheNextShowingWhileTheEditKeepsItsText)
+TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereShowingEveryFile)
 {
-    struct Row
+    const struct
     {
         const char* name;
-        const char* text;
-        const char* removed;
-        const char* added;
-        const char* gone;   // item no longer under docs
-        const char* picked; // an item the user then clicks
+        std::vector<const char*> exts;
+        Labels expected;
     } rows[] = {
-        { "file deleted, another added", "docs\\c.log", "docs\\c.log", "docs\\zz.log", "c.log", "docs\\zz.log" },
-        { "folder of the file deleted", "docs\\sub\\deep.txt", "docs\\sub", "docs\\zz.log", "sub", "docs\\zz.log" },
+        { "one extension, either case", { "txt" }, { "sub", "a.txt", "B.TXT" } },
+        { "star after an extension", { "txt", "*" }, kDocsLabels },
+        { "two, with and without dot", { "log", ".exe" }, { "sub", "app1.exe", "app2.exe", "c.log" } },
+        { "star first", { "*", "log" }, kDocsLabels },
+        { "matching nothing", { "pdf" }, { "sub" } },
+        { "empty list", {}, kDocsLabels },
     };
-    for (const Row& row : rows)
+    MakeEdit(true, Path("docs\\a.txt"));
+    for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeEdit(false, Path(row.text));
+        SetExt(row.exts);
         Open();
-        Close();
-        m_scratch.Remove(row.removed);
-        m_scratch.Make(row.added);
-        Open();
-        HTREEITEM hDocs = Find(Tree(), Path("docs"));
-        ASSERT_NE(hDocs, nullptr);
-        EXPECT_EQ(Tree().GetTreeDirMatch(hDocs, row.gone, false), nullptr);
-        EXPECT_NE(Tree().GetTreeDirMatch(hDocs, "zz.log", false), nullptr);
-        // The tree's selection moved off the vanished item; that was no pick.
-        EXPECT_TRUE(FileUtils::DoesFileExist(Tree().GetSelectedDir(true)));
-        EXPECT_EQ(m_pEdit->Text(), Path(row.text));
-
-        ClickLabel(Tree(), Find(Tree(), Path(row.picked)));
-        EXPECT_EQ(m_pEdit->Text(), Path(row.picked));
-        m_scratch.Remove("docs\\zz.log");
-        for (const char* entry : filetreetest::kLayout)
-            m_scratch.Make(entry);
+        EXPECT_EQ(ChildLabels(Tree(), Docs()), row.expected);
+        PressKey(VK_ESCAPE);
+        ASSERT_FALSE(DropVisible());
     }
 }
 
-TEST_F(FileEditTest, KeysInTheTreePickAndCloseAndADoubleClickOnAFileAccepts)
+TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
 {
-    MakeEdit(true, Path("docs\\a.txt"));
-    Open();
-    PressKey(VK_DOWN); // into the tree
-    ASSERT_EQ(::GetFocus(), Tree().m_hWnd);
-    PressKey(VK_DOWN);
-    EXPECT_EQ(m_pEdit->Text(), Path("docs\\app1.exe")) << "a key move is a pick";
-    PressKey(VK_ESCAPE);
-    EXPECT_FALSE(DropVisible());
-    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-    EXPECT_EQ(m_pEdit->Text(), Path("docs\\app1.exe"));
+    const struct
+    {
+        const char* name;
+        const char* text;
+        std::vector<const char*> removed; // newdir\ and zz.txt come in docs each time
+        Labels docs;
+        bool textStaysSelected;
+    } rows[] = {
+        { "entries gone and new around the edit's file", "docs\\a.txt", { "docs\\c.log", "docs\\sub" },
+          { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, true },
+        { "the edit's file deleted", "docs\\c.log", { "docs\\c.log" },
+          { "newdir", "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, false },
+        { "the folder of the edit's file deleted", "docs\\sub\\deep.txt", { "docs\\sub" },
+          { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme", "zz.txt" }, false },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        for (const char* entry : kLayout)
+            m_scratch.Make(entry);
+        MakeEdit(false, Path(row.text));
+        Open();
+        PressKey(VK_F9);
+        ASSERT_FALSE(DropVisible());
+        for (const char* entry : row.removed)
+            m_scratch.Remove(entry);
+        m_scratch.Make("docs\\zz.txt");
+        m_scratch.Make("docs\\newdir\\inner.txt");
+        Open();
+        EXPECT_EQ(ChildLabels(Tree(), Docs()), row.docs);
+        // The selection moved off a vanished item to one that exists; that was no pick.
+        const std::string selected = SelectedPath(Tree());
+        EXPECT_NE(::GetFileAttributesA(selected.c_str()), INVALID_FILE_ATTRIBUTES) << selected;
+        if (row.textStaysSelected)
+        {
+            EXPECT_EQ(selected, Path(row.text));
+        }
+        EXPECT_EQ(m_pEdit->m_nPicks, 0);
+        EXPECT_EQ(m_pEdit->Text(), Path(row.text));
 
-    Open();
-    PressKey(VK_RETURN); // Enter in the edit closes and selects the whole text
-    EXPECT_FALSE(DropVisible());
-    EXPECT_EQ(m_pEdit->Sel(), std::make_pair(0, static_cast<int>(m_pEdit->Text().size())));
+        ClickLabel(Tree(), Find(Tree(), Path("docs\\zz.txt")));
+        EXPECT_EQ(m_pEdit->Text(), Path("docs\\zz.txt"));
+        m_scratch.Remove("docs\\newdir");
+        m_scratch.Remove("docs\\zz.txt");
+    }
+}
 
-    Open();
-    HTREEITEM hItem = Find(Tree(), Path("docs\\B.TXT"));
-    ASSERT_NE(hItem, nullptr);
-    Tree().EnsureVisible(hItem);
-    harness::Pump();
-    harness::DoubleClick(LabelPoint(Tree(), hItem));
-    EXPECT_EVENTUALLY(!DropVisible());
-    EXPECT_EQ(m_pEdit->Text(), Path("docs\\B.TXT"));
-    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-    EXPECT_EQ(m_host.m_nOkCount + m_host.m_nCancelCount, 0) << "the keys stay with the control";
+TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<WORD> keys;    // pressed with the focus in the tree
+        const char* doubleClicked; // an item, or null
+        bool besideLabel;          // the double click lands in the empty space right of the label
+        const char* after;
+        int close; // -1: stays open; else the accept flag the edit is told
+    } rows[] = {
+        { "Enter accepts without a pick", { VK_RETURN }, nullptr, false, "docs\\a.txt", 1 },
+        { "Escape cancels without a pick", { VK_ESCAPE }, nullptr, false, "docs\\a.txt", 0 },
+        { "a key move is a pick that Escape keeps", { VK_DOWN, VK_ESCAPE }, nullptr, false, "docs\\app1.exe", 0 },
+        { "double click on a file label", {}, "docs\\B.TXT", false, "docs\\B.TXT", 1 },
+        { "double click on a folder label", {}, "docs\\sub", false, "docs\\a.txt", -1 },
+        { "double click beside a folder label", {}, "docs\\sub", true, "docs\\a.txt", -1 },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MakeEdit(true, Path("docs\\a.txt"));
+        Open();
+        PressKey(VK_DOWN);
+        ASSERT_EQ(::GetFocus(), Tree().m_hWnd);
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pEdit->m_hWnd, "edit");
+        for (WORD vk : row.keys)
+            PressKey(vk);
+        if (row.doubleClicked != nullptr)
+        {
+            HTREEITEM hItem = Find(Tree(), Path(row.doubleClicked));
+            ASSERT_NE(hItem, nullptr);
+            Tree().EnsureVisible(hItem);
+            harness::Pump();
+            POINT pt = LabelPoint(Tree(), hItem);
+            CRect rcLabel;
+            Tree().GetItemRect(hItem, &rcLabel, TRUE);
+            pt.x += row.besideLabel ? rcLabel.Width() / 2 + 40 : 0;
+            harness::DoubleClick(pt);
+        }
+        EXPECT_EVENTUALLY(DropVisible() == (row.close < 0));
+        EXPECT_EQ(m_pEdit->Text(), Path(row.after));
+        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
+        if (row.close >= 0)
+        {
+            ASSERT_EQ(closes.size(), 1u);
+            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(row.close));
+            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+        }
+        EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0) << "the keys stay with the control";
+    }
 }
 
 TEST_F(FileEditTest, WithoutItsTreeTheEditStillGuardsItsText)
 {
-    struct Row
-    {
-        const char* name;
-        FaultInjection::Kind kind;
-    } rows[] = {
-        { "drop window not allocated", FaultInjection::kAllocation },
-        { "drop window not created", FaultInjection::kWindowCreation },
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        TearDown();
-        ASSERT_TRUE(m_host.CreateHost({ 100, 100 }, { 420, 320 }, { 10, 10, 330, 34 }));
-        m_pEdit = new CProbeFileEdit;
-        ASSERT_TRUE(m_pEdit->SubclassWindow(m_host.Edit()));
-        FaultInjection::FailNth(row.kind, 1);
-        m_pEdit->Init(false);
-        FaultInjection::Reset();
-        SetExt(*m_pEdit, { "txt" });
-        m_pEdit->SetWindowText(Path("docs\\a.txt").c_str());
-        EXPECT_EQ(m_pEdit->Text(), Path("docs\\a.txt"));
-        m_pEdit->SetWindowText("a|b");
-        EXPECT_EQ(m_pEdit->Text(), "");
-        m_host.FocusEdit();
-        PressKey(VK_F9);
-        EXPECT_TRUE(m_pEdit->Drop() == nullptr || !DropVisible());
-    }
+    // The drop window is Init's first allocation and window creation, its tree the second.
+    RunFaults(false, "{F540E50F-DA2E-4BF5-A011-2801CE3BF299}", Path("docs\\a.txt"), "a|b",
+              {
+                  { "drop window not allocated", FaultInjection::kAllocation, 1, 0 },
+                  { "tree not allocated", FaultInjection::kAllocation, 2, 0 },
+                  { "drop window not created", FaultInjection::kWindowCreation, 1, 0 },
+                  { "tree not created: logged", FaultInjection::kWindowCreation, 2, 1 },
+              },
+              [&] {
+                  SetExt({ "txt" });
+                  EXPECT_TRUE(Drop() == nullptr || Drop()->GetSelectedPath().IsEmpty());
+              });
 }
