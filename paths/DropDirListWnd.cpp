@@ -113,10 +113,17 @@ CDropDirListWnd::~CDropDirListWnd() = default;
 
 void CDropDirListWnd::SetPath(const CString& path)
 {
-    if (path.IsEmpty() || m_bNotifying)
+    if (m_bNotifying)
+        return;
+    // Escape gives the edit back what it holds now, not merely the last folder handed in: an
+    // edit that was emptied, or that browses from its start folder while empty, stays empty.
+    CString held;
+    if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
+        m_pEdit->GetWindowText(held);
+    m_strRestorePath = held.IsEmpty() ? CString() : CompletePath(held);
+    if (path.IsEmpty())
         return;
     m_strPath = CompletePath(path);
-    m_strRestorePath = m_strPath;
     if (::IsWindow(m_hWnd) && IsWindowVisible())
         FillList();
 }

@@ -2,7 +2,9 @@
 // beside one icon look-up per file), and showing the drop window again with ten open branches
 // of 100 items (the refresh on showing, beside reading the ten branches again).
 #include "BenchUtil.h"
-#include "../../tests/paths/FileTreeFixture.h"
+#include "../../tests/paths/PathsFixture.h"
+#include "DirUtils.h"
+#include "FileUtils.h"
 #include <cstdio>
 
 namespace
@@ -90,7 +92,7 @@ TEST(FileTreeBench, ExpandingAFolderOf10000FilesOf20Types)
 namespace
 {
 // The ten open branches of 100 files each under the edit's drop window.
-class ReshowBench : public filetreetest::DropDirWndTest
+class ReshowBench : public pathtest::FileEditTest
 {
 public:
     void TestBody() override {}
@@ -110,7 +112,7 @@ public:
     {
         for (int b = 0; b < 10; ++b)
         {
-            HTREEITEM hItem = Find(Tree(), Path("b" + std::to_string(b)));
+            HTREEITEM hItem = pathtest::Find(Tree(), Path("b" + std::to_string(b)));
             Tree().RemoveAllChildBranches(hItem, true);
             Tree().AddDummyNode(hItem);
             Tree().ExpandBranch(hItem, false);

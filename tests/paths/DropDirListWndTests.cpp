@@ -266,6 +266,8 @@ TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
         { "Enter accepts the row Down wrote", m_cur, { VK_DOWN, VK_RETURN }, m_cur + "c1\\", 1 },
         { "Escape writes back the edit's folder", m_cur, { VK_LEFT, VK_LEFT, VK_ESCAPE }, m_cur, 0 },
         { "double click writes and accepts", m_cur, { kDoubleClickOnAlpha }, alpha, 1 },
+        // The edit held a folder before it was emptied: Escape must not bring that folder back.
+        { "Escape on an emptied edit leaves it empty", "", { VK_DOWN, VK_ESCAPE }, "", 0 },
     };
     for (const auto& c : cases)
     {
@@ -301,6 +303,14 @@ TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
         }
     }
     EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0) << "the keys stay with the control";
+
+    // Browsing an empty edit from its start folder, then Escape: the start folder is not written.
+    m_pEdit->SetInitBrowseToDir(m_mid.c_str());
+    SetText("");
+    OpenFocused();
+    PressKey(VK_DOWN);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(m_pEdit->Text(), "");
 }
 
 TEST_F(DropDirListTest, SelectedRowKeepsThreeRowsInViewAboveIt)
