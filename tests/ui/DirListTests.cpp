@@ -1,8 +1,8 @@
+// CDirList as drawn: its pictures, indentation and names, row heights, the selected row and
+// the horizontal scroll range. Clicks and keys in the list are driven through the drop list.
 #include "Canvas.h"
 #include <DirList.h>
 #include <HostDialog.h>
-#include <Input.h>
-#include <MessageRecorder.h>
 #include <TestApp.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,8 +13,6 @@ using harness::Canvas;
 
 namespace
 {
-const UINT kListId = 2610;
-
 class DirListTest : public testing::Test
 {
 protected:
@@ -24,9 +22,7 @@ protected:
         // The styles the drive and folder list is created with.
         ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
                                       LBS_HASSTRINGS | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY,
-                                  CRect(10, 40, 270, 240), &m_host, kListId));
-        m_host.FocusEdit();
-        m_recorder.Watch(m_host.m_hWnd, "dialog");
+                                  CRect(10, 40, 270, 240), &m_host, 2610));
     }
 
     void Add(const std::vector<std::string>& texts, CDirList::Icons icon = CDirList::IconFolder)
@@ -77,51 +73,27 @@ protected:
 
     harness::CHostDialog m_host;
     CDirList m_list;
-    harness::MessageRecorder m_recorder;
 };
 }
 
-TEST_F(DirListTest, TheDrivePicturesAndTheOpenAndClosedFoldersDifferAndOtherNumbersGiveNone)
+TEST_F(DirListTest, TheEightPicturesDifferSaveAnyClosedFolderAndOtherNumbersDrawNone)
 {
     for (int icon = 0; icon < CDirList::IconCount; ++icon)
         Add({"..\\Name\\"}, static_cast<CDirList::Icons>(icon));
-    auto canvas = Render();
-    for (int a = 0; a < CDirList::IconCount; ++a)
-    {
-        EXPECT_EQ(a, m_list.GetItemIcon(a));
-        for (int b = a + 1; b < CDirList::IconCount; ++b)
-            EXPECT_EQ(a == CDirList::IconFolder && b == CDirList::IconSubfolder, SamePixels(*canvas, Row(a), Row(b)))
-                << "pictures " << a << " and " << b << ": only a subfolder is drawn as any closed folder";
-    }
     EXPECT_EQ(8, m_list.AddString("E:\\", static_cast<CDirList::Icons>(8)));
     EXPECT_EQ(9, m_list.AddString("F:\\", static_cast<CDirList::Icons>(-1)));
     EXPECT_EQ(10, static_cast<CListBox&>(m_list).AddString("G:\\"));
+    EXPECT_EQ(LB_ERR, m_list.AddString(nullptr, CDirList::IconDrive));
+    auto canvas = Render();
+    for (int a = 0; a < CDirList::IconCount; ++a)
+        for (int b = a + 1; b < CDirList::IconCount; ++b)
+            EXPECT_EQ(a == CDirList::IconFolder && b == CDirList::IconSubfolder, SamePixels(*canvas, Row(a), Row(b)))
+                << "pictures " << a << " and " << b;
     for (int row : {8, 9, 10, 11})
         EXPECT_EQ(-1, m_list.GetItemIcon(row)) << "no picture, none added or no row: " << row;
-    EXPECT_EQ(LB_ERR, m_list.AddString(nullptr, CDirList::IconDrive));
-    EXPECT_EQ(11, m_list.GetCount());
 }
 
-TEST_F(DirListTest, RowsFitThePictureAndFollowAFontChange)
-{
-    Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\"});
-    for (int i = 0; i < 3; ++i)
-    {
-        EXPECT_GE(m_list.GetItemHeight(i), 16) << "row " << i;
-        EXPECT_GE(m_list.GetItemHeight(i), TextHeight(m_list.GetFont())) << "row " << i;
-    }
-    CFont big;
-    ASSERT_TRUE(big.CreatePointFont(240, "Arial"));
-    const int nBigText = TextHeight(&big);
-    ASSERT_GT(nBigText, 20);
-    m_list.SetFont(&big);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_GE(m_list.GetItemHeight(i), nBigText) << "row " << i << " was measured before the font came";
-    m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-    EXPECT_LT(m_list.GetItemHeight(0), nBigText) << "rows shrink back with a smaller font";
-}
-
-TEST_F(DirListTest, EachLeadingGroupIndentsTheRowOneStep)
+TEST_F(DirListTest, EachLeadingGroupIndentsOneStepAndRowsNamingTheSameFolderAtTheSameDepthLookAlike)
 {
     Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\..\\drivers\\"});
     auto canvas = Render();
@@ -130,10 +102,7 @@ TEST_F(DirListTest, EachLeadingGroupIndentsTheRowOneStep)
     EXPECT_GT(nStep, 0);
     for (int i = 2; i < 4; ++i)
         EXPECT_EQ(nStep, InkLeft(*canvas, Row(i)) - InkLeft(*canvas, Row(i - 1))) << "row " << i;
-}
 
-TEST_F(DirListTest, RowsNamingTheSameFolderAtTheSameDepthLookAlike)
-{
     const struct { const char* name; const char* a; const char* b; bool same; } rows[] = {
         {"leading group or parent folder", "..\\Windows\\", "C:\\Windows", true},
         {"subfolder row names its parent", "..\\..\\System32\\drivers\\", "..\\..\\..\\drivers", true},
@@ -150,22 +119,25 @@ TEST_F(DirListTest, RowsNamingTheSameFolderAtTheSameDepthLookAlike)
     }
 }
 
-TEST_F(DirListTest, AClickSelectsAndHighlightsTheRowAndTellsTheParentWithoutLeakingGdiObjects)
+TEST_F(DirListTest, RowsFitThePictureAndFollowAFontChange)
+{
+    Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\"});
+    EXPECT_GE(m_list.GetItemHeight(0), std::max(16, TextHeight(m_list.GetFont())));
+    CFont big;
+    ASSERT_TRUE(big.CreatePointFont(240, "Arial"));
+    const int nBigText = TextHeight(&big);
+    ASSERT_GT(nBigText, 20);
+    m_list.SetFont(&big);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_GE(m_list.GetItemHeight(i), nBigText) << "row " << i << " was measured before the font came";
+    m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    EXPECT_LT(m_list.GetItemHeight(0), nBigText) << "rows shrink back with a smaller font";
+}
+
+TEST_F(DirListTest, TheSelectedRowAloneIsHighlightedAndPaintingLeavesNoGdiObjects)
 {
     Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\Temp\\"}, CDirList::IconCurrentFolder);
-    CRect rc = Row(2);
-    m_list.ClientToScreen(rc);
-    harness::Click(rc.CenterPoint());
-    const auto selChanges = [&] {
-        size_t n = 0;
-        for (const harness::RecordedMessage& m : m_recorder.Of(m_host.m_hWnd, WM_COMMAND))
-            n += m.wParam == MAKEWPARAM(kListId, LBN_SELCHANGE) && m.lParam == reinterpret_cast<LPARAM>(m_list.m_hWnd);
-        return n;
-    };
-    EXPECT_EVENTUALLY(selChanges() == 1);
-    EXPECT_EQ(2, m_list.GetCurSel());
-    EXPECT_EQ(m_list.m_hWnd, ::GetFocus());
-
+    m_list.SetCurSel(2);
     const int nGdiBefore = AfxLiteGetLiveGdiObjectCount();
     {
         auto canvas = Render();
@@ -181,10 +153,8 @@ TEST_F(DirListTest, TheScrollRangeFollowsTheWidestRowUpToTheNameLimit)
 {
     m_list.m_nMaxTextWidth = 250; // as its user sets it
     Add({"C:\\", "..\\Windows\\"});
-    const int nShort = m_list.GetHorizontalExtent();
-    EXPECT_GT(nShort, 0);
-    EXPECT_LT(nShort, 250);
-
+    EXPECT_GT(m_list.GetHorizontalExtent(), 0);
+    EXPECT_LT(m_list.GetHorizontalExtent(), 250);
     const std::string longName(120, 'W');
     Add({"..\\" + longName + "\\"});
     EXPECT_GT(m_list.GetHorizontalExtent(), 250);

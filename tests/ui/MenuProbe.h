@@ -48,24 +48,18 @@ private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
     {
         const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        MenuProbe* p = s_pActive;
-        if (code == HC_ACTION && p != nullptr && pMsg->message == WM_INITMENUPOPUP && HIWORD(pMsg->lParam) == 0)
-        {
+        MenuProbe* p = code == HC_ACTION ? s_pActive : nullptr;
+        if (p != nullptr && pMsg->message == WM_INITMENUPOPUP && HIWORD(pMsg->lParam) == 0)
             p->m_hMenu = reinterpret_cast<HMENU>(pMsg->wParam);
-            p->m_bIdleSeen = false;
-        }
-        else if (code == HC_ACTION && p != nullptr && pMsg->message == WM_ENTERIDLE && pMsg->wParam == MSGF_MENU && !p->m_bIdleSeen)
-        {
-            p->m_bIdleSeen = true;
-            ::GetWindowRect(reinterpret_cast<HWND>(pMsg->lParam), &p->m_rcMenu);
-            p->OnMenuIdle();
-        }
+        else if (p != nullptr && pMsg->message == WM_ENTERIDLE && pMsg->wParam == MSGF_MENU && p->m_hMenu != nullptr)
+            p->OnMenuIdle(reinterpret_cast<HWND>(pMsg->lParam));
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
-    void OnMenuIdle()
+    void OnMenuIdle(HWND hMenuWnd)
     {
         ++m_nMenusOpened;
+        ::GetWindowRect(hMenuWnd, &m_rcMenu);
         m_items.clear();
         for (int nPos = 0; nPos < ::GetMenuItemCount(m_hMenu); ++nPos)
         {
@@ -78,9 +72,9 @@ private:
             ::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(nPos), TRUE, &mii);
             m_items.push_back({mii.wID, (mii.fType & MFT_SEPARATOR) ? "-" : text, (mii.fState & MFS_DISABLED) == 0});
         }
+        m_hMenu = nullptr; // read once per popup
         std::vector<INPUT> inputs;
         for (WORD vk : m_keys)
-        {
             for (DWORD flags : {DWORD(0), DWORD(KEYEVENTF_KEYUP)})
             {
                 INPUT input{};
@@ -90,15 +84,13 @@ private:
                 input.ki.dwFlags = flags | (vk == VK_UP || vk == VK_DOWN ? KEYEVENTF_EXTENDEDKEY : 0);
                 inputs.push_back(input);
             }
-        }
         ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     }
 
     static inline MenuProbe* s_pActive = nullptr;
     std::vector<WORD> m_keys;
     HHOOK m_hHook = nullptr;
-    HMENU m_hMenu = nullptr;
-    bool m_bIdleSeen = false;
+    HMENU m_hMenu = nullptr; // the popup opened and not yet read
     int m_nMenusOpened = 0;
     RECT m_rcMenu{};
     std::vector<MenuItemState> m_items;
