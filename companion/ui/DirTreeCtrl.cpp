@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CDirTreeCtrl, CTreeCtrl)
     ON_WM_CHAR()
     ON_WM_SYSKEYDOWN()
     ON_WM_CONTEXTMENU()
+    ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
 END_MESSAGE_MAP()
 
 namespace
@@ -814,6 +815,19 @@ void CDirTreeCtrl::OnContextMenu(CWnd* pWnd, CPoint point)
             SelectItem(hHit);
     }
     ShowContextMenu(point);
+}
+
+void CDirTreeCtrl::OnRClick(NMHDR* /*pNMHDR*/, LRESULT* pResult)
+{
+    // Tree views differ in where the menu request of a right click goes: some send it to the
+    // parent, so the tree would never see it. The tree asks for its own menu and marks the click
+    // handled, so that no second request follows.
+    *pResult = 0;
+    if (m_nContextMenuId == 0)
+        return;
+    const DWORD pos = ::GetMessagePos();
+    SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd), static_cast<LPARAM>(pos));
+    *pResult = 1;
 }
 
 CPoint CDirTreeCtrl::GetKeyboardMenuPoint() const

@@ -120,6 +120,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
     void PreSubclassWindow() override;
 
     // Implementation
