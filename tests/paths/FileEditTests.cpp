@@ -12,67 +12,49 @@ namespace
 const char kKept[] = "<kept>";
 }
 
-TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAsText)
+TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFollowsWhatWasMeant)
 {
     const std::string file = Path("docs\\a.txt");
     const std::string folder = Path("docs\\sub\\");
+    const char* const log = "docs\\c.log"; // the edit's text before: an untouched tree stays there
     struct Row
     {
         const char* name;
         std::string text;
         bool readOnly;
         std::string expected; // kKept: the text itself
+        std::string shown;     // relative: what the tree selects at the next showing
+        const char* initDir = nullptr;
     } rows[] = {
-        { "file, read-only", file, true, kKept },
-        { "file, writable", file, false, kKept },
-        { "file without extension", Path("docs\\readme"), true, kKept },
-        { "folder, read-only", folder, true, "" },
-        { "folder, writable", folder, false, kKept },
-        { "folder without backslash, writable", Path("docs\\sub"), false, kKept },
-        { "file not on disk", Path("docs\\new.txt"), false, "" },
-        { "characters a path cannot hold", Path("docs\\a?b|c.txt"), false, "" },
-        { "longer than MAX_PATH", Path(std::string(300, 'x') + ".txt"), false, "" },
-        { "relative", "docs\\a.txt", false, "" },
-        { "UNC share that is not there", "\\\\nosuchhost\\share\\a.txt", false, "" },
-        { "missing drive", "Q:\\a.txt", false, "" },
-        { "plain words", "hello world", false, "" },
-        { "empty", "", true, "" },
+        { "file, read-only", file, true, kKept, "docs\\a.txt" },
+        { "file, writable", file, false, kKept, "docs\\a.txt" },
+        { "file without extension", Path("docs\\readme"), true, kKept, "docs\\readme" },
+        { "folder, read-only: refused, the tree goes there", folder, true, "", "docs\\sub\\" },
+        { "folder, writable", folder, false, kKept, "docs\\sub\\" },
+        { "folder without backslash, writable", Path("docs\\sub"), false, kKept, "docs\\sub\\" },
+        { "file not on disk", Path("docs\\new.txt"), false, "", log },
+        { "characters a path cannot hold", Path("docs\\a?b|c.txt"), false, "", log },
+        { "longer than MAX_PATH", Path(std::string(300, 'x') + ".txt"), false, "", log },
+        { "relative", "docs\\a.txt", false, "", log },
+        { "UNC share that is not there", "\\\\nosuchhost\\share\\a.txt", false, "", log },
+        { "missing drive", "Q:\\a.txt", false, "", log },
+        { "plain words", "hello world", false, "", log },
+        { "empty", "", true, "", log },
+        { "read-only folder with an initial folder", folder, true, "", "onlylog\\", "onlylog" },
+        { "empty text with an initial folder", "", true, "", "onlylog\\", "onlylog" },
+        { "empty text with a file as initial folder", "", true, "", "docs\\", "docs\\a.txt" },
     };
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeEdit(row.readOnly, Path("docs\\c.log"));
-        SetText(row.text);
-        const std::string expected = row.expected == kKept ? row.text : row.expected;
-        EXPECT_EQ(m_pEdit->Text(), expected);
-        EXPECT_EQ(m_beeps.Count(), 0);
-    }
-}
-
-TEST_F(FileEditTest, RefusedFolderOrEmptyTextMovesTheTreeToTheFolderOrTheInitialOne)
-{
-    struct Row
-    {
-        const char* name;
-        const char* initDir; // relative, or null
-        std::string text;
-        std::string shown; // what the tree selects at the next showing
-    } rows[] = {
-        { "read-only folder", nullptr, Path("docs\\sub\\"), Path("docs\\sub\\") },
-        { "read-only folder with an initial folder", "onlylog", Path("docs\\sub\\"), Path("onlylog\\") },
-        { "empty text with an initial folder", "onlylog", "", Path("onlylog\\") },
-        { "empty text with a file as initial folder", "docs\\a.txt", "", Path("docs\\") },
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        MakeEdit(true, Path("empty\\"));
+        MakeEdit(row.readOnly, Path(log));
         if (row.initDir != nullptr)
             m_pEdit->SetInitBrowseToDir(Path(row.initDir).c_str());
         SetText(row.text);
-        EXPECT_EQ(m_pEdit->Text(), "");
+        EXPECT_EQ(m_pEdit->Text(), row.expected == kKept ? row.text : row.expected);
+        EXPECT_EQ(m_beeps.Count(), 0);
         Open();
-        EXPECT_EQ(SelectedPath(Tree()), row.shown);
+        EXPECT_EQ(SelectedPath(Tree()), Path(row.shown));
     }
 }
 
@@ -167,24 +149,17 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
     EXPECT_EQ(m_pEdit->Text(), Path("other\\"));
 }
 
-TEST_F(FileEditTest, ShowingSelectsTheEditsFileWithoutAPickAndAWiderBranchWidensTheWindow)
+TEST_F(FileEditTest, OpeningAWiderBranchWidensTheWindow)
 {
     m_scratch.Make("docs\\sub\\a folder with a name far wider than the drop window itself\\");
     MakeEdit(true, Path("docs\\c.log"));
     Open();
-    EXPECT_EQ(SelectedPath(Tree()), Path("docs\\c.log"));
-    EXPECT_EQ(m_pEdit->m_nPicks, 0) << "selecting the edit's own path is no pick";
-    SetText(Path("docs\\B.TXT")); // the host's text moves the shown tree
-    EXPECT_EQ(SelectedPath(Tree()), Path("docs\\B.TXT"));
-
     CRect rcBefore;
     Drop()->GetWindowRect(&rcBefore);
     PressKey(VK_DOWN); // into the tree
-    HTREEITEM hSub = Find(Tree(), Path("docs\\sub"));
-    ASSERT_NE(hSub, nullptr);
-    Tree().SelectItem(hSub);
+    Tree().SelectItem(Find(Tree(), Path("docs\\sub")));
     PressKey(VK_RIGHT);
-    ASSERT_TRUE(Tree().IsBranchExpanded(hSub));
+    ASSERT_TRUE(Tree().IsBranchExpanded(Find(Tree(), Path("docs\\sub"))));
     CRect rcAfter;
     Drop()->GetWindowRect(&rcAfter);
     EXPECT_GT(rcAfter.Width(), rcBefore.Width());
@@ -255,13 +230,11 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         m_scratch.Make("docs\\newdir\\inner.txt");
         Open();
         EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), row.docs);
-        // The selection moved off a vanished item to one that exists; that was no pick.
+        // The selection stays, or moves off a vanished item to one that exists; that is no pick.
         const std::string selected = SelectedPath(Tree());
-        EXPECT_NE(::GetFileAttributesA(selected.c_str()), INVALID_FILE_ATTRIBUTES) << selected;
-        if (row.textStaysSelected)
-        {
-            EXPECT_EQ(selected, Path(row.text));
-        }
+        EXPECT_TRUE(row.textStaysSelected ? selected == Path(row.text)
+                                          : ::GetFileAttributesA(selected.c_str()) != INVALID_FILE_ATTRIBUTES)
+            << selected;
         EXPECT_EQ(m_pEdit->m_nPicks, 0);
         EXPECT_EQ(m_pEdit->Text(), Path(row.text));
 
@@ -288,7 +261,7 @@ TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
         { "a key move is a pick that Escape keeps", { VK_DOWN, VK_ESCAPE }, nullptr, false, "docs\\app1.exe", 0 },
         { "double click on a file label", {}, "docs\\B.TXT", false, "docs\\B.TXT", 1 },
         { "double click on a folder label", {}, "docs\\sub", false, "docs\\a.txt", -1 },
-        { "double click beside a folder label", {}, "docs\\sub", true, "docs\\a.txt", -1 },
+        { "double click beside a file label", {}, "docs\\B.TXT", true, "docs\\a.txt", -1 },
     };
     for (const auto& row : rows)
     {
@@ -301,10 +274,8 @@ TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
         recorder.Watch(m_pEdit->m_hWnd, "edit");
         for (WORD vk : row.keys)
             PressKey(vk);
-        if (row.doubleClicked != nullptr)
+        if (HTREEITEM hItem = row.doubleClicked != nullptr ? Find(Tree(), Path(row.doubleClicked)) : nullptr)
         {
-            HTREEITEM hItem = Find(Tree(), Path(row.doubleClicked));
-            ASSERT_NE(hItem, nullptr);
             CRect rcLabel;
             Tree().GetItemRect(hItem, &rcLabel, TRUE);
             harness::DoubleClick(LabelPoint(Tree(), hItem, row.besideLabel ? rcLabel.Width() / 2 + 40 : 0));

@@ -91,13 +91,6 @@ inline bool SetClipboard(const std::string& text)
     return ok;
 }
 
-inline std::string WithoutSlash(std::string path)
-{
-    if (!path.empty() && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
-
 // The item of a path, walked from its drive through items already in the tree; null when one
 // is missing.
 inline HTREEITEM Find(CDirTreeCtrl& tree, const std::string& path)
@@ -216,7 +209,11 @@ protected:
     }
     std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
     // A folder of the scratch tree without its trailing backslash, as a host would write it.
-    std::string Folder(const std::string& relative) const { return WithoutSlash(m_scratch.MakeDir(relative)); }
+    std::string Folder(const std::string& relative) const
+    {
+        const std::string folder = m_scratch.MakeDir(relative);
+        return folder.substr(0, folder.size() - 1);
+    }
 
     harness::ScratchDir m_scratch;
     harness::CHostDialog* m_pDlg = nullptr;
