@@ -6,6 +6,8 @@ using namespace pathtest;
 
 TEST_F(DirEditTest, OnlyAnExistingFolderOrNothingIsAcceptedAsText)
 {
+    // Junk of every kind is refused as the missing folder is: the robustness suite's bad-input
+    // test hands both path edits each kind.
     const std::string root = m_scratch.Path();
     const std::string folder = Folder("p\\q");
     const std::string start = Folder("start");
@@ -23,12 +25,6 @@ TEST_F(DirEditTest, OnlyAnExistingFolderOrNothingIsAcceptedAsText)
         { "drive root", "C:\\", "C:\\", "C:\\" },
         { "file: empty, list on its folder", m_scratch.MakeFile("p\\f.txt", "x"), "", root + "p\\" },
         { "missing folder", root + "nothing", "", kUntouched },
-        { "characters a path cannot hold", root + "a?b|c", "", kUntouched },
-        { "longer than MAX_PATH", root + std::string(300, 'x'), "", kUntouched },
-        { "relative", "p\\q", "", kUntouched },
-        { "UNC share that is not there", "\\\\nosuchhost\\share\\dir", "", kUntouched },
-        { "missing drive", "Q:\\folder", "", kUntouched },
-        { "plain words", "hello world", "", kUntouched },
         { "empty", "", "", kUntouched },
     };
     for (const auto& c : cases)

@@ -33,12 +33,6 @@ TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFoll
         { "folder, writable", folder, false, kKept, "docs\\sub\\" },
         { "folder without backslash, writable", Path("docs\\sub"), false, kKept, "docs\\sub\\" },
         { "file not on disk", Path("docs\\new.txt"), false, "", log },
-        { "characters a path cannot hold", Path("docs\\a?b|c.txt"), false, "", log },
-        { "longer than MAX_PATH", Path(std::string(300, 'x') + ".txt"), false, "", log },
-        { "relative", "docs\\a.txt", false, "", log },
-        { "UNC share that is not there", "\\\\nosuchhost\\share\\a.txt", false, "", log },
-        { "missing drive", "Q:\\a.txt", false, "", log },
-        { "plain words", "hello world", false, "", log },
         { "empty", "", true, "", log },
         { "read-only folder with an initial folder", folder, true, "", "onlylog\\", "onlylog" },
         { "empty text with an initial folder", "", true, "", "onlylog\\", "onlylog" },
@@ -76,7 +70,6 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTyped)
         { "Delete after the backslash", file, name, name, del, folder + "otes" },
         { "Delete before the backslash", file, slash, slash, del, file, 1 },
         { "letter before the backslash", file, slash, slash, x, file, 1 },
-        { "letter at the start", file, 0, 0, x, file, 1 },
         { "Backspace in the name", file, end, end, back, folder + "note" },
         { "full stop after the backslash", file, name, name, Type("."), folder + ".notes" },
         { "colon, question mark, vertical bar, star, quote, slash, backslash", file, end, end, Type(":?|*\"/\\"), file, 7 },
@@ -85,9 +78,7 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTyped)
         { "letter over a selection in the name", file, name + 1, name + 3, x, folder + "nxes" },
         { "Delete of the whole text", file, 0, end, del, "" },
         { "no backslash: letter at the start", "abc", 0, 0, x, "xabc" },
-        { "no backslash: Delete at the start", "abc", 0, 0, del, "bc" },
         { "no backslash: Backspace at the start", "abc", 0, 0, back, "abc", 1 },
-        { "no backslash: Backspace after a letter", "abc", 1, 1, back, "bc" },
     });
     EXPECT_FALSE(DropVisible());
 }
@@ -210,6 +201,7 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
     } rows[] = {
         { "entries gone and new around the edit's file", "docs\\a.txt", { "docs\\c.log", "docs\\sub" },
           { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, true },
+        // Regression: the selection the refresh moved off the deleted file reached the edit as a pick.
         { "the edit's file deleted", "docs\\c.log", { "docs\\c.log" },
           { "newdir", "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, false },
         { "the folder of the edit's file deleted", "docs\\sub\\deep.txt", { "docs\\sub" },

@@ -197,8 +197,10 @@ protected:
     }
 };
 
-// The scratch tree laid out as kLayout and the file type manager the trees need.
-class PathsTest : public testing::Test
+// The scratch tree laid out as kLayout, the file type manager the trees need, and the host
+// dialog at (100,100) with the edit at (10,10)-(330,34).
+template <class TEdit>
+class EditTest : public testing::Test
 {
 protected:
     void SetUp() override
@@ -207,24 +209,6 @@ protected:
         for (const char* entry : kLayout)
             m_scratch.Make(entry);
     }
-    std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
-    // A folder of the scratch tree without its trailing backslash, as a host would write it.
-    std::string Folder(const std::string& relative) const
-    {
-        const std::string folder = m_scratch.MakeDir(relative);
-        return folder.substr(0, folder.size() - 1);
-    }
-
-    harness::ScratchDir m_scratch;
-    harness::CHostDialog* m_pDlg = nullptr;
-    BeepCounter m_beeps;
-};
-
-// The host dialog at (100,100) with the edit at (10,10)-(330,34).
-template <class TEdit>
-class EditTest : public PathsTest
-{
-protected:
     void TearDown() override { harness::DestroyHost(m_pDlg, m_pEdit); }
     // Attaches a new edit initialised read-only or not (with the nth event of a kind failing
     // during Init when nth > 0), then hands it text as the host does.
@@ -302,7 +286,18 @@ protected:
         }
     }
 
+    std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
+    // A folder of the scratch tree without its trailing backslash, as a host would write it.
+    std::string Folder(const std::string& relative) const
+    {
+        const std::string folder = m_scratch.MakeDir(relative);
+        return folder.substr(0, folder.size() - 1);
+    }
+
+    harness::ScratchDir m_scratch;
+    harness::CHostDialog* m_pDlg = nullptr;
     CProbeEdit<TEdit>* m_pEdit = nullptr;
+    BeepCounter m_beeps;
 };
 
 // A directory edit, initialised read-only, and readers of its drive and folder list.
