@@ -5,8 +5,10 @@
 #include <afxcmn.h>
 #include <afxwin.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 #include "Controls.h"
@@ -23,86 +25,46 @@
 #include "ScratchDir.h"
 #include "TestApp.h"
 
+// The import slot through which every MessageBeep call of this executable goes (the library's
+// objects are linked into it).
+extern "C" BOOL(WINAPI* __imp_MessageBeep)(UINT);
+
 namespace pathtest
 {
 using Labels = std::vector<std::string>;
 using harness::kCtrl;
 using harness::PressKey;
 
-namespace beepdetail
-{
-inline int g_nBeeps = 0;
-inline FARPROC g_original = nullptr;
-
-inline BOOL WINAPI CountingBeep(UINT /*uType*/)
-{
-    ++g_nBeeps;
-    return TRUE;
-}
-
-// The import slot of user32's MessageBeep in this executable, or null.
-inline FARPROC* FindBeepSlot()
-{
-    auto* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(nullptr));
-    auto* pNt = reinterpret_cast<IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (dir.VirtualAddress == 0)
-        return nullptr;
-    for (auto* pImport = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(pBase + dir.VirtualAddress); pImport->Name != 0;
-         ++pImport)
-    {
-        if (lstrcmpiA(reinterpret_cast<const char*>(pBase + pImport->Name), "user32.dll") != 0)
-            continue;
-        auto* pNames = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->OriginalFirstThunk);
-        auto* pSlots = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->FirstThunk);
-        for (; pNames->u1.AddressOfData != 0; ++pNames, ++pSlots)
-        {
-            if (IMAGE_SNAP_BY_ORDINAL(pNames->u1.Ordinal))
-                continue;
-            auto* pByName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(pBase + pNames->u1.AddressOfData);
-            if (lstrcmpA(reinterpret_cast<const char*>(pByName->Name), "MessageBeep") == 0)
-                return reinterpret_cast<FARPROC*>(&pSlots->u1.Function);
-        }
-    }
-    return nullptr;
-}
-
-inline void WriteSlot(FARPROC* pSlot, FARPROC value)
-{
-    DWORD oldProtect = 0;
-    ::VirtualProtect(pSlot, sizeof(*pSlot), PAGE_READWRITE, &oldProtect);
-    *pSlot = value;
-    ::VirtualProtect(pSlot, sizeof(*pSlot), oldProtect, &oldProtect);
-}
-}
-
-// Counts MessageBeep calls made from this executable (the library's objects are linked into
-// it) by redirecting its import of the function for the counter's lifetime.
+// Counts the beeps of this executable by pointing MessageBeep's import slot at a counter for
+// its lifetime.
 class BeepCounter
 {
 public:
-    BeepCounter()
-    {
-        beepdetail::g_nBeeps = 0;
-        FARPROC* pSlot = beepdetail::FindBeepSlot();
-        if (pSlot == nullptr)
-        {
-            ADD_FAILURE() << "MessageBeep is not imported by this executable";
-            return;
-        }
-        beepdetail::g_original = *pSlot;
-        beepdetail::WriteSlot(pSlot, reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&beepdetail::CountingBeep)));
-    }
-    ~BeepCounter()
-    {
-        if (FARPROC* pSlot = beepdetail::FindBeepSlot())
-            beepdetail::WriteSlot(pSlot, beepdetail::g_original);
-    }
+    BeepCounter() : m_original(Swap(&Counting)) {}
+    ~BeepCounter() { Swap(m_original); }
     BeepCounter(const BeepCounter&) = delete;
     BeepCounter& operator=(const BeepCounter&) = delete;
+    int Count() const { return s_nBeeps; }
+    void Reset() { s_nBeeps = 0; }
 
-    int Count() const { return beepdetail::g_nBeeps; }
-    void Reset() { beepdetail::g_nBeeps = 0; }
+private:
+    using Beep = BOOL(WINAPI*)(UINT);
+    static BOOL WINAPI Counting(UINT /*uType*/)
+    {
+        ++s_nBeeps;
+        return TRUE;
+    }
+    static Beep Swap(Beep to)
+    {
+        DWORD protect = 0;
+        ::VirtualProtect(&__imp_MessageBeep, sizeof(Beep), PAGE_READWRITE, &protect);
+        const Beep from = std::exchange(__imp_MessageBeep, to);
+        ::VirtualProtect(&__imp_MessageBeep, sizeof(Beep), protect, &protect);
+        s_nBeeps = 0;
+        return from;
+    }
+    static inline int s_nBeeps = 0;
+    Beep m_original;
 };
 
 // Folders and files of every test: docs with files of several types (two differing only in the
@@ -117,35 +79,16 @@ inline const Labels kDocsLabels{ "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT"
 
 inline bool SetClipboard(const std::string& text)
 {
-    if (!::OpenClipboard(nullptr))
-        return false;
-    ::EmptyClipboard();
     HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (hMem != nullptr)
-    {
-        memcpy(::GlobalLock(hMem), text.c_str(), text.size() + 1);
-        ::GlobalUnlock(hMem);
-        if (::SetClipboardData(CF_TEXT, hMem) == nullptr)
-            ::GlobalFree(hMem);
-    }
+    if (hMem == nullptr)
+        return false;
+    memcpy(::GlobalLock(hMem), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(hMem);
+    const bool ok = ::OpenClipboard(nullptr) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hMem) != nullptr;
     ::CloseClipboard();
-    return hMem != nullptr;
-}
-
-inline std::string WithoutSlash(std::string path)
-{
-    if (!path.empty() && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
-
-// Lines of a captured log equal to a failure tag.
-inline size_t TagCount(const harness::LogCapture& log, const char* tag)
-{
-    size_t nCount = 0;
-    for (const CString& line : log.Lines())
-        nCount += line == tag ? 1 : 0;
-    return nCount;
+    if (!ok)
+        ::GlobalFree(hMem);
+    return ok;
 }
 
 // The item of a path, walked from its drive through items already in the tree; null when one
@@ -153,13 +96,10 @@ inline size_t TagCount(const harness::LogCapture& log, const char* tag)
 inline HTREEITEM Find(CDirTreeCtrl& tree, const std::string& path)
 {
     HTREEITEM hItem = tree.GetTreeDirMatch(nullptr, path.substr(0, 2).c_str(), false);
-    for (size_t nPos = 3; hItem != nullptr && nPos < path.size();)
+    for (size_t nPos = 3, nEnd = 0; hItem != nullptr && nPos < path.size(); nPos = nEnd + 1)
     {
-        size_t nEnd = path.find('\\', nPos);
-        if (nEnd == std::string::npos)
-            nEnd = path.size();
+        nEnd = std::min(path.find('\\', nPos), path.size());
         hItem = tree.GetTreeDirMatch(hItem, path.substr(nPos, nEnd - nPos).c_str(), false);
-        nPos = nEnd + 1;
     }
     return hItem;
 }
@@ -172,21 +112,16 @@ inline Labels ChildLabels(const CTreeCtrl& tree, HTREEITEM hItem)
     return labels;
 }
 
-inline POINT LabelPoint(const CTreeCtrl& tree, HTREEITEM hItem)
-{
-    CRect rc;
-    tree.GetItemRect(hItem, &rc, TRUE);
-    POINT pt = rc.CenterPoint();
-    tree.ClientToScreen(&pt);
-    return pt;
-}
-
-// Scrolls the item into view and clicks its label.
-inline void ClickLabel(CTreeCtrl& tree, HTREEITEM hItem)
+// The screen point of an item's label, scrolled into view first; dx moves it right.
+inline POINT LabelPoint(CTreeCtrl& tree, HTREEITEM hItem, int dx = 0)
 {
     tree.EnsureVisible(hItem);
     harness::Pump();
-    harness::Click(LabelPoint(tree, hItem));
+    CRect rc;
+    tree.GetItemRect(hItem, &rc, TRUE);
+    POINT pt = { rc.CenterPoint().x + dx, rc.CenterPoint().y };
+    tree.ClientToScreen(&pt);
+    return pt;
 }
 
 inline std::string SelectedPath(const CDirTreeCtrl& tree)
@@ -194,42 +129,31 @@ inline std::string SelectedPath(const CDirTreeCtrl& tree)
     return static_cast<const char*>(tree.GetSelectedDir(true));
 }
 
-// One user input of an editing table: a key with modifiers, typed characters, or a message
-// sent to the edit; the clipboard text, when there is one, is put in place first.
-struct Input
-{
-    WORD key = 0;
-    unsigned modifiers = harness::kNone;
-    std::string typed;
-    UINT message = 0;
-    WPARAM wParam = 0;
-    std::string clipboard;
-};
+// One user input of an editing table, made with the edit focused: a key with modifiers, typed
+// characters, or a message sent to the edit; the clipboard text is put in place first.
+using Input = std::function<void()>;
 inline Input Key(WORD vk, unsigned modifiers = harness::kNone)
 {
-    return { vk, modifiers, "", 0, 0, "" };
+    return [=] { PressKey(vk, modifiers); };
 }
-inline Input Type(const char* text)
+inline Input Type(const std::string& text)
 {
-    return { 0, harness::kNone, text, 0, 0, "" };
+    return [=] { harness::TypeText(text.c_str()); };
 }
 inline Input Send(UINT message, WPARAM wParam = 0, const std::string& clipboard = "")
 {
-    return { 0, harness::kNone, "", message, wParam, clipboard };
+    return [=] {
+        EXPECT_TRUE(clipboard.empty() || SetClipboard(clipboard));
+        ::SendMessageA(::GetFocus(), message, wParam, 1);
+    };
 }
 inline Input Paste(const std::string& clipboard)
 {
-    return { 'V', kCtrl, "", 0, 0, clipboard };
+    return [=] {
+        EXPECT_TRUE(SetClipboard(clipboard));
+        PressKey('V', kCtrl);
+    };
 }
-
-// A failure made to happen during Init, and how often its tag must be logged.
-struct FaultCase
-{
-    const char* name;
-    FaultInjection::Kind kind;
-    int nth;
-    size_t tags;
-};
 
 // A row of an editing table: the text put in (as the host does, or as typed where the host
 // may not), the selection, the input, and the text and the number of beeps that must follow.
@@ -244,14 +168,12 @@ struct EditCase
     int beeps = 0;
 };
 
-// A directory or file edit with its protected state reachable, counting the picks its drop
-// window reports and the times it places that window.
+// A directory or file edit with its drop window reachable, counting the picks that window
+// reports.
 template <class TEdit>
 class CProbeEdit : public TEdit
 {
 public:
-    using TEdit::GetInitBrowsToDir;
-    using TEdit::m_bReadOnly;
     using TEdit::m_pDropWnd;
     using TEdit::ShowDropWnd;
 
@@ -264,20 +186,8 @@ public:
         return { static_cast<int>(start), static_cast<int>(end) };
     }
     void SetSel(int start, int end) { ::SendMessageA(this->m_hWnd, EM_SETSEL, start, end); }
-    // Puts text into the edit as typing would, past the text rules of WM_SETTEXT.
-    void PutRaw(const std::string& text)
-    {
-        SetSel(0, -1);
-        ::SendMessageA(this->m_hWnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-    void OnAppMove() override
-    {
-        ++m_nAppMoves;
-        TEdit::OnAppMove();
-    }
 
     int m_nPicks = 0;
-    int m_nAppMoves = 0;
 
 protected:
     void OnDropWndChanged(bool keepOpen) override
@@ -287,8 +197,10 @@ protected:
     }
 };
 
-// The scratch tree laid out as kLayout and the file type manager the trees need.
-class PathsTest : public testing::Test
+// The scratch tree laid out as kLayout, the file type manager the trees need, and the host
+// dialog at (100,100) with the edit at (10,10)-(330,34).
+template <class TEdit>
+class EditTest : public testing::Test
 {
 protected:
     void SetUp() override
@@ -297,20 +209,6 @@ protected:
         for (const char* entry : kLayout)
             m_scratch.Make(entry);
     }
-    std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
-    // A folder of the scratch tree without its trailing backslash, as a host would write it.
-    std::string Folder(const std::string& relative) const { return WithoutSlash(m_scratch.MakeDir(relative)); }
-
-    harness::ScratchDir m_scratch;
-    harness::CHostDialog* m_pDlg = nullptr;
-    BeepCounter m_beeps;
-};
-
-// The host dialog at (100,100) with the edit at (10,10)-(330,34).
-template <class TEdit>
-class EditTest : public PathsTest
-{
-protected:
     void TearDown() override { harness::DestroyHost(m_pDlg, m_pEdit); }
     // Attaches a new edit initialised read-only or not (with the nth event of a kind failing
     // during Init when nth > 0), then hands it text as the host does.
@@ -343,19 +241,6 @@ protected:
         PressKey(VK_F9);
         ASSERT_TRUE(DropVisible());
     }
-    void Apply(const Input& input)
-    {
-        if (!input.clipboard.empty())
-        {
-            ASSERT_TRUE(SetClipboard(input.clipboard));
-        }
-        if (input.key != 0)
-            PressKey(input.key, input.modifiers);
-        else if (input.message != 0)
-            m_pEdit->SendMessage(input.message, input.wParam, 1);
-        else
-            harness::TypeText(input.typed.c_str());
-    }
     // Runs the rows in turn; check adds what a table tests beyond text and beeps.
     void RunEdits(const std::vector<EditCase>& cases, const std::function<void(const EditCase&)>& check = {})
     {
@@ -363,29 +248,33 @@ protected:
         {
             SCOPED_TRACE(c.name);
             SetText(c.text);
-            if (m_pEdit->Text() != c.text)
-                m_pEdit->PutRaw(c.text);
+            if (m_pEdit->Text() != c.text) // put in as typing would, past the host's text rules
+            {
+                m_pEdit->SetSel(0, -1);
+                m_pEdit->SendMessage(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(c.text.c_str()));
+            }
             m_pEdit->SetSel(c.start, c.end);
             m_beeps.Reset();
-            Apply(c.input);
+            c.input();
             EXPECT_EQ(m_pEdit->Text(), c.after);
             EXPECT_EQ(m_beeps.Count(), c.beeps);
             if (check)
                 check(c);
         }
     }
-    // Makes each row's event fail during Init: the failure's tag is logged as often as the row
-    // says, and the edit keeps its text rules (accepted stands, refused is emptied) while F9
-    // opens nothing; more adds what a test checks beyond that.
+    // Makes each row's event (a kind and its nth occurrence) fail during Init: the failure's tag
+    // is logged only when the row's flag says so, and the edit keeps its text rules (accepted
+    // stands, refused is emptied) while F9 opens nothing; more adds what a test checks beyond.
     void RunFaults(bool readOnly, const char* tag, const std::string& accepted, const std::string& refused,
-                   const std::vector<FaultCase>& cases, const std::function<void()>& more)
+                   const std::vector<std::tuple<FaultInjection::Kind, int, bool>>& cases,
+                   const std::function<void()>& more)
     {
-        for (const FaultCase& c : cases)
+        for (const auto& [kind, nth, logged] : cases)
         {
-            SCOPED_TRACE(c.name);
+            SCOPED_TRACE((kind == FaultInjection::kAllocation ? "allocation " : "creation ") + std::to_string(nth));
             harness::LogCapture log;
-            MakeEdit(readOnly, "", c.kind, c.nth);
-            EXPECT_EQ(TagCount(log, tag), c.tags);
+            MakeEdit(readOnly, "", kind, nth);
+            EXPECT_EQ(std::count(log.Lines().begin(), log.Lines().end(), CString(tag)), logged ? 1 : 0);
             SetText(accepted);
             EXPECT_EQ(m_pEdit->Text(), accepted);
             SetText(refused);
@@ -397,7 +286,18 @@ protected:
         }
     }
 
+    std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
+    // A folder of the scratch tree without its trailing backslash, as a host would write it.
+    std::string Folder(const std::string& relative) const
+    {
+        const std::string folder = m_scratch.MakeDir(relative);
+        return folder.substr(0, folder.size() - 1);
+    }
+
+    harness::ScratchDir m_scratch;
+    harness::CHostDialog* m_pDlg = nullptr;
     CProbeEdit<TEdit>* m_pEdit = nullptr;
+    BeepCounter m_beeps;
 };
 
 // A directory edit, initialised read-only, and readers of its drive and folder list.
@@ -420,7 +320,6 @@ class FileEditTest : public EditTest<CFileEdit>
 protected:
     CDropDirWnd* Drop() const { return dynamic_cast<CDropDirWnd*>(m_pEdit->m_pDropWnd); }
     CDropFileTree& Tree() const { return *Drop()->GetTree(); }
-    HTREEITEM Docs() { return Find(Tree(), Path("docs")); }
     void SetExt(const std::vector<const char*>& exts)
     {
         CStringArray list;
