@@ -1,4 +1,5 @@
 #include "Input.h"
+#include <cstring>
 #include "TestApp.h"
 
 namespace harness
@@ -131,6 +132,23 @@ void Wheel(POINT screen, int delta, bool horizontal)
     ::SetCursorPos(screen.x, screen.y);
     SendMouse(horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
     Pump();
+}
+
+bool SetClipboardText(const char* text)
+{
+    const size_t nSize = std::strlen(text) + 1;
+    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    if (hMem == nullptr)
+        return false;
+    std::memcpy(::GlobalLock(hMem), text, nSize);
+    ::GlobalUnlock(hMem);
+    // An owner window: a clipboard emptied without one refuses new data on some systems.
+    const bool ok = ::OpenClipboard(App().m_pMainWnd->GetSafeHwnd()) && ::EmptyClipboard() &&
+                    ::SetClipboardData(CF_TEXT, hMem) != nullptr;
+    ::CloseClipboard();
+    if (!ok)
+        ::GlobalFree(hMem);
+    return ok;
 }
 
 POINT WindowPoint(HWND hWnd, const RECT& rc)

@@ -77,20 +77,6 @@ inline const char* const kLayout[] = {
 // What docs shows without a filter: its subfolder, then its files in listing order.
 inline const Labels kDocsLabels{ "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme" };
 
-inline bool SetClipboard(const std::string& text)
-{
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (hMem == nullptr)
-        return false;
-    memcpy(::GlobalLock(hMem), text.c_str(), text.size() + 1);
-    ::GlobalUnlock(hMem);
-    const bool ok = ::OpenClipboard(nullptr) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hMem) != nullptr;
-    ::CloseClipboard();
-    if (!ok)
-        ::GlobalFree(hMem);
-    return ok;
-}
-
 // The item of a path, walked from its drive through items already in the tree; null when one
 // is missing.
 inline HTREEITEM Find(CDirTreeCtrl& tree, const std::string& path)
@@ -143,14 +129,14 @@ inline Input Type(const std::string& text)
 inline Input Send(UINT message, WPARAM wParam = 0, const std::string& clipboard = "")
 {
     return [=] {
-        EXPECT_TRUE(clipboard.empty() || SetClipboard(clipboard));
+        EXPECT_TRUE(clipboard.empty() || harness::SetClipboardText(clipboard.c_str()));
         ::SendMessageA(::GetFocus(), message, wParam, 1);
     };
 }
 inline Input Paste(const std::string& clipboard)
 {
     return [=] {
-        EXPECT_TRUE(SetClipboard(clipboard));
+        EXPECT_TRUE(harness::SetClipboardText(clipboard.c_str()));
         PressKey('V', kCtrl);
     };
 }

@@ -355,19 +355,7 @@ void SoakRun::Paste()
 {
     const CString text = RandomText();
     Note("paste \"" + std::string(text) + "\"");
-    if (::OpenClipboard(m_host.m_hWnd))
-    {
-        ::EmptyClipboard();
-        HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.GetLength() + 1);
-        if (hMem != nullptr)
-        {
-            memcpy(::GlobalLock(hMem), static_cast<const char*>(text), text.GetLength() + 1);
-            ::GlobalUnlock(hMem);
-            if (::SetClipboardData(CF_TEXT, hMem) == nullptr)
-                ::GlobalFree(hMem);
-        }
-        ::CloseClipboard();
-    }
+    harness::SetClipboardText(text);
     harness::PressKey('V', harness::kCtrl);
 }
 
