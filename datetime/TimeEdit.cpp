@@ -144,15 +144,12 @@ void CTimeEdit::ReadText()
         return;
     // Selecting the row must not write the row's text back over what the user is typing.
     DoUpdateText(false);
+    // The list steps on from its own time: a text that is no time leaves none to step from.
+    pDropWnd->m_time = m_time;
     if (m_time.IsValidTime())
-    {
-        pDropWnd->m_time = m_time;
         pDropWnd->SelectTime();
-    }
-    else if (!text.IsEmpty())
-    {
-        pDropWnd->SetCurSel(-1, false); // no row stands for a text that is no time
-    }
+    else
+        pDropWnd->SetCurSel(text.IsEmpty() && pDropWnd->m_bAllowEmpty ? 0 : -1, false); // the empty row, or none
     DoUpdateText(true);
 }
 

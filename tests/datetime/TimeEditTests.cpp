@@ -196,6 +196,9 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
         { "paste", false, 0, -1, "", { 'V' }, "11:45", "11:45", nullptr, "11:45" },
         { "Down", false, 0, 0, "", { VK_DOWN }, "11:00", "11:00", nullptr, "11:00" },
         { "Up twice", false, 0, 0, "", { VK_UP, VK_UP }, "8:00", "8:00", nullptr, "8:00" },
+        // Regression: the list stepped on from the time the text no longer held.
+        { "Down in the list after no time", true, 0, -1, "noon", { VK_DOWN }, "8:00", "8:00", "8:00", "8:00" },
+        { "Down in the list after Delete", true, 0, -1, "", { VK_DELETE, VK_DOWN }, "8:00", "8:00", "8:00", "8:00" },
     };
     for (const auto& row : rows)
     {
