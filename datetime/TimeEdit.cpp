@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CTimeEdit, CSelectEdit)
     ON_WM_KILLFOCUS()
     ON_WM_DESTROY()
     ON_WM_KEYDOWN()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 const char* const CTimeEdit::kIntervalKey = "Software\\Orvanta\\Common\\MRUT\\";
@@ -207,6 +208,16 @@ void CTimeEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     // the edit keeps it.
     const bool bStep = (nChar == VK_UP || nChar == VK_DOWN) && !bListShown;
     if ((nChar == VK_DELETE || bStep) && CurrentText().Compare(before) != 0)
+        ReadText();
+}
+
+void CTimeEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const CString before = CurrentText();
+    CSelectEdit::OnChar(nChar, nRepCnt, nFlags);
+    // Typing reaches the time through UpdateDropWnd; a read-only first letter picks a time text
+    // without it, and the time must follow so that leaving the edit keeps what the user picked.
+    if (m_bReadOnly && CurrentText().Compare(before) != 0)
         ReadText();
 }
 

@@ -185,7 +185,8 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
     ::SendMessageA(m_pDlg->Other(), EM_SETSEL, 0, -1);
     ::SendMessageA(m_pDlg->Other(), WM_COPY, 0, 0);
     const struct { const char* name; bool open; int selStart, selEnd; const char* typed; std::vector<WORD> keys;
-                   const char* text; const char* time; const char* selected; const char* left; } rows[] = {
+                   const char* text; const char* time; const char* selected; const char* left;
+                   bool readOnly = false; } rows[] = {
         { "a listed time", true, 0, -1, "10:00", {}, "10:00", "10:00", "10:00", "10:00" },
         { "an unlisted time", true, 0, -1, "10:17", {}, "10:17", "10:17", "11:00", "10:17" },
         { "blanks around", true, 0, -1, " 9:05 ", {}, " 9:05 ", "9:05", "10:00", "9:05" },
@@ -199,11 +200,14 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
         // Regression: the list stepped on from the time the text no longer held.
         { "Down in the list after no time", true, 0, -1, "noon", { VK_DOWN }, "8:00", "8:00", "8:00", "8:00" },
         { "Down in the list after Delete", true, 0, -1, "", { VK_DELETE, VK_DOWN }, "8:00", "8:00", "8:00", "8:00" },
+        // Regression: a first letter picked a time text that leaving the edit reverted.
+        { "read-only first letter", false, 0, 0, "9", {}, "9:00", "9:00", nullptr, "9:00", true },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         m_pDlg->FocusEdit();
+        m_pEdit->SetReadOnly(row.readOnly);
         m_pEdit->SetTime(MakeTime(10, 0), false);
         m_pEdit->SetSel(row.selStart, row.selEnd);
         if (row.open)
