@@ -2,6 +2,7 @@
 #include "AppLogger.h"
 #include "DropTimeSelectWnd.h"
 #include "FaultInjection.h"
+#include "Keyboard.h"
 #include "NumberTextConv.h"
 #include "RegistryUtils.h"
 
@@ -188,7 +189,9 @@ void CTimeEdit::ProcessEdit()
 
 void CTimeEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar == VK_DELETE && !m_bReadOnly)
+    // Shift+Delete is a cut (the base turns it into WM_CUT): emptying the text first would leave
+    // the cut nothing to take; the cut itself clears the time through ProcessEdit.
+    if (nChar == VK_DELETE && !m_bReadOnly && !Keyboard::IsShiftKeyDown())
     {
         int start = 0;
         int end = 0;
