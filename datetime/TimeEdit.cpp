@@ -2,6 +2,7 @@
 #include "AppLogger.h"
 #include "DropTimeSelectWnd.h"
 #include "FaultInjection.h"
+#include "Keyboard.h"
 #include "NumberTextConv.h"
 #include "RegistryUtils.h"
 
@@ -9,6 +10,7 @@ BEGIN_MESSAGE_MAP(CTimeEdit, CSelectEdit)
     ON_WM_KILLFOCUS()
     ON_WM_DESTROY()
     ON_WM_KEYDOWN()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 const char* const CTimeEdit::kIntervalKey = "Software\\Orvanta\\Common\\MRUT\\";
@@ -144,15 +146,12 @@ void CTimeEdit::ReadText()
         return;
     // Selecting the row must not write the row's text back over what the user is typing.
     DoUpdateText(false);
+    // The list steps on from its own time: a text that is no time leaves none to step from.
+    pDropWnd->m_time = m_time;
     if (m_time.IsValidTime())
-    {
-        pDropWnd->m_time = m_time;
         pDropWnd->SelectTime();
-    }
-    else if (!text.IsEmpty())
-    {
-        pDropWnd->SetCurSel(-1, false); // no row stands for a text that is no time
-    }
+    else
+        pDropWnd->SetCurSel(text.IsEmpty() && pDropWnd->m_bAllowEmpty ? 0 : -1, false); // the empty row, or none
     DoUpdateText(true);
 }
 
@@ -190,7 +189,9 @@ void CTimeEdit::ProcessEdit()
 
 void CTimeEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar == VK_DELETE && !m_bReadOnly)
+    // Shift+Delete is a cut (the base turns it into WM_CUT): emptying the text first would leave
+    // the cut nothing to take; the cut itself clears the time through ProcessEdit.
+    if (nChar == VK_DELETE && !m_bReadOnly && !Keyboard::IsShiftKeyDown())
     {
         int start = 0;
         int end = 0;
@@ -210,6 +211,16 @@ void CTimeEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     // the edit keeps it.
     const bool bStep = (nChar == VK_UP || nChar == VK_DOWN) && !bListShown;
     if ((nChar == VK_DELETE || bStep) && CurrentText().Compare(before) != 0)
+        ReadText();
+}
+
+void CTimeEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const CString before = CurrentText();
+    CSelectEdit::OnChar(nChar, nRepCnt, nFlags);
+    // Typing reaches the time through UpdateDropWnd; a read-only first letter picks a time text
+    // without it, and the time must follow so that leaving the edit keeps what the user picked.
+    if (m_bReadOnly && CurrentText().Compare(before) != 0)
         ReadText();
 }
 

@@ -62,6 +62,7 @@ protected:
     DateTime m_time;
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
 
     DECLARE_MESSAGE_MAP()

@@ -344,7 +344,10 @@ void CSelectEdit::OnEnterInOpenList()
             pDropWnd->m_pList->SetCurSel(0);
             pDropWnd->NotifySelChange(true);
         }
-        if (m_bReadOnly || m_bEnterKeyUsesSelection)
+        // Without a selected row there is nothing to take: the text stays as the user left it.
+        const bool bSelected = pDropWnd->m_pList != nullptr && ::IsWindow(pDropWnd->m_pList->m_hWnd) &&
+                               pDropWnd->m_pList->GetCurSel() != LB_ERR;
+        if ((m_bReadOnly || m_bEnterKeyUsesSelection) && bSelected)
             SetWindowText(pDropWnd->GetSelectedText());
     }
     SelectWholeText();

@@ -185,7 +185,8 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
     ::SendMessageA(m_pDlg->Other(), EM_SETSEL, 0, -1);
     ::SendMessageA(m_pDlg->Other(), WM_COPY, 0, 0);
     const struct { const char* name; bool open; int selStart, selEnd; const char* typed; std::vector<WORD> keys;
-                   const char* text; const char* time; const char* selected; const char* left; } rows[] = {
+                   const char* text; const char* time; const char* selected; const char* left;
+                   bool readOnly = false; unsigned modifiers = harness::kNone; } rows[] = {
         { "a listed time", true, 0, -1, "10:00", {}, "10:00", "10:00", "10:00", "10:00" },
         { "an unlisted time", true, 0, -1, "10:17", {}, "10:17", "10:17", "11:00", "10:17" },
         { "blanks around", true, 0, -1, " 9:05 ", {}, " 9:05 ", "9:05", "10:00", "9:05" },
@@ -196,18 +197,27 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
         { "paste", false, 0, -1, "", { 'V' }, "11:45", "11:45", nullptr, "11:45" },
         { "Down", false, 0, 0, "", { VK_DOWN }, "11:00", "11:00", nullptr, "11:00" },
         { "Up twice", false, 0, 0, "", { VK_UP, VK_UP }, "8:00", "8:00", nullptr, "8:00" },
+        // Regression: the list stepped on from the time the text no longer held.
+        { "Down in the list after no time", true, 0, -1, "noon", { VK_DOWN }, "8:00", "8:00", "8:00", "8:00" },
+        { "Down in the list after Delete", true, 0, -1, "", { VK_DELETE, VK_DOWN }, "8:00", "8:00", "8:00", "8:00" },
+        // Regression: a first letter picked a time text that leaving the edit reverted.
+        { "read-only first letter", false, 0, 0, "9", {}, "9:00", "9:00", nullptr, "9:00", true },
+        // Regression: Shift+Delete emptied the text before the cut, which then had nothing to take.
+        { "Shift+Delete cuts, Ctrl+V pastes it back", false, 0, -1, "", { VK_DELETE, 'V' }, "10:00", "10:00", nullptr,
+          "10:00", false, harness::kShift },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         m_pDlg->FocusEdit();
+        m_pEdit->SetReadOnly(row.readOnly);
         m_pEdit->SetTime(MakeTime(10, 0), false);
         m_pEdit->SetSel(row.selStart, row.selEnd);
         if (row.open)
             Open();
         harness::TypeText(row.typed);
         for (WORD key : row.keys)
-            harness::PressKey(key, key == 'V' ? harness::kCtrl : harness::kNone);
+            harness::PressKey(key, key == 'V' ? harness::kCtrl : row.modifiers);
         EXPECT_EQ(Text(), row.text);
         EXPECT_EQ(Time(), row.time);
         EXPECT_EQ(ListVisible(), row.open);

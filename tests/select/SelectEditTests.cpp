@@ -141,6 +141,9 @@ TEST_F(SelectTest, EnterFromTheEditOnTheOpenListFollowsTheMode)
         { "editable keeps the typed text", false, false, { "apple", "banana" }, "ban", 0, "ban" },
         { "editable with the option takes the selection", false, true, { "apple", "banana" }, "ban", 1,
           "banana" },
+        // Regression: with nothing selected the typed text was replaced by an empty one.
+        { "editable with the option keeps the typed text without a selection", false, true, { "apple", "banana" },
+          "ban", -1, "ban" },
         { "read-only takes the selection", true, false, { "apple", "banana" }, "", 1, "banana" },
         { "read-only with one unselected row takes that row", true, false, { "kiwi" }, "", -1, "kiwi" },
     };
