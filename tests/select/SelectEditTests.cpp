@@ -1,7 +1,6 @@
 // The selection edit driven by real input: first-letter typing, Up/Down, Enter, the list's
 // flows from the edit, the read-only guard on editing commands, the sort rule and the width.
 #include "SelectFixture.h"
-#include <cstring>
 
 using namespace seltest;
 
@@ -170,13 +169,7 @@ TEST_F(SelectTest, EnterFromTheEditOnTheOpenListFollowsTheMode)
 TEST_F(SelectTest, ReadOnlyEditingCommandsStandOnlyWhenTheResultIsListed)
 {
     const auto pasteOver = [this](const char* clip) {
-        ASSERT_TRUE(::OpenClipboard(nullptr));
-        ::EmptyClipboard();
-        HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(clip) + 1);
-        std::strcpy(static_cast<char*>(::GlobalLock(hData)), clip);
-        ::GlobalUnlock(hData);
-        ::SetClipboardData(CF_TEXT, hData);
-        ::CloseClipboard();
+        ASSERT_TRUE(harness::SetClipboardText(clip));
         m_pEdit->SetSel(0, -1);
         PressKey('V', harness::kCtrl);
     };
