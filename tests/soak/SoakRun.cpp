@@ -537,11 +537,11 @@ testing::AssertionResult SoakRun::Check()
     if (open.size() > 1)
         return testing::AssertionFailure() << open.size() << " drop windows are visible";
     const int owner = FocusOwner();
+    char focusClass[64] = "(none)";
+    if (HWND hFocus = ::GetFocus())
+        ::GetClassNameA(hFocus, focusClass, sizeof(focusClass));
     if (owner < 0 && !open.empty())
     {
-        char focusClass[64] = "(none)";
-        if (HWND hFocus = ::GetFocus())
-            ::GetClassNameA(hFocus, focusClass, sizeof(focusClass));
         int control = -1;
         for (int i = 0; i < CSoakHost::kControlCount; ++i)
             if (open[0]->m_pEdit == &m_host.Edit(static_cast<CSoakHost::Control>(i)))
@@ -579,7 +579,7 @@ testing::AssertionResult SoakRun::Check()
         if (!inStep)
             return testing::AssertionFailure() << "date edit shows \"" << static_cast<const char*>(text)
                                                << "\" for " << date.GetYear() << "-" << date.GetMonth() << "-"
-                                               << date.GetDay();
+                                               << date.GetDay() << " after the focus went to a " << focusClass;
     }
     if (m_prevFocusOwner == CSoakHost::kTime && owner != CSoakHost::kTime)
     {
@@ -593,7 +593,8 @@ testing::AssertionResult SoakRun::Check()
                                                  parsed.GetMinute() == time.GetMinute();
         if (!inStep)
             return testing::AssertionFailure() << "time edit shows \"" << static_cast<const char*>(text) << "\" for "
-                                               << time.GetHour() << ":" << time.GetMinute();
+                                               << time.GetHour() << ":" << time.GetMinute()
+                                               << " after the focus went to a " << focusClass;
     }
     m_prevFocusOwner = owner;
     return testing::AssertionSuccess();
