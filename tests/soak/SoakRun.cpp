@@ -70,12 +70,20 @@ BOOL CALLBACK CollectDropWindow(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-// Where a press runs one of the system's own tracking loops (moving, sizing, the caption
-// buttons), which do not end on queued input under Wine: the host's frame is not the controls'.
-bool IsSystemTrackingArea(POINT pt)
+// Points the run does not press on. The system's own tracking loops on a caption, its buttons
+// or a sizing border wait for a release that queued input does not deliver. Another program's
+// window (the desktop around the host) takes the activation away at a time of that program's
+// choosing, so a key's character could reach an edit after its focus had gone depending on the
+// machine's load, and a seed would no longer replay; the run changes the activation itself.
+bool IsOffLimits(POINT pt)
 {
     const HWND hWnd = ::WindowFromPoint(pt);
-    const LRESULT hit = hWnd != nullptr ? ::SendMessageA(hWnd, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) : HTNOWHERE;
+    DWORD processId = 0;
+    if (hWnd != nullptr)
+        ::GetWindowThreadProcessId(hWnd, &processId);
+    if (processId != ::GetCurrentProcessId())
+        return true;
+    const LRESULT hit = ::SendMessageA(hWnd, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
     return hit == HTCAPTION || hit == HTSYSMENU || hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTCLOSE ||
            hit == HTHELP || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT);
 }
@@ -271,7 +279,7 @@ void SoakRun::Click()
 {
     const POINT pt = PointIn(TargetRect());
     const int kind = Pick(20);
-    if (IsSystemTrackingArea(pt))
+    if (IsOffLimits(pt))
         return;
     Note("click kind " + std::to_string(kind) + " at " + std::to_string(pt.x) + "," + std::to_string(pt.y));
     if (kind == 0)
@@ -284,7 +292,7 @@ void SoakRun::Drag()
 {
     const POINT from = PointIn(TargetRect());
     const POINT to = PointIn(TargetRect());
-    if (IsSystemTrackingArea(from))
+    if (IsOffLimits(from))
         return;
     Note("drag " + std::to_string(from.x) + "," + std::to_string(from.y) + " to " + std::to_string(to.x) + "," +
          std::to_string(to.y));
