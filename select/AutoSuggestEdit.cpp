@@ -124,6 +124,10 @@ void CAutoSuggestEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         }
     }
     CSelectEdit::OnKeyDown(nChar, nRepCnt, nFlags);
+    // The base hands Delete to the hook before the edit removes anything; the suggestions
+    // follow the text that is left, as they do after Backspace.
+    if (nChar == VK_DELETE)
+        UpdateDropWnd();
 }
 
 void CAutoSuggestEdit::OpenListForReadOnlyTyping()

@@ -61,6 +61,16 @@ TEST_F(SelectTest, SuggestionsFollowTheTypedTextAndTheFirstDownTakesTheHighlight
         EXPECT_EQ(Text(), "apricot");
         EXPECT_TRUE(FocusInEdit());
     }
+
+    // Regression: after Delete the suggestions were those of the text before the key.
+    AttachSuggest({ "apple", "apricot", "banana" });
+    TypeText("xap");
+    EXPECT_FALSE(ListVisible());
+    PressKey(VK_HOME);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(Text(), "ap");
+    ASSERT_TRUE(ListVisible());
+    EXPECT_EQ(Rows(), Texts({ "apple", "apricot" }));
 }
 
 TEST_F(SelectTest, InitDropsTheButtonAndSortsLaterAdditionsWhileEarlierOnesAreMatchedAsAdded)
