@@ -191,7 +191,8 @@ void CTimeEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     // Shift+Delete is a cut (the base turns it into WM_CUT): emptying the text first would leave
     // the cut nothing to take; the cut itself clears the time through ProcessEdit.
-    if (nChar == VK_DELETE && !m_bReadOnly && !Keyboard::IsShiftKeyDown())
+    const bool bCut = Keyboard::IsShiftKeyDown() && !Keyboard::IsCtrlKeyDown();
+    if (nChar == VK_DELETE && !m_bReadOnly && !bCut)
     {
         int start = 0;
         int end = 0;
