@@ -1,4 +1,5 @@
 #include "DateEdit.h"
+#include "AppLogger.h"
 #include "CalendarWnd.h"
 #include "DropDateSelectWnd.h"
 #include "FaultInjection.h"
@@ -72,6 +73,7 @@ void CDateEdit::Init(const DateTime& date, bool drawButton)
             if (pDropWnd->m_pEdit != nullptr)
                 pDropWnd->m_pEdit->OnAppMove();
         }
+        PassRangeToCalendar();
         SetCalendarDate(m_date);
     }
     UpdateEditCtrl();
@@ -80,6 +82,9 @@ void CDateEdit::Init(const DateTime& date, bool drawButton)
 
 void CDateEdit::SetDate(const DateTime& date)
 {
+    CDropNotifier::HostCall call(GetNotifier());
+    if (date.IsValidDate() && !m_range.Contains(date))
+        return;
     if (&date != &m_date)
         m_date = date;
     UpdateEditCtrl();
@@ -91,6 +96,32 @@ const DateTime& CDateEdit::GetDate() const
     return m_date;
 }
 
+bool CDateEdit::SetDateRange(const DateTime& first, const DateTime& last)
+{
+    CDropNotifier::HostCall call(GetNotifier());
+    if (!m_range.Set(first, last))
+    {
+        if (AppLogger::m_pInstance != nullptr)
+            AppLogger::m_pInstance->AddLine(CString("{CF8C690A-E5A9-4C79-9B6A-1825FD617F06} date range refused: its first day comes after its last"));
+        return false;
+    }
+    PassRangeToCalendar();
+    return true;
+}
+
+void CDateEdit::GetDateRange(DateTime& first, DateTime& last) const
+{
+    first = m_range.GetFirst();
+    last = m_range.GetLast();
+}
+
+void CDateEdit::PassRangeToCalendar()
+{
+    CDropDateSelectWnd* pDropWnd = GetDateDropWnd();
+    if (pDropWnd != nullptr && pDropWnd->m_pCalendar != nullptr)
+        pDropWnd->m_pCalendar->SetDateRange(m_range);
+}
+
 int CDateEdit::GetMaxWidth()
 {
     return GetDropWndMaxWidth();
@@ -98,6 +129,7 @@ int CDateEdit::GetMaxWidth()
 
 void CDateEdit::ShowCalendar()
 {
+    CDropNotifier::HostCall call(GetNotifier());
     ShowDropWnd(true, false, true);
 }
 
@@ -170,6 +202,14 @@ void CDateEdit::OnDropWndChanged(bool keepOpen)
     if (pDropWnd == nullptr || !AllowUpdateText())
         return;
     const DateTime picked = pDropWnd->GetDate();
+    if (picked.IsValidDate() && !m_range.Contains(picked))
+    {
+        // A day outside the range is no choice; the calendar goes back to the edit's date.
+        DoUpdateText(false);
+        SetCalendarDate(m_date);
+        DoUpdateText(true);
+        return;
+    }
     // A pick within the edit's month is a choice made; one in another month is still browsing.
     const bool bClose = !keepOpen && (!m_date.IsValidDate() || picked.GetMonth() == m_date.GetMonth());
     m_date = picked;
@@ -182,7 +222,10 @@ void CDateEdit::OnDropWndChanged(bool keepOpen)
     SendMessage(EM_SCROLLCARET);
 
     if (bClose)
+    {
+        GetNotifier().NotePick();
         ShowDropWnd(false, false, true);
+    }
 }
 
 BOOL CDateEdit::PreTranslateMessage(MSG* msg)
@@ -191,6 +234,7 @@ BOOL CDateEdit::PreTranslateMessage(MSG* msg)
     if (msg != nullptr && msg->message == WM_SYSKEYDOWN && (msg->wParam == kTodayKey || msg->wParam == VK_F5))
     {
         m_date.SetToCurrent();
+        m_date = m_range.Clamp(m_date);
         UpdateEditCtrl();
     }
     return CWnd::PreTranslateMessage(msg);
@@ -216,7 +260,12 @@ bool CDateEdit::ParseText()
         return false;
     CString text;
     GetWindowText(text);
-    return m_date.SetDate(text);
+    // A date outside the range is refused as an impossible date is.
+    DateTime parsed(m_date);
+    if (!parsed.SetDate(text) || !m_range.Contains(parsed))
+        return false;
+    m_date = parsed;
+    return true;
 }
 
 void CDateEdit::AnalyzeEditContent(bool allowTextUpdate)
@@ -292,6 +341,7 @@ void CDateEdit::StepMonths(short delta)
     if (!m_date.IsValidDate())
         return;
     m_date.AddMonths(delta > 0 ? 1 : -1);
+    m_date = m_range.Clamp(m_date);
     UpdateEditCtrl();
     UINT nDay = 0;
     UINT nMonth = 1;

@@ -4,6 +4,7 @@
 // today. Owns its date value; the drop window belongs to the base class.
 #pragma once
 #include <afxwin.h>
+#include "DateRange.h"
 #include "DateTime.h"
 #include "DropBaseEdit.h"
 #include "OrvApi.h"
@@ -20,8 +21,15 @@ public:
     // Lays out the drop button, takes the first date and creates the calendar with the options
     // set so far; options set later do not reach the calendar.
     void Init(const DateTime& date, bool drawButton);
-    // Shows the date in the text and the calendar.
+    // Shows the date in the text and the calendar. A date outside the range is refused and the
+    // value stays as it was; the empty DateTime (no date) is always taken.
     void SetDate(const DateTime& date);
+    // The days the date may take; an invalid DateTime on either side leaves that side open.
+    // The calendar shows the days outside as unavailable, typed dates outside are not taken,
+    // and the wheel, the calendar's keys and today (Alt+T, Alt+F5) stop at the ends. A range
+    // whose first day comes after its last is refused as a whole: false, and one log line.
+    bool SetDateRange(const DateTime& first, const DateTime& last);
+    void GetDateRange(DateTime& first, DateTime& last) const;
     const DateTime& GetDate() const;
     int GetMaxWidth();
     // Opens the calendar without moving the focus.
@@ -72,6 +80,7 @@ protected:
     bool m_bShowGenerateHTML;
     bool m_bShowDateRanges;
     DateTime m_date;
+    DateRange m_range;
 
 private:
     CDropDateSelectWnd* GetDateDropWnd();
@@ -83,4 +92,5 @@ private:
     // Text to calendar, with the calendar's echo suppressed.
     void PassTextToCalendar();
     void StepMonths(short delta);
+    void PassRangeToCalendar();
 };

@@ -112,6 +112,7 @@ void CTimeEdit::GetMoveWndFinalTweak(CRect& rc) const
 
 void CTimeEdit::SetTime(const DateTime& time, bool textOption)
 {
+    CDropNotifier::HostCall call(GetNotifier());
     m_time = time;
     m_bTextOption = textOption;
     UpdateEditCtrl();

@@ -28,6 +28,7 @@ BEGIN_MESSAGE_MAP(CDropBaseEdit, CImageMenuEdit)
     ON_MESSAGE(WM_PASTE, OnPaste)
     ON_MESSAGE(WM_CLEAR, OnClear)
     ON_MESSAGE(WM_UNDO, OnUndo)
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_WM_GETDLGCODE()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_SYSKEYDOWN()
@@ -82,7 +83,8 @@ CDropBaseEdit::CDropBaseEdit(COLORREF clrBackground)
       m_pDropWnd(nullptr),
       m_pDropWndFont(nullptr),
       m_rcButton(0, 0, 0, 0),
-      m_rcIcon(0, 0, 0, 0)
+      m_rcIcon(0, 0, 0, 0),
+      m_notifier(this)
 {
     m_brBackground.CreateSolidBrush(clrBackground);
 }
@@ -143,6 +145,22 @@ void CDropBaseEdit::RedrawIcon()
 CDropWnd* CDropBaseEdit::GetDropWnd()
 {
     return m_pDropWnd;
+}
+
+CDropNotifier& CDropBaseEdit::GetNotifier()
+{
+    return m_notifier;
+}
+
+void CDropBaseEdit::OnDropWndVisibilityChanged(bool bVisible)
+{
+    m_notifier.OnVisibilityChanged(bVisible);
+}
+
+LRESULT CDropBaseEdit::OnSetText(WPARAM, LPARAM)
+{
+    CDropNotifier::HostCall call(m_notifier);
+    return Default();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -241,7 +259,11 @@ void CDropBaseEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_RETURN:
         if (IsDropWndVisible())
+        {
+            // Enter takes what the drop window shows, which follows the text.
+            m_notifier.NotePick();
             ShowDropWnd(false, false, true);
+        }
         else if (IsDropWndWindow() && m_bEnterShowsDropWnd)
             ShowDropWndNoActivate();
         break;
@@ -344,6 +366,8 @@ void CDropBaseEdit::OnKillFocus(CWnd* pNewWnd)
 
 void CDropBaseEdit::OnDestroy()
 {
+    // A window that goes with its edit is not a close the parent should act on.
+    m_notifier.Silence();
     SaveData();
     if (m_pDropWnd != nullptr)
         m_pDropWnd->DestroyWindow();
@@ -369,7 +393,9 @@ UINT CDropBaseEdit::OnGetDlgCode()
 
 LRESULT CDropBaseEdit::OnCloseDropWnd(WPARAM wParam, LPARAM /*lParam*/)
 {
-    ShowDropWnd(false, false, wParam == 1);
+    if (wParam == 1)
+        m_notifier.NotePick();
+    ShowDropWnd(false, false, wParam == 1 || wParam == kCloseFocusLost);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 // override. Owns the drop window object, the drop font and the background brush.
 #pragma once
 #include <afxwin.h>
+#include "DropNotifier.h"
 #include "ImageMenuEdit.h"
 #include "OrvApi.h"
 
@@ -18,6 +19,8 @@ class ORV_API CDropBaseEdit : public CImageMenuEdit
     friend class CDropTextSelectWnd;
     friend class CDropDirWnd;
     friend class CDropDateSelectWnd;
+    // The drop window reports each change of its visibility.
+    friend class CDropWnd;
 
 protected:
     explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));
@@ -32,8 +35,10 @@ public:
     CFont* GetDropWndFont();
     void SetDropWndFont(const LOGFONTA& lf);
 
-    // Drop window -> edit: close the drop window; wParam 1 accept, anything else cancel.
+    // Drop window -> edit: close the drop window; wParam 1 accept (the user picked),
+    // kCloseFocusLost accept without a pick (another window took over), anything else cancel.
     static const UINT WM_CLOSE_DROPDOWN_WND;
+    static const WPARAM kCloseFocusLost = 2;
 
 protected:
     // Virtual hooks, in this order; see each concrete control for what it does with them.
@@ -65,6 +70,8 @@ protected:
     bool CreateDropWnd(CDropWnd* pDropWnd, bool bResizable);
     void ShowDropWnd(bool bShow, bool bFocusDropWnd, bool bAccept);
     void DrawButton(int nState);
+    // The parent's ORVN_* notifications; host calls hold a CDropNotifier::HostCall.
+    CDropNotifier& GetNotifier();
 
     bool m_bDrawButton;
     bool m_bDrawIcon;
@@ -77,6 +84,7 @@ protected:
     CBrush m_brBackground;
     CRect m_rcButton; // relative to the window's top-left corner
     CRect m_rcIcon;   // relative to the window's top-left corner
+    CDropNotifier m_notifier;
 
     afx_msg void OnDestroy();
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -100,10 +108,13 @@ protected:
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+    // A text the host sets is a host call: it sends no outcome of its own.
+    afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    void OnDropWndVisibilityChanged(bool bVisible);
     LRESULT DoEditCommand();
     void MoveDropWnd();
     bool IsPointOnButton(CPoint& pt) const;

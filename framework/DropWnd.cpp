@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CDropWnd, CWnd)
     ON_WM_NCHITTEST()
     ON_WM_ACTIVATE()
     ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_CLOSE, OnChildClose)
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 namespace
@@ -21,7 +22,7 @@ bool CanTakeFocus(HWND hWnd)
 }
 }
 
-CDropWnd::CDropWnd() : m_nPreferredWidth(0), m_nPreferredHeight(0), m_pEdit(nullptr) {}
+CDropWnd::CDropWnd() : m_nPreferredWidth(0), m_nPreferredHeight(0), m_pEdit(nullptr), m_bReportedVisible(false) {}
 
 CDropWnd::~CDropWnd()
 {
@@ -57,7 +58,7 @@ void CDropWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     const HWND hOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
     if (hOther != nullptr && hOther == ::GetAncestor(m_pEdit->m_hWnd, GA_ROOT))
         return;
-    m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, 1, 0);
+    m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, CDropBaseEdit::kCloseFocusLost, 0);
 }
 
 LRESULT CDropWnd::OnChildClose(WPARAM wParam, LPARAM /*lParam*/)
@@ -65,6 +66,17 @@ LRESULT CDropWnd::OnChildClose(WPARAM wParam, LPARAM /*lParam*/)
     if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
         m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, wParam, 0);
     return 0;
+}
+
+void CDropWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    const bool bVisible = IsWindowVisible() != FALSE;
+    if (bVisible == m_bReportedVisible)
+        return;
+    m_bReportedVisible = bVisible;
+    if (m_pEdit != nullptr)
+        m_pEdit->OnDropWndVisibilityChanged(bVisible);
 }
 
 BOOL CDropWnd::PreTranslateMessage(MSG* pMsg)

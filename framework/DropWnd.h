@@ -1,7 +1,7 @@
 // CDropWnd: the popup that a drop edit shows under itself. Knows its edit (not owned) and the
 // size it would like, hands the keyboard focus to its first or last control, cycles Tab among
 // its controls and back to the edit, keeps its top edge fixed, and turns a child's close request
-// into the edit's close message. Internal to the library; concrete drop windows derive from it.
+// into the edit's close message, and reports each change of its visibility to the edit. Internal to the library; concrete drop windows derive from it.
 #pragma once
 #include <afxwin.h>
 
@@ -36,9 +36,13 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg LRESULT OnChildClose(WPARAM wParam, LPARAM lParam);
+    // Every way of showing or hiding ends here, so the edit learns of each change once.
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     bool HandleTab();
+
+    bool m_bReportedVisible; // visibility last reported to the edit
 };

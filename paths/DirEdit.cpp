@@ -77,6 +77,7 @@ void CDirEdit::SetInitBrowseToDir(const CString& dir)
 
 void CDirEdit::ShowList()
 {
+    CDropNotifier::HostCall call(GetNotifier());
     ShowDropWnd(true, true, true);
 }
 
@@ -164,6 +165,7 @@ void CDirEdit::OnDropWndChanged(bool /*keepOpen*/)
 
 LRESULT CDirEdit::OnSetText(WPARAM /*wParam*/, LPARAM lParam)
 {
+    CDropNotifier::HostCall call(GetNotifier());
     const CString text(lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
     if (text.IsEmpty() || (m_bDirsOnly && DirUtils::IsDir(text, true)))
     {
@@ -246,6 +248,7 @@ void CDirEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             break;
         SendMessage(EM_SETSEL, 0, -1);
         SendMessage(EM_SCROLLCARET);
+        GetNotifier().NotePick();
         ShowDropWnd(false, false, true);
         return;
     case VK_DOWN:

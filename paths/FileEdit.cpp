@@ -122,6 +122,7 @@ bool CFileEdit::CanTypeChar(UINT nChar) const
 
 LRESULT CFileEdit::OnSetText(WPARAM /*wParam*/, LPARAM lParam)
 {
+    CDropNotifier::HostCall call(GetNotifier());
     const CString text(lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
     if (!text.IsEmpty() && !IsAcceptedPath(text))
     {

@@ -2,6 +2,7 @@
 #include "DropTextSelectWnd.h"
 #include "SelectionList.h"
 #include "StringUtils.h"
+#include "TextMatch.h"
 #include <climits>
 
 IMPLEMENT_DYNCREATE(CAutoSuggestEdit, CSelectEdit)
@@ -17,9 +18,17 @@ int ClampToInt(size_t value)
 {
     return value > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(value);
 }
+
+static_assert(CAutoSuggestEdit::kMatchPrefix == TextMatch::kPrefix &&
+                  CAutoSuggestEdit::kMatchWordStart == TextMatch::kWordStart &&
+                  CAutoSuggestEdit::kMatchContains == TextMatch::kContains,
+              "the edit's modes are the matcher's");
 }
 
-CAutoSuggestEdit::CAutoSuggestEdit() = default;
+CAutoSuggestEdit::CAutoSuggestEdit()
+    : m_nMatchMode(kMatchPrefix), m_bAutoAppend(false), m_bMatchesValid(false)
+{
+}
 
 CAutoSuggestEdit::~CAutoSuggestEdit() = default;
 
@@ -42,6 +51,172 @@ void CAutoSuggestEdit::Init()
     m_bSorted = true;
 }
 
+void CAutoSuggestEdit::PrepareDropWnd(CDropTextSelectWnd& dropWnd)
+{
+    dropWnd.m_bMarkMatches = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Match mode, completion, texts
+
+void CAutoSuggestEdit::SetMatchMode(int mode)
+{
+    if (mode != kMatchPrefix && mode != kMatchWordStart && mode != kMatchContains)
+        return;
+    m_nMatchMode = mode;
+    m_bMatchesValid = false;
+    if (mode != kMatchPrefix && !m_index.IsBuilt(m_texts.GetCount()))
+        m_index.Build(m_texts);
+}
+
+int CAutoSuggestEdit::GetMatchMode() const
+{
+    return m_nMatchMode;
+}
+
+void CAutoSuggestEdit::SetAutoAppend(bool bAutoAppend)
+{
+    m_bAutoAppend = bAutoAppend;
+}
+
+bool CAutoSuggestEdit::GetAutoAppend() const
+{
+    return m_bAutoAppend;
+}
+
+size_t CAutoSuggestEdit::GetIndexMemory() const
+{
+    return m_index.GetMemoryBytes();
+}
+
+void CAutoSuggestEdit::OnTextsChanged(bool bBuildNow)
+{
+    m_bMatchesValid = false;
+    m_index.Clear();
+    if (bBuildNow && m_nMatchMode != kMatchPrefix)
+        m_index.Build(m_texts);
+}
+
+// A single text rebuilds the index on the next keystroke, not at once: a host adding a million
+// texts one by one would otherwise rebuild it a million times.
+void CAutoSuggestEdit::AddText(const CString& text)
+{
+    CSelectEdit::AddText(text);
+    OnTextsChanged(false);
+}
+
+void CAutoSuggestEdit::AddText(const CStringList& texts)
+{
+    CSelectEdit::AddText(texts);
+    OnTextsChanged(true);
+}
+
+void CAutoSuggestEdit::AddText(const CStringArray& texts)
+{
+    CSelectEdit::AddText(texts);
+    OnTextsChanged(true);
+}
+
+void CAutoSuggestEdit::AddText(const std::vector<CString>& texts)
+{
+    CSelectEdit::AddText(texts);
+    OnTextsChanged(true);
+}
+
+void CAutoSuggestEdit::AddText(const TextArray& texts)
+{
+    CSelectEdit::AddText(texts);
+    OnTextsChanged(true);
+}
+
+void CAutoSuggestEdit::ClearText()
+{
+    CSelectEdit::ClearText();
+    OnTextsChanged(false);
+}
+
+const std::vector<size_t>& CAutoSuggestEdit::FindMatches(const CString& typed)
+{
+    if (m_bMatchesValid && m_strMatched.Compare(typed) == 0)
+        return m_matches;
+    if (!m_index.IsBuilt(m_texts.GetCount()))
+        m_index.Build(m_texts);
+    m_index.Find(m_texts, typed, m_nMatchMode, m_matches);
+    m_strMatched = typed;
+    m_bMatchesValid = true;
+    return m_matches;
+}
+
+bool CAutoSuggestEdit::PlaceSuggestions(CDropTextSelectWnd& dropWnd, const CString& typed)
+{
+    if (typed.IsEmpty() || m_texts.IsEmpty())
+        return false;
+    if (m_nMatchMode == kMatchPrefix)
+    {
+        size_t first = 0;
+        size_t last = 0;
+        if (!m_texts.FindPrefixRange(typed, first, last))
+            return false;
+        if (first == last && typed.Compare(m_texts[first]) == 0)
+            return false; // the only suggestion is what is already typed
+        dropWnd.ShowRange(ClampToInt(first), ClampToInt(last));
+    }
+    else
+    {
+        const std::vector<size_t>& matches = FindMatches(typed);
+        if (matches.empty() || (matches.size() == 1 && typed.Compare(m_texts[matches[0]]) == 0))
+            return false;
+        dropWnd.ShowChosen(matches);
+    }
+    if (dropWnd.m_pList != nullptr)
+        dropWnd.m_pList->SetMatch(typed, m_nMatchMode);
+    return true;
+}
+
+bool CAutoSuggestEdit::FindCompletion(const CString& typed, size_t& index)
+{
+    if (m_nMatchMode == kMatchPrefix)
+    {
+        size_t last = 0;
+        return m_texts.FindPrefixRange(typed, index, last);
+    }
+    // The first in the list's order that begins with the typed text, wherever it stands.
+    for (const size_t i : FindMatches(typed))
+    {
+        if (TextMatch::Find(m_texts[i], typed, TextMatch::kPrefix) == 0)
+        {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CAutoSuggestEdit::AppendCompletion()
+{
+    CString typed;
+    GetWindowText(typed);
+    int start = 0;
+    int end = 0;
+    GetSel(start, end);
+    // Only typing at the end completes: a character typed in the middle is an edit.
+    if (typed.IsEmpty() || start != end || end != typed.GetLength())
+        return;
+    size_t index = 0;
+    if (!FindCompletion(typed, index) || m_texts[index].GetLength() <= typed.GetLength())
+        return;
+    // The typed part keeps the user's letter case; only the rest comes from the suggestion.
+    SetWindowText(typed + m_texts[index].Mid(typed.GetLength()));
+    SetSel(typed.GetLength(), -1);
+    CDropTextSelectWnd* pDropWnd = CDropTextSelectWnd::FromDropWnd(m_pDropWnd);
+    if (pDropWnd != nullptr && IsListShown() && pDropWnd->m_pList != nullptr &&
+        ::IsWindow(pDropWnd->m_pList->m_hWnd))
+        pDropWnd->m_pList->SetCurSel(pDropWnd->GetRowOfText(index));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Hooks
+
 bool CAutoSuggestEdit::CanShowDropDown()
 {
     if (m_pDropWnd == nullptr || m_texts.IsEmpty())
@@ -50,6 +225,15 @@ bool CAutoSuggestEdit::CanShowDropDown()
     GetWindowText(text);
     if (text.IsEmpty())
         return false;
+    if (m_nMatchMode != kMatchPrefix)
+    {
+        for (const size_t i : FindMatches(text))
+        {
+            if (text.Compare(m_texts[i]) != 0)
+                return true;
+        }
+        return false;
+    }
     size_t first = 0;
     size_t last = 0;
     if (!m_texts.FindPrefixRange(text, first, last))
@@ -74,21 +258,11 @@ void CAutoSuggestEdit::UpdateDropWnd()
         return;
     CString text;
     GetWindowText(text);
-    size_t first = 0;
-    size_t last = 0;
-    if (text.IsEmpty() || m_texts.IsEmpty() || !m_texts.FindPrefixRange(text, first, last))
+    if (!PlaceSuggestions(*pDropWnd, text))
     {
         HideList();
         return;
     }
-    if (first == last && text.Compare(m_texts[first]) == 0)
-    {
-        HideList(); // the only suggestion is what is already typed
-        return;
-    }
-    pDropWnd->m_nFirstText = ClampToInt(first);
-    pDropWnd->m_nLastText = ClampToInt(last);
-
     if (IsListShown())
     {
         pDropWnd->UpdateList();
@@ -103,6 +277,9 @@ void CAutoSuggestEdit::UpdateDropWnd()
     if (pDropWnd->m_pList != nullptr && ::IsWindow(pDropWnd->m_pList->m_hWnd))
         pDropWnd->m_pList->SetCurSel(0);
 }
+
+// ---------------------------------------------------------------------------------------------
+// Keys and characters
 
 void CAutoSuggestEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
@@ -145,4 +322,7 @@ void CAutoSuggestEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     OpenListForReadOnlyTyping();
     CSelectEdit::OnChar(nChar, nRepCnt, nFlags);
     OpenListForReadOnlyTyping();
+    // Backspace and the control characters never complete: what they remove stays removed.
+    if (m_bAutoAppend && !m_bReadOnly && nChar >= ' ' && nChar != 0x7F)
+        AppendCompletion();
 }

@@ -23,7 +23,11 @@ const int kContextRows = 5;
 }
 
 CDropTextSelectWnd::CDropTextSelectWnd(TextArray* texts)
-    : m_nFirstText(-1), m_nLastText(-1), m_pList(FaultInjection::New<CSelectionList>()), m_pTexts(texts)
+    : m_nFirstText(-1),
+      m_nLastText(-1),
+      m_bShowChosen(false),
+      m_bMarkMatches(false),
+      m_pList(FaultInjection::New<CSelectionList>()), m_pTexts(texts)
 {
 }
 
@@ -66,8 +70,30 @@ CString CDropTextSelectWnd::GetSelectedText() const
     return text;
 }
 
+void CDropTextSelectWnd::ShowChosen(const std::vector<size_t>& indices)
+{
+    m_bShowChosen = true;
+    m_chosenTexts = indices;
+}
+
+void CDropTextSelectWnd::ShowRange(int first, int last)
+{
+    m_bShowChosen = false;
+    m_chosenTexts.clear();
+    m_nFirstText = first;
+    m_nLastText = last;
+}
+
 int CDropTextSelectWnd::GetRowOfText(size_t index) const
 {
+    if (m_bShowChosen)
+    {
+        const auto it = std::lower_bound(m_chosenTexts.begin(), m_chosenTexts.end(), index);
+        if (!IsListWindow() || it == m_chosenTexts.end() || *it != index)
+            return -1;
+        const size_t row = static_cast<size_t>(it - m_chosenTexts.begin());
+        return row < static_cast<size_t>(m_pList->GetCount()) ? static_cast<int>(row) : -1;
+    }
     size_t first = 0;
     size_t last = 0;
     if (!IsListWindow() || !GetShownRange(first, last) || index < first || index > last)
@@ -149,12 +175,32 @@ void CDropTextSelectWnd::FillList(size_t first, size_t last, const CString& edit
     m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
                          static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
     for (size_t i = first; i <= last; ++i)
+        AddRow(texts[i], editText, chosenRow);
+}
+
+void CDropTextSelectWnd::AddRow(const CString& text, const CString& editText, int& chosenRow)
+{
+    const int row = m_pList->AddString(text);
+    if (chosenRow < 0 && row >= 0 && editText.Compare(text) == 0)
+        chosenRow = row;
+}
+
+void CDropTextSelectWnd::FillChosen(const CString& editText, int& chosenRow)
+{
+    const TextArray& texts = *m_pTexts;
+    size_t bytes = 0;
+    size_t rows = 0;
+    for (const size_t i : m_chosenTexts)
     {
-        const CString& text = texts[i];
-        m_pList->AddString(text);
-        if (chosenRow < 0 && editText.Compare(text) == 0)
-            chosenRow = static_cast<int>(i - first);
+        if (i >= texts.GetCount())
+            break; // the texts were replaced since: never read past the array
+        bytes += static_cast<size_t>(texts[i].GetLength()) + 1;
+        ++rows;
     }
+    m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
+                         static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
+    for (size_t k = 0; k < rows; ++k)
+        AddRow(texts[m_chosenTexts[k]], editText, chosenRow);
 }
 
 int CDropTextSelectWnd::ComputeListHeight() const
@@ -188,7 +234,12 @@ void CDropTextSelectWnd::UpdateList()
     m_pList->ResetContent();
     size_t first = 0;
     size_t last = 0;
-    if (GetShownRange(first, last))
+    if (m_bShowChosen)
+    {
+        if (m_pTexts != nullptr)
+            FillChosen(editText, chosenRow);
+    }
+    else if (GetShownRange(first, last))
         FillList(first, last, editText, chosenRow);
     m_pList->SetRedraw(TRUE);
     m_pList->Invalidate();
@@ -226,7 +277,8 @@ int CDropTextSelectWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CDropWnd::OnCreate(lpCreateStruct) == -1 || m_pList == nullptr)
         return -1;
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
+                        (m_bMarkMatches ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0);
     const bool bCreated = !FaultInjection::ShouldFail(FaultInjection::kWindowCreation) &&
                           m_pList->Create(style, CRect(0, 0, 100, 100), this, kListId);
     if (!bCreated && AppLogger::m_pInstance != nullptr)

@@ -3,6 +3,7 @@
 // row equal to the edit's text, sizes itself to its rows, and passes every selection change on
 // to the edit. Owns the list object; the text array belongs to the edit.
 #pragma once
+#include <vector>
 #include "DropWnd.h"
 #include "TextArray.h"
 
@@ -24,6 +25,10 @@ public:
     CString GetSelectedText() const;
     // The list row that shows the text at index of the array, or -1 when no row shows it.
     int GetRowOfText(size_t index) const;
+    // Shows the texts at these ascending indices of the array instead of a range, until a
+    // range is set again through ShowRange.
+    void ShowChosen(const std::vector<size_t>& indices);
+    void ShowRange(int first, int last);
 
 // Hooks
     CWnd* GetFirstControl() override;
@@ -38,6 +43,10 @@ public:
 // Data
     int m_nFirstText;        // first array index shown; negative: the whole array
     int m_nLastText;         // last array index shown, read only when m_nFirstText >= 0
+    bool m_bShowChosen;      // m_chosenTexts is shown instead of the range
+    std::vector<size_t> m_chosenTexts;
+    // Set before the window is created: the list is owner-drawn and marks the typed text.
+    bool m_bMarkMatches;
     CSelectionList* m_pList; // owned
     TextArray* m_pTexts;     // the edit's texts, not owned
 
@@ -58,5 +67,7 @@ private:
     // The shown range of array indices, limited to the array; false when it holds nothing.
     bool GetShownRange(size_t& first, size_t& last) const;
     void FillList(size_t first, size_t last, const CString& editText, int& chosenRow);
+    void FillChosen(const CString& editText, int& chosenRow);
+    void AddRow(const CString& text, const CString& editText, int& chosenRow);
     int ComputeListHeight() const;
 };

@@ -169,12 +169,17 @@ void CSelectEdit::Init()
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     CreateDropWndFont();
     CDropTextSelectWnd* pDropWnd = FaultInjection::New<CDropTextSelectWnd>(&m_texts);
-    if (pDropWnd != nullptr)
-        CreateDropWnd(pDropWnd, false);
+    if (pDropWnd == nullptr)
+        return;
+    PrepareDropWnd(*pDropWnd);
+    CreateDropWnd(pDropWnd, false);
 }
+
+void CSelectEdit::PrepareDropWnd(CDropTextSelectWnd& /*dropWnd*/) {}
 
 void CSelectEdit::ShowList()
 {
+    CDropNotifier::HostCall call(GetNotifier());
     if (m_pDropWnd == nullptr || !::IsWindow(m_pDropWnd->m_hWnd) || m_pDropWnd->IsWindowVisible() ||
         !CanShowDropDown())
         return;
@@ -349,6 +354,9 @@ void CSelectEdit::OnEnterInOpenList()
                                pDropWnd->m_pList->GetCurSel() != LB_ERR;
         if ((m_bReadOnly || m_bEnterKeyUsesSelection) && bSelected)
             SetWindowText(pDropWnd->GetSelectedText());
+        // Enter on a selected row takes it; without one the list only closes.
+        if (bSelected)
+            GetNotifier().NotePick();
     }
     SelectWholeText();
     ShowDropWnd(false, false, true);

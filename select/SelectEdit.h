@@ -10,6 +10,8 @@
 #include "OrvApi.h"
 #include "TextArray.h"
 
+class CDropTextSelectWnd;
+
 class ORV_API CSelectEdit : public CDropBaseEdit
 {
     DECLARE_DYNCREATE(CSelectEdit)
@@ -34,6 +36,8 @@ public:
 protected:
     // Performs the current editing command (cut, paste, clear, undo) under the mode's rules.
     virtual void ProcessEdit();
+    // Sets options of the text drop window before Init creates its window.
+    virtual void PrepareDropWnd(CDropTextSelectWnd& dropWnd);
 
 public:
     // Lays out the drop button, copies the parent's font and creates the drop window.

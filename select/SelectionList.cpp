@@ -1,6 +1,7 @@
 #include "SelectionList.h"
 #include "DropMessages.h"
 #include "SystemUtils.h"
+#include "TextMatch.h"
 #include <cstdlib>
 
 // A double click is a click for this list: it picks the row and closes.
@@ -13,13 +14,15 @@ BEGIN_MESSAGE_MAP(CSelectionList, CListBox)
     ON_WM_LBUTTONDBLCLK_AS_UP()
     ON_WM_KEYDOWN()
     ON_WM_MOUSEWHEEL()
+    ON_MESSAGE(WM_SETFONT, OnSetFont)
 END_MESSAGE_MAP()
 
 CSelectionList::CSelectionList()
     : m_nScrollLines(SystemUtils::GetMouseScrollLines()),
       m_nWheelRemainder(0),
       m_nHWheelRemainder(0),
-      m_nLastSel(LB_ERR)
+      m_nLastSel(LB_ERR),
+      m_nMatchMode(TextMatch::kPrefix)
 {
 }
 
@@ -99,4 +102,49 @@ BOOL CSelectionList::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
 void CSelectionList::HorzWheel(short delta)
 {
     ScrollByWheel(m_nHWheelRemainder, delta, WM_HSCROLL, SB_LINERIGHT, SB_LINELEFT);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Marked matches
+
+bool CSelectionList::IsOwnerDrawn() const
+{
+    return ::IsWindow(m_hWnd) && (GetStyle() & LBS_OWNERDRAWFIXED) != 0;
+}
+
+void CSelectionList::SetMatch(const CString& typed, int mode)
+{
+    m_strTyped = typed;
+    m_nMatchMode = mode;
+    if (IsOwnerDrawn())
+        Invalidate(FALSE);
+}
+
+LRESULT CSelectionList::OnSetFont(WPARAM wParam, LPARAM /*lParam*/)
+{
+    const LRESULT result = Default();
+    if (IsOwnerDrawn())
+    {
+        m_painter.SetFont(reinterpret_cast<HFONT>(wParam));
+        SetItemHeight(0, static_cast<UINT>(m_painter.GetRowHeight(m_hWnd)));
+    }
+    return result;
+}
+
+void CSelectionList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    if (lpMeasureItemStruct != nullptr && ::IsWindow(m_hWnd))
+        lpMeasureItemStruct->itemHeight = static_cast<UINT>(m_painter.GetRowHeight(m_hWnd));
+}
+
+void CSelectionList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (lpDrawItemStruct == nullptr)
+        return;
+    CString text;
+    const int row = static_cast<int>(lpDrawItemStruct->itemID);
+    if (row >= 0 && row < GetCount())
+        GetText(row, text);
+    const int start = m_strTyped.IsEmpty() ? -1 : TextMatch::Find(text, m_strTyped, m_nMatchMode);
+    m_painter.Draw(*lpDrawItemStruct, text, start, start >= 0 ? m_strTyped.GetLength() : 0);
 }

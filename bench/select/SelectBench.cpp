@@ -14,6 +14,8 @@
 #include "SelectionList.h"
 #include "StringUtils.h"
 #include "TestApp.h"
+#include "TextIndex.h"
+#include "TextMatch.h"
 #include <string>
 
 namespace
@@ -165,6 +167,61 @@ TEST(SelectBench, AutoSuggestKeystrokeOverAMillionTexts)
         bench::Report((std::string(c.name) + " (plain: scan + same fill)").c_str(), ms, ms - searchMs + scanMs,
                       c.target);
         bench::Report("  of which the range search (plain: linear scan)", searchMs, scanMs, c.target);
+    }
+}
+
+TEST(SelectBench, AutoSuggestKeystrokeInTheWordStartAndContainsModes)
+{
+    // "Item 000042 xqba": a number and one of 1,000 tags of three letters after an x, so that
+    // each tag is in 1,000 texts. "qba" is inside only the tag "xqba", which also starts a word.
+    std::vector<CString> texts;
+    texts.reserve(1000000);
+    for (int i = 0; i < 1000000; ++i)
+    {
+        const int tag = i % 1000;
+        CString text;
+        text.Format("Item %06d x%c%c%c", i, 'a' + tag % 26, 'a' + tag / 26 % 26, 'a' + tag / 676);
+        texts.push_back(text);
+    }
+    struct Case
+    {
+        const char* name;
+        int mode;
+        const char* before;
+        char typed;
+    } cases[] = {
+        { "auto-suggest keystroke, contains, 1,000 of 1,000,000 match", CAutoSuggestEdit::kMatchContains, "qb", 'a' },
+        { "auto-suggest keystroke, word start, 1,000 of 1,000,000 match", CAutoSuggestEdit::kMatchWordStart, "xqb", 'a' },
+    };
+    for (const Case& c : cases)
+    {
+        double buildMs = 0;
+        Host<CAutoSuggestEdit> host([&](CAutoSuggestEdit& edit) {
+            edit.SetMatchMode(c.mode);
+            const double start = bench::NowMs();
+            edit.AddText(texts);
+            buildMs = bench::NowMs() - start;
+        });
+        const TextArray& array = host.m_edit.GetTextArray();
+        const CString typed = CString(c.before) + CString(c.typed);
+        const auto reset = [&] {
+            host.m_edit.SetWindowText(typed);
+            host.m_edit.SetSel(typed.GetLength(), typed.GetLength());
+            host.Char('\b');
+        };
+        const double ms = bench::MedianMs(7, [&] { host.Char(c.typed); }, reset);
+        if (!host.ListVisible() || host.Drop().m_pList->GetCount() != 1000)
+            std::printf("(%s: the list shows %d rows)\n", c.name, host.Drop().m_pList->GetCount());
+
+        TextIndex index;
+        index.Build(array);
+        std::vector<size_t> found;
+        const double findMs = bench::MedianMs(7, [&] { index.Find(array, typed, c.mode, found); });
+        const double scanMs = bench::MedianMs(3, [&] { TextIndex::Scan(array, typed, c.mode, found); });
+        bench::Report((std::string(c.name) + " (plain: scan + same fill)").c_str(), ms, ms - findMs + scanMs, 16);
+        bench::Report("  of which the index look-up (plain: every text matched)", findMs, scanMs, 16);
+        std::printf("  the index: %.1f MB for 1,000,000 texts, built in %.0f ms with the additions (sort included)\n",
+                    static_cast<double>(host.m_edit.GetIndexMemory()) / (1024.0 * 1024.0), buildMs);
     }
 }
 

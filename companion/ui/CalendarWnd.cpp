@@ -181,6 +181,7 @@ int CCalendarWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_hMonthCal == nullptr)
         return -1;
     ::SetWindowSubclass(m_hMonthCal, &CCalendarWnd::MonthCalProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    ApplyDateRange();
 
     HFONT hFont = nullptr;
     if (CWnd* pParent = GetParent())
@@ -223,6 +224,31 @@ void CCalendarWnd::SetDate(const DateTime& date)
     ::SendMessage(m_hMonthCal, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st));
     m_bSettingDate = false;
     CheckShownRange(Source::Host);
+}
+
+void CCalendarWnd::SetDateRange(const DateRange& range)
+{
+    m_range = range;
+    ApplyDateRange();
+}
+
+void CCalendarWnd::ApplyDateRange()
+{
+    if (m_hMonthCal == nullptr)
+        return;
+    SYSTEMTIME limits[2] = {};
+    DWORD flags = 0;
+    if (m_range.GetFirst().IsValidDate())
+    {
+        limits[0] = ToSystemTime(m_range.GetFirst());
+        flags |= GDTR_MIN;
+    }
+    if (m_range.GetLast().IsValidDate())
+    {
+        limits[1] = ToSystemTime(m_range.GetLast());
+        flags |= GDTR_MAX;
+    }
+    ::SendMessage(m_hMonthCal, MCM_SETRANGE, flags, reinterpret_cast<LPARAM>(limits));
 }
 
 void CCalendarWnd::SetSpecialDates(const DateTime* pDates, int nCount)
@@ -566,8 +592,10 @@ bool CCalendarWnd::OnMonthCalKey(UINT nChar)
     return true;
 }
 
-void CCalendarWnd::MoveSelection(const DateTime& target)
+void CCalendarWnd::MoveSelection(const DateTime& wanted)
 {
+    // A step past an end of the range stops at that end.
+    const DateTime target = m_range.Clamp(wanted);
     SYSTEMTIME st = ToSystemTime(target);
     m_bSettingDate = true;
     const bool bSet = ::SendMessage(m_hMonthCal, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&st)) != 0;

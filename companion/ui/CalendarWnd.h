@@ -4,6 +4,7 @@
 // messages. Owns its child windows, its special dates and the current date value.
 #pragma once
 #include "ShadeButton.h"
+#include <DateRange.h>
 #include <DateTime.h>
 #include <set>
 #include <vector>
@@ -58,6 +59,10 @@ public:
     // Days drawn bold when the window was created with bShowSpecialDates; invalid dates are
     // skipped. Replaces the previous set.
     void SetSpecialDates(const DateTime* pDates, int nCount);
+    // The days the user may choose, through the month calendar's own range (MCM_SETRANGE): days
+    // outside are drawn unavailable and cannot be clicked, the month arrows stop at the range,
+    // and the keys move the selection at most to its ends. An open range removes the limits.
+    void SetDateRange(const DateRange& range);
     bool IsSpecialDate(const DateTime& date) const;
     void SetMonthsShown(MonthsShown months);
     MonthsShown GetMonthsShown() const { return m_monthsShown; }
@@ -104,7 +109,8 @@ private:
     static LRESULT CALLBACK MonthCalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR uIdSubclass, DWORD_PTR dwRefData);
     bool OnMonthCalKey(UINT nChar);
-    void MoveSelection(const DateTime& target);
+    void MoveSelection(const DateTime& wanted);
+    void ApplyDateRange();
     void OnMonthCalSelChange(const SYSTEMTIME& st);
     void OnMonthCalSelect(const SYSTEMTIME& st);
     void FillDayState(NMDAYSTATE* pDayState);
@@ -128,6 +134,7 @@ private:
     LPARAM m_shownFirst; // packed, 0 before the first check
     LPARAM m_shownLast;
     bool m_bSettingDate;   // our own MCM_SETCURSEL is running: notifications are ours
+    DateRange m_range;
     bool m_bInMouseButton; // the control is handling a button going down or up
     ShadeProps m_stripShade;
     bool m_bStripShaded;

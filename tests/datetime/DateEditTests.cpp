@@ -13,6 +13,7 @@
 #include "Input.h"
 #include "LogCapture.h"
 #include "MessageRecorder.h"
+#include "NotificationSpy.h"
 #include "TestApp.h"
 #include "../ui/MenuProbe.h"
 
@@ -63,6 +64,7 @@ class CProbeDateEdit : public CDateEdit
 {
 public:
     using CDateEdit::GetDropWnd;
+    using CDateEdit::m_rcButton;
     std::vector<UINT> m_sysKeys;
 
 protected:
@@ -462,4 +464,196 @@ TEST_F(DateTest, FocusReachingTheDropWindowGoesToTheCalendarOrBackToTheEdit)
         harness::PressKey(VK_ESCAPE);
         EXPECT_FALSE(CalendarVisible());
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Notifications to the host
+
+// Each way of opening and closing the calendar, with the date the host reads in its SELENDOK
+// handler; host calls report only the opening or closing they cause themselves.
+TEST_F(DateTest, TheParentHearsEachOpeningAndHowTheCalendarClosed)
+{
+    const auto clickDay = [this](int day) {
+        POINT pt{};
+        ASSERT_TRUE(harness::MonthCalSpot(MonthCal(), MCHT_CALENDARDATE, 2026, 3, day, pt));
+        harness::Click(pt);
+    };
+    const auto button = [this] { harness::Click(harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton)); };
+    const struct { const char* name; std::function<void()> act; const char* expected; } rows[] = {
+        { "the button opens, a click on a day picks", [&] { button(); clickDay(20); },
+          "DROPDOWN SELENDOK(20260320) CLOSEUP" },
+        { "the button opens and closes", [&] { button(); button(); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
+        { "Down opens, Escape in the calendar", [&] { OpenWithDown(); harness::PressKey(VK_ESCAPE); },
+          "DROPDOWN SELENDCANCEL CLOSEUP" },
+        { "Down opens, Right, Enter in the calendar",
+          [&] { OpenWithDown(); harness::PressKey(VK_RIGHT); harness::PressKey(VK_RETURN); },
+          "DROPDOWN SELENDOK(20260311) CLOSEUP" },
+        { "F9 opens, Enter in the edit", [&] { harness::PressKey(VK_F9); harness::PressKey(VK_RETURN); },
+          "DROPDOWN SELENDOK(20260310) CLOSEUP" },
+        { "F9 opens and closes", [&] { harness::PressKey(VK_F9); harness::PressKey(VK_F9); },
+          "DROPDOWN SELENDCANCEL CLOSEUP" },
+        { "the No date button", [&] { OpenWithDown(); harness::Click(harness::ClientCenter(CalendarButton("No date"))); },
+          "DROPDOWN SELENDOK(none) CLOSEUP" },
+        { "the focus leaves", [&] { harness::PressKey(VK_F9); harness::Click(harness::ClientCenter(m_pDlg->Other())); },
+          "DROPDOWN SELENDCANCEL CLOSEUP" },
+        { "ShowCalendar and SetDate from the host, then Escape",
+          [&] {
+              m_pEdit->ShowCalendar();
+              m_pEdit->SetDate(MakeDate(2026, 3, 12));
+              harness::PressKey(VK_ESCAPE);
+          },
+          "DROPDOWN SELENDCANCEL CLOSEUP" },
+        { "SetDate alone", [&] { m_pEdit->SetDate(MakeDate(2026, 3, 12)); }, "" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Attach(MakeDate(2026, 3, 10));
+        harness::NotificationSpy spy(m_pDlg->m_hWnd, [this] { return Date(); });
+        row.act();
+        EXPECT_EQ(spy.Sequence(), row.expected);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The range of allowed dates
+
+namespace
+{
+const DateTime kMarch5 = MakeDate(2026, 3, 5);
+const DateTime kMarch25 = MakeDate(2026, 3, 25);
+}
+
+// A typed date outside the range is not taken; the text falls back when the focus leaves, as
+// for an impossible date. The ends themselves are inside.
+TEST_F(DateTest, TypedDatesOutsideTheRangeAreNotTaken)
+{
+    const struct { const char* typed; const char* date; const char* shown; } rows[] = {
+        { "20.03.2026", "20260320", "20.03.2026" },
+        { "05.03.2026", "20260305", "05.03.2026" },
+        { "25.03.2026", "20260325", "25.03.2026" },
+        { "04.03.2026", "20260310", "10.03.2026" },
+        { "26.03.2026", "20260310", "10.03.2026" },
+        { "01.01.2030", "20260310", "10.03.2026" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.typed);
+        Attach(MakeDate(2026, 3, 10), [](CProbeDateEdit& e) { e.SetDateRange(kMarch5, kMarch25); });
+        harness::PressKey(VK_F9);
+        TypeOver(row.typed);
+        EXPECT_EQ(Date(), row.date);
+        EXPECT_EQ(MonthCalSelection(), row.date);
+        harness::PressKey(VK_TAB);
+        EXPECT_EQ(Text(), row.shown);
+    }
+}
+
+// The wheel, the calendar's keys and today move at most to an end of the range; an open side
+// does not limit.
+TEST_F(DateTest, TheWheelTheCalendarKeysAndTodayStopAtTheEnds)
+{
+    const DateTime open;
+    DateTime today;
+    today.SetToCurrent();
+    const DateTime pastFirst = MakeDate(2001, 1, 1), pastLast = MakeDate(2001, 12, 31);
+    const DateTime futureFirst = MakeDate(2090, 6, 1);
+    const auto wheel = [this](int delta) { return [this, delta] { harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), delta); }; };
+    const auto keys = [this](std::vector<std::pair<WORD, unsigned>> presses) {
+        return [this, presses] {
+            OpenWithDown();
+            for (const auto& press : presses)
+                harness::PressKey(press.first, press.second);
+        };
+    };
+    const struct { const char* name; DateTime initial, first, last; std::function<void()> act; std::string date; } rows[] = {
+        { "wheel up within", MakeDate(2026, 3, 10), kMarch5, MakeDate(2026, 4, 20), wheel(WHEEL_DELTA), "20260410" },
+        { "wheel up past the end", MakeDate(2026, 3, 22), kMarch5, MakeDate(2026, 4, 20), wheel(WHEEL_DELTA), "20260420" },
+        { "wheel down past the start", MakeDate(2026, 3, 22), kMarch5, kMarch25, wheel(-WHEEL_DELTA), "20260305" },
+        { "wheel down, open start", MakeDate(2026, 3, 22), open, kMarch25, wheel(-WHEEL_DELTA), "20260222" },
+        { "Down in the calendar past the end", MakeDate(2026, 3, 22), kMarch5, kMarch25, keys({ { VK_DOWN, 0 } }), "20260325" },
+        { "Up in the calendar past the start", MakeDate(2026, 3, 8), kMarch5, kMarch25, keys({ { VK_UP, 0 } }), "20260305" },
+        { "Page Down past the end", MakeDate(2026, 3, 8), kMarch5, kMarch25, keys({ { VK_NEXT, 0 } }), "20260325" },
+        { "Alt+T after the range", MakeDate(2001, 3, 8), pastFirst, pastLast,
+          [] { harness::PressKey('T', harness::kAlt); }, "20011231" },
+        { "Alt+F5 before the range", MakeDate(2090, 7, 8), futureFirst, open,
+          [] { harness::PressKey(VK_F5, harness::kAlt); }, "20900601" },
+        { "Alt+T, open range", MakeDate(2001, 3, 8), open, open, [] { harness::PressKey('T', harness::kAlt); },
+          Packed(today) },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Attach(row.initial, [&](CProbeDateEdit& e) { EXPECT_TRUE(e.SetDateRange(row.first, row.last)); });
+        row.act();
+        EXPECT_EQ(Date(), row.date);
+    }
+}
+
+// The calendar knows the range: days outside cannot be picked, and its month arrows stay on
+// the range's months.
+TEST_F(DateTest, TheCalendarRefusesDaysAndMonthsOutsideTheRange)
+{
+    const struct { const char* name; int day; const char* date; bool open; } rows[] = {
+        { "a day after the range", 28, "20260310", true },
+        { "a day before the range", 3, "20260310", true },
+        { "a day inside", 20, "20260320", false },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Attach(MakeDate(2026, 3, 10), [](CProbeDateEdit& e) { e.SetDateRange(kMarch5, kMarch25); });
+        OpenWithDown();
+        SYSTEMTIME limits[2] = {};
+        EXPECT_EQ(::SendMessage(MonthCal(), MCM_GETRANGE, 0, reinterpret_cast<LPARAM>(limits)), GDTR_MIN | GDTR_MAX);
+        POINT pt{};
+        ASSERT_TRUE(harness::MonthCalSpot(MonthCal(), MCHT_CALENDARDATE, 2026, 3, row.day, pt));
+        harness::Click(pt);
+        EXPECT_EQ(Date(), row.date);
+        EXPECT_EQ(CalendarVisible(), row.open);
+    }
+    Attach(MakeDate(2026, 3, 10), [](CProbeDateEdit& e) { e.SetDateRange(kMarch5, kMarch25); });
+    OpenWithDown();
+    DateTime before, after, unused;
+    ASSERT_TRUE(m_pDrop->m_pCalendar->GetShownRange(before, unused));
+    for (UINT arrow : { static_cast<UINT>(MCHT_TITLEBTNNEXT), static_cast<UINT>(MCHT_TITLEBTNPREV) })
+    {
+        POINT pt{};
+        ASSERT_TRUE(harness::MonthCalSpot(MonthCal(), arrow, 0, 0, 0, pt));
+        harness::Click(pt);
+        ASSERT_TRUE(m_pDrop->m_pCalendar->GetShownRange(after, unused));
+        EXPECT_EQ(Packed(after), Packed(before)) << "a month arrow left the range";
+    }
+}
+
+// Host calls: SetDate outside is refused, "no date" is always taken, a reversed range is
+// refused as a whole with one log line.
+TEST_F(DateTest, SetDateOutsideAndAReversedRangeAreRefused)
+{
+    harness::LogCapture log;
+    Attach(MakeDate(2026, 3, 10), [](CProbeDateEdit& e) { e.SetDateRange(kMarch5, kMarch25); });
+    const struct { const char* name; DateTime date; const char* expected; } rows[] = {
+        { "after the range", MakeDate(2026, 4, 1), "20260310" },
+        { "before the range", MakeDate(2025, 3, 10), "20260310" },
+        { "inside", MakeDate(2026, 3, 24), "20260324" },
+        { "no date", DateTime(), "none" },
+        { "inside again", kMarch5, "20260305" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        m_pEdit->SetDate(row.date);
+        EXPECT_EQ(Date(), row.expected);
+    }
+    log.Clear();
+    EXPECT_FALSE(m_pEdit->SetDateRange(kMarch25, kMarch5));
+    EXPECT_EQ(log.Lines().size(), 1u);
+    DateTime first, last;
+    m_pEdit->GetDateRange(first, last);
+    EXPECT_EQ(Packed(first), "20260305");
+    EXPECT_EQ(Packed(last), "20260325");
+    EXPECT_TRUE(m_pEdit->SetDateRange(DateTime(), kMarch5));
+    m_pEdit->GetDateRange(first, last);
+    EXPECT_EQ(Packed(first), "none");
+    EXPECT_EQ(Packed(last), "20260305");
 }

@@ -31,6 +31,7 @@ class CProbe : public TEdit
 public:
     using TEdit::GetDropWnd;
     using TEdit::GetTextArray;
+    using TEdit::m_rcButton;
 };
 
 inline void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts)

@@ -1,0 +1,225 @@
+// The auto-suggest edit's match modes, the marked part of each suggestion, completion in place,
+// and the text index behind the word-start and contains modes.
+#include "SelectFixture.h"
+#include "TextIndex.h"
+#include "TextMatch.h"
+#include <random>
+
+using namespace seltest;
+
+namespace
+{
+const std::vector<const char*> kCities = { "New York", "York", "Yorkshire pudding", "New Jersey",
+                                           "newark", "Brooklyn", "porky pie" };
+
+// The colour of a pixel is taken as the mark's when it is nearer to it than to the text's and
+// the background's colours (the glyphs' edges may be blended).
+bool IsMarkColour(COLORREF c)
+{
+    const auto distance = [c](COLORREF other) {
+        return std::abs(GetRValue(c) - GetRValue(other)) + std::abs(GetGValue(c) - GetGValue(other)) +
+               std::abs(GetBValue(c) - GetBValue(other));
+    };
+    const int mark = distance(::GetSysColor(COLOR_HOTLIGHT));
+    return mark < distance(::GetSysColor(COLOR_WINDOWTEXT)) && mark < distance(::GetSysColor(COLOR_WINDOW));
+}
+
+int TextWidth(HDC hDC, HFONT hFont, const std::string& text)
+{
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size{};
+    ::GetTextExtentPoint32A(hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(hDC, hOld);
+    return size.cx;
+}
+}
+
+class SuggestModeTest : public SelectTest
+{
+protected:
+    CProbe<CAutoSuggestEdit>* AttachModes(const std::vector<const char*>& texts, int mode, bool append = false)
+    {
+        return Attach<CAutoSuggestEdit>(texts, false, [mode, append](CProbe<CAutoSuggestEdit>& e) {
+            e.SetMatchMode(mode);
+            e.SetAutoAppend(append);
+        });
+    }
+    // The columns of a row, relative to the list's client area, drawn in the mark's colour:
+    // {first, last}, or {-1, -1} when none is.
+    std::pair<int, int> MarkedColumns(int row)
+    {
+        CRect rcClient, rcRow;
+        List().GetClientRect(&rcClient);
+        List().GetItemRect(row, &rcRow);
+        HDC hScreen = ::GetDC(List().m_hWnd);
+        HDC hDC = ::CreateCompatibleDC(hScreen);
+        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rcClient.Width(), rcClient.Height());
+        HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+        List().SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT | PRF_ERASEBKGND);
+        std::pair<int, int> columns{ -1, -1 };
+        for (int x = rcRow.left; x < rcRow.right; ++x)
+            for (int y = rcRow.top; y < rcRow.bottom; ++y)
+                if (IsMarkColour(::GetPixel(hDC, x, y)))
+                {
+                    columns.first = columns.first < 0 ? x : columns.first;
+                    columns.second = x;
+                }
+        ::SelectObject(hDC, hOld);
+        ::DeleteObject(hBitmap);
+        ::DeleteDC(hDC);
+        ::ReleaseDC(List().m_hWnd, hScreen);
+        return columns;
+    }
+    // The cells of the first and the last marked character when bytes [start, start + length)
+    // of text are marked: the mark's ink begins in the first and ends in the last.
+    struct MarkCells
+    {
+        int firstLeft, firstRight, lastLeft, lastRight;
+    };
+    MarkCells ExpectedCells(const std::string& text, size_t start, size_t length)
+    {
+        HFONT hFont = reinterpret_cast<HFONT>(List().SendMessage(WM_GETFONT));
+        LOGFONTA lf{};
+        ::GetObjectA(hFont, sizeof(lf), &lf);
+        lf.lfWeight = FW_BOLD;
+        HFONT hBold = ::CreateFontIndirectA(&lf);
+        HDC hDC = ::GetDC(List().m_hWnd);
+        const int left = CMatchRowPainter::kTextIndent + TextWidth(hDC, hFont, text.substr(0, start));
+        const int right = left + TextWidth(hDC, hBold, text.substr(start, length));
+        const MarkCells cells{ left, left + TextWidth(hDC, hBold, text.substr(start, 1)),
+                               right - TextWidth(hDC, hBold, text.substr(start + length - 1, 1)), right };
+        ::ReleaseDC(List().m_hWnd, hDC);
+        ::DeleteObject(hBold);
+        return cells;
+    }
+};
+
+// Each mode lists exactly the texts that match, in the texts' order (added before Init, they
+// stay as added), with letter case ignored; nothing to suggest leaves the list closed.
+TEST_F(SuggestModeTest, EachModeListsTheTextsThatMatch)
+{
+    const int prefix = CAutoSuggestEdit::kMatchPrefix, word = CAutoSuggestEdit::kMatchWordStart,
+              contains = CAutoSuggestEdit::kMatchContains;
+    const struct { const char* name; int mode; const char* typed; Texts rows; } rows[] = {
+        { "prefix", prefix, "york", { "York", "Yorkshire pudding" } },
+        { "word start finds a later word", word, "york", { "New York", "York", "Yorkshire pudding" } },
+        { "word start ignores case", word, "NEW", { "New York", "New Jersey", "newark" } },
+        { "word start never starts inside a word", word, "ork", {} },
+        { "contains", contains, "ork", { "New York", "York", "Yorkshire pudding", "porky pie" } },
+        { "contains across a space", contains, "Y P", { "porky pie" } },
+        { "contains, nothing", contains, "zz", {} },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AttachModes(kCities, row.mode);
+        TypeText(row.typed);
+        EXPECT_EQ(ListVisible(), !row.rows.empty());
+        if (!row.rows.empty())
+        {
+            EXPECT_EQ(Rows(), row.rows);
+        }
+        EXPECT_EQ(Text(), row.typed);
+    }
+}
+
+// The part of each row that matched is drawn in the mark's colour, where the text puts it.
+TEST_F(SuggestModeTest, TheMatchedPartOfEachRowIsMarked)
+{
+    const struct { const char* name; int mode; const char* typed; } rows[] = {
+        { "prefix", CAutoSuggestEdit::kMatchPrefix, "yor" },
+        { "word start", CAutoSuggestEdit::kMatchWordStart, "yor" },
+        { "contains", CAutoSuggestEdit::kMatchContains, "ork" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AttachModes(kCities, row.mode);
+        TypeText(row.typed);
+        ASSERT_TRUE(ListVisible());
+        List().SetCurSel(-1); // a selected row shows the mark in the selection's colours
+        const Texts shown = Rows();
+        for (size_t i = 0; i < shown.size(); ++i)
+        {
+            SCOPED_TRACE(shown[i]);
+            const int start = TextMatch::Find(shown[i].c_str(), row.typed, row.mode);
+            ASSERT_GE(start, 0);
+            const MarkCells cells = ExpectedCells(shown[i], static_cast<size_t>(start), strlen(row.typed));
+            const auto marked = MarkedColumns(static_cast<int>(i));
+            EXPECT_GE(marked.first, cells.firstLeft);
+            EXPECT_LT(marked.first, cells.firstRight);
+            EXPECT_GE(marked.second, cells.lastLeft);
+            EXPECT_LE(marked.second, cells.lastRight);
+        }
+    }
+}
+
+// Completion in place: the rest of the first suggestion that begins with the typed text is
+// added and selected; Backspace and Delete remove it first and never complete again.
+TEST_F(SuggestModeTest, AutoAppendCompletesInPlaceAndBackspaceOrDeleteTakeTheAddedPartFirst)
+{
+    const std::vector<const char*> texts = { "apple", "apricot", "banana", "New York" };
+    const struct { const char* name; int mode; bool append; std::vector<std::pair<const char*, WORD>> steps;
+                   const char* text; std::pair<int, int> selection; } rows[] = {
+        { "off by default", CAutoSuggestEdit::kMatchPrefix, false, { { "ap", 0 } }, "ap", { 2, 2 } },
+        { "the first suggestion", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", 0 } }, "apple", { 2, 5 } },
+        { "typing narrows", CAutoSuggestEdit::kMatchPrefix, true, { { "apr", 0 } }, "apricot", { 3, 7 } },
+        { "the typed case stays", CAutoSuggestEdit::kMatchPrefix, true, { { "AP", 0 } }, "APple", { 2, 5 } },
+        { "Backspace removes the added part", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_BACK } }, "ap", { 2, 2 } },
+        { "a second Backspace takes a typed letter", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_BACK }, { nullptr, VK_BACK } }, "a", { 1, 1 } },
+        { "Delete removes the added part", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_DELETE } }, "ap", { 2, 2 } },
+        { "contains: a suggestion that begins with it", CAutoSuggestEdit::kMatchContains, true, { { "ba", 0 } }, "banana", { 2, 6 } },
+        { "word start: none begins with it", CAutoSuggestEdit::kMatchWordStart, true, { { "yo", 0 } }, "yo", { 2, 2 } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AttachModes(texts, row.mode, row.append);
+        for (const auto& step : row.steps)
+        {
+            if (step.first != nullptr)
+                TypeText(step.first);
+            if (step.second != 0)
+                PressKey(step.second);
+        }
+        EXPECT_EQ(Text(), row.text);
+        int start = -1, end = -1;
+        m_pEdit->GetSel(start, end);
+        EXPECT_EQ(std::make_pair(start, end), row.selection);
+    }
+}
+
+// The index finds what reading every text finds, for every mode and typed length, letter case
+// included; its memory is reported while it is built.
+TEST(TextIndexTest, FindsWhatAScanOfEveryTextFinds)
+{
+    std::mt19937 random(11);
+    const char alphabet[] = "abcAB -x";
+    const auto randomText = [&](int maxLength) {
+        CString text;
+        const int length = 1 + static_cast<int>(random() % static_cast<unsigned>(maxLength));
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % (sizeof(alphabet) - 1)];
+        return text;
+    };
+    TextArray texts;
+    for (int i = 0; i < 4000; ++i)
+        texts.Add(randomText(12));
+    TextIndex index;
+    index.Build(texts);
+    EXPECT_GT(index.GetMemoryBytes(), 0u);
+    for (int mode : { TextMatch::kWordStart, TextMatch::kContains })
+    {
+        for (int q = 0; q < 200; ++q)
+        {
+            const CString typed = randomText(5);
+            SCOPED_TRACE(std::string(typed.GetString()) + (mode == TextMatch::kContains ? " contains" : " word start"));
+            std::vector<size_t> found, scanned;
+            index.Find(texts, typed, mode, found);
+            TextIndex::Scan(texts, typed, mode, scanned);
+            ASSERT_EQ(found, scanned);
+        }
+    }
+    index.Clear();
+    EXPECT_EQ(index.GetMemoryBytes(), 0u);
+}
