@@ -476,9 +476,25 @@ void CCalendarWnd::OnMonthCalSelChange(const SYSTEMTIME& st)
     CheckShownRange(Source::Host);
 }
 
+// A click on a day outside the range still reports a selection, the one that stays (measured
+// under Wine): that is no pick.
+bool CCalendarWnd::IsClickOutsideRange() const
+{
+    if (m_range.IsOpen())
+        return false;
+    const DWORD pos = ::GetMessagePos();
+    MCHITTESTINFO hit{};
+    hit.cbSize = MCHITTESTINFO_V1_SIZE;
+    hit.pt.x = static_cast<short>(LOWORD(pos));
+    hit.pt.y = static_cast<short>(HIWORD(pos));
+    ::ScreenToClient(m_hMonthCal, &hit.pt);
+    ::SendMessage(m_hMonthCal, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    return (hit.uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE && !m_range.Contains(FromSystemTime(hit.st));
+}
+
 void CCalendarWnd::OnMonthCalSelect(const SYSTEMTIME& st)
 {
-    if (m_bSettingDate)
+    if (m_bSettingDate || IsClickOutsideRange())
         return;
     m_date = FromSystemTime(st);
     Notify(CALWND_ONSELCHANGE, PackDate(m_date), 0);

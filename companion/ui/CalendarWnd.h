@@ -111,6 +111,7 @@ private:
     bool OnMonthCalKey(UINT nChar);
     void MoveSelection(const DateTime& wanted);
     void ApplyDateRange();
+    bool IsClickOutsideRange() const;
     void OnMonthCalSelChange(const SYSTEMTIME& st);
     void OnMonthCalSelect(const SYSTEMTIME& st);
     void FillDayState(NMDAYSTATE* pDayState);
