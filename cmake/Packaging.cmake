@@ -98,6 +98,9 @@ install(FILES ${CMAKE_BINARY_DIR}/package/orv059Config.cmake
 add_test(NAME readme_version
          COMMAND ${CMAKE_COMMAND} -DREADME=${CMAKE_SOURCE_DIR}/README.md
                  -DVERSION=${PROJECT_VERSION} -P ${CMAKE_SOURCE_DIR}/cmake/CheckReadmeVersion.cmake)
+# The API reference: Doxygen builds it and every public declaration has its comment.
+add_test(NAME api_reference
+         COMMAND ${CMAKE_COMMAND} -E env BUILD_DIR=${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/scripts/docs.sh)
 # A host outside this tree: install to a temporary prefix, build examples/host against it from its
 # own build folder, run it once headless under the test run's Wine server.
 if(TARGET orv059)
