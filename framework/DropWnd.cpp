@@ -58,13 +58,17 @@ void CDropWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     const HWND hOther = pWndOther != nullptr ? pWndOther->m_hWnd : nullptr;
     if (hOther != nullptr && hOther == ::GetAncestor(m_pEdit->m_hWnd, GA_ROOT))
         return;
-    m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, CDropBaseEdit::kCloseFocusLost, 0);
+    m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, 1, 0);
 }
 
 LRESULT CDropWnd::OnChildClose(WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
-        m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, wParam, 0);
+    if (m_pEdit == nullptr || !::IsWindow(m_pEdit->m_hWnd))
+        return 0;
+    // A child's accept is the user taking a value (a click on a row or a day, Enter in it).
+    if (wParam == 1)
+        m_pEdit->m_notifier.NotePick();
+    m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, wParam, 0);
     return 0;
 }
 

@@ -180,8 +180,8 @@ void CDropDirWnd::NotifyEdit()
 
 void CDropDirWnd::CloseThroughEdit(bool bAccept)
 {
-    if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
-        m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, bAccept ? 1 : 0, 0);
+    // As a child's request, so that an accept counts as the user's pick.
+    SendMessage(WM_DROPWND_CHILD_CLOSE, bAccept ? 1 : 0, 0);
 }
 
 LRESULT CDropDirWnd::OnDirTreeSelChanged(WPARAM /*wParam*/, LPARAM /*lParam*/)

@@ -36,6 +36,8 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     // An owner-drawn list's rows are as high as its font, which arrives after they were sized.
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    // Hands printable characters and Backspace to the parent, which passes them to the edit.
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DECLARE_MESSAGE_MAP()
 

@@ -2,6 +2,7 @@
 // with the stored interval under the tests' control (the key is removed before and after each).
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include "BkgStyle.h"
 #include "Controls.h"
 #include "DropTimeSelectWnd.h"
@@ -9,6 +10,7 @@
 #include "HostDialog.h"
 #include "Input.h"
 #include "LogCapture.h"
+#include "NotificationSpy.h"
 #include "RegistryUtils.h"
 #include "ScratchDir.h"
 #include "SelectionList.h"
@@ -424,5 +426,104 @@ TEST_F(TimeTest, MissingButtonsAreLoggedAndTheEditStaysUsable)
         harness::PressKey(VK_DOWN);
         EXPECT_EQ(Time(), row.timesListed ? "11:00" : "10:00");
         harness::PressKey(VK_ESCAPE);
+    }
+}
+
+TEST_F(TimeTest, HostReadOnlyKeepsTheTimeAndTheListClosed)
+{
+    Attach(8, 17);
+    const struct
+    {
+        const char* name;
+        std::function<void()> input;
+    } rows[] = {
+        { "Delete of the whole text", [this] { m_pEdit->SetSel(0, -1); harness::PressKey(VK_DELETE); } },
+        { "Up", [] { harness::PressKey(VK_UP); } },
+        { "Down", [] { harness::PressKey(VK_DOWN); } },
+        { "F9", [] { harness::PressKey(VK_F9); } },
+        { "typing", [] { harness::TypeText("9"); } },
+        { "the wheel", [this] { harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), -WHEEL_DELTA); } },
+        { "the drop button", [this] { harness::Click(harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton)); } },
+    };
+    for (bool listOnly : { false, true })
+    {
+        SCOPED_TRACE(listOnly ? "list-only mode" : "editable mode");
+        for (const auto& row : rows)
+        {
+            SCOPED_TRACE(row.name);
+            m_pDlg->FocusEdit();
+            m_pEdit->SetReadOnly(listOnly);
+            m_pEdit->SetTime(MakeTime(10, 0), false);
+            m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
+            row.input();
+            EXPECT_EQ(Text(), "10:00");
+            EXPECT_EQ(Time(), "10:00");
+            EXPECT_FALSE(ListVisible());
+            m_pEdit->SendMessage(EM_SETREADONLY, FALSE);
+        }
+    }
+
+    // Without the host's style, in list-only mode the wheel steps as Down does and the time
+    // follows, so that leaving the edit keeps it.
+    m_pDlg->FocusEdit();
+    m_pEdit->SetReadOnly(true);
+    m_pEdit->SetTime(MakeTime(10, 0), false);
+    harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), -WHEEL_DELTA);
+    EXPECT_EQ(Text(), "11:00");
+    EXPECT_EQ(Time(), "11:00");
+    LeaveEdit();
+    EXPECT_EQ(Text(), "11:00");
+}
+
+// Each way of opening and closing the time list, with the time and text the host reads in its
+// SELENDOK handler ("time|text"); a host's SetTime sends nothing.
+TEST_F(TimeTest, TheParentHearsEachOpeningAndHowTheListClosed)
+{
+    const auto rowPoint = [this](int row) {
+        CRect rc;
+        m_pDrop->m_pList->GetItemRect(row, &rc);
+        POINT pt = rc.CenterPoint();
+        ::ClientToScreen(m_pDrop->m_pList->m_hWnd, &pt);
+        return pt;
+    };
+    const auto button = [this] { harness::Click(harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton)); };
+    const struct { const char* name; std::function<std::string()> act; } rows[] = {
+        { "F9 opens, a click on a row picks",
+          [&] {
+              Open();
+              const std::string row = harness::ListRow(m_pDrop->m_pList->m_hWnd, 1);
+              harness::Click(rowPoint(1));
+              return "DROPDOWN SELENDOK(" + row + "|" + row + ") CLOSEUP";
+          } },
+        { "the button opens, Escape closes",
+          [&] {
+              button();
+              harness::PressKey(VK_ESCAPE);
+              return std::string("DROPDOWN SELENDCANCEL CLOSEUP");
+          } },
+        { "F9 opens, Down into the list, Enter picks",
+          [&] {
+              OpenAndEnter();
+              const std::string row = SelectedRow();
+              harness::PressKey(VK_RETURN);
+              return "DROPDOWN SELENDOK(" + row + "|" + row + ") CLOSEUP";
+          } },
+        { "SetTime from the host while open, then F9",
+          [&] {
+              Open();
+              DateTime time;
+              time.SetTime(9, 30, 0);
+              m_pEdit->SetTime(time, false);
+              harness::PressKey(VK_F9);
+              return std::string("DROPDOWN SELENDCANCEL CLOSEUP");
+          } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Attach(8, 12);
+        harness::NotificationSpy spy(m_pDlg->m_hWnd, [this] { return Time() + "|" + Text(); });
+        const std::string expected = row.act();
+        EXPECT_EQ(spy.Sequence(), expected);
     }
 }

@@ -1,5 +1,6 @@
 // The directory edit: the texts it accepts and refuses, path-preserving deletion, refused
 // characters, guarded clipboard commands, the initial browse folder, Enter and its failure paths.
+#include "NotificationSpy.h"
 #include "PathsFixture.h"
 
 using namespace pathtest;
@@ -153,4 +154,54 @@ TEST_F(DirEditTest, WithoutItsListTheEditStillGuardsItsText)
                   PressKey(VK_BACK); // "...\" alone is the scratch root, an existing folder
                   EXPECT_EQ(m_pEdit->Text(), m_scratch.Path());
               });
+}
+
+TEST_F(DirEditTest, HostReadOnlyKeepsThePathAndTheListClosed)
+{
+    const std::string r = m_scratch.Path();
+    m_scratch.MakeDir("abc");
+    m_scratch.MakeDir("ab");
+    const int n = static_cast<int>(r.size());
+    const std::string abc = r + "abc";
+    m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
+    RunEdits(
+        {
+            { "Backspace to an existing folder", abc, n + 3, n + 3, Key(VK_BACK), abc },
+            { "whole text with Delete", abc, 0, -1, Key(VK_DELETE), abc },
+            { "whole text with Backspace", abc, 0, -1, Key(VK_BACK), abc },
+            { "Ctrl+V of a folder", abc, 0, -1, Paste(r + "ab"), abc },
+            { "WM_CLEAR of everything", abc, 0, -1, Send(WM_CLEAR), abc },
+            { "Down", abc, 0, 0, Key(VK_DOWN), abc },
+            { "F9", abc, 0, 0, Key(VK_F9), abc },
+        },
+        [&](const EditCase&) { EXPECT_FALSE(DropVisible()); });
+    m_pEdit->ShowList(); // nothing drops down for the host either
+    EXPECT_FALSE(DropVisible());
+    SetText(r + "ab"); // the host's own text still stands
+    EXPECT_EQ(m_pEdit->Text(), r + "ab");
+}
+
+// Each way of opening and closing the folder list, with the text the host reads in its SELENDOK
+// handler (the text the edit ends with); ShowList, a host call, reports only its opening.
+TEST_F(DirEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
+{
+    const struct { const char* name; std::function<void()> act; bool ok; } rows[] = {
+        { "F9, Escape in the edit", [] { PressKey(VK_F9); PressKey(VK_ESCAPE); }, false },
+        { "F9 twice", [] { PressKey(VK_F9); PressKey(VK_F9); }, false },
+        { "F9, Enter in the edit", [] { PressKey(VK_F9); PressKey(VK_RETURN); }, true },
+        { "ShowList, Escape in the list", [this] { m_pEdit->ShowList(); PressKey(VK_ESCAPE); }, false },
+        { "ShowList, Enter in the list", [this] { m_pEdit->ShowList(); PressKey(VK_RETURN); }, true },
+        { "ShowList, the focus leaves",
+          [this] { m_pEdit->ShowList(); harness::Click(harness::ClientCenter(m_pDlg->Other())); }, false },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MakeEdit(true, Folder("p"));
+        harness::NotificationSpy spy(m_pDlg->m_hWnd, [this] { return m_pEdit->Text(); });
+        row.act();
+        EXPECT_FALSE(DropVisible());
+        EXPECT_EQ(spy.Sequence(), row.ok ? "DROPDOWN SELENDOK(" + m_pEdit->Text() + ") CLOSEUP"
+                                         : std::string("DROPDOWN SELENDCANCEL CLOSEUP"));
+    }
 }
