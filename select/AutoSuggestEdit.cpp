@@ -52,6 +52,8 @@ void CAutoSuggestEdit::Init()
     // sorted texts, and unsorted texts would put ones that do not match inside it.
     m_bSorted = true;
     DoSort();
+    // The sort moved the texts: the index's positions are stale.
+    OnTextsChanged(true);
 }
 
 void CAutoSuggestEdit::PrepareDropWnd(CDropTextSelectWnd& dropWnd)

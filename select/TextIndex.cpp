@@ -6,20 +6,21 @@
 namespace
 {
 const int kPiece = 3;
-const int kBucketBits = 20;
-const uint32_t kBuckets = 1u << kBucketBits;
+// About four buckets a text, from 2^10 to 2^20: a small list does not pay for a large table.
+const int kMinBucketBits = 10;
+const int kMaxBucketBits = 20;
 // Intersecting more lists than this rarely removes a candidate that Find would not.
 const size_t kMaxListsIntersected = 6;
 
 // Calls fn(bucket) once per distinct bucket of the pieces of the folded text.
 template <class Fn>
-void ForEachBucket(const std::string& folded, std::vector<uint32_t>& seenAt, uint32_t stamp, Fn fn)
+void ForEachBucket(const std::string& folded, int bits, std::vector<uint32_t>& seenAt, uint32_t stamp, Fn fn)
 {
     if (folded.size() < static_cast<size_t>(kPiece))
         return;
     for (size_t i = 0; i + kPiece <= folded.size(); ++i)
     {
-        const uint32_t bucket = TextIndex::Bucket(folded.data() + i);
+        const uint32_t bucket = TextIndex::Bucket(folded.data() + i, bits);
         if (seenAt[bucket] == stamp)
             continue;
         seenAt[bucket] = stamp;
@@ -28,16 +29,16 @@ void ForEachBucket(const std::string& folded, std::vector<uint32_t>& seenAt, uin
 }
 }
 
-TextIndex::TextIndex() : m_bBuilt(false), m_nTexts(0) {}
+TextIndex::TextIndex() : m_bBuilt(false), m_nTexts(0), m_nBucketBits(kMinBucketBits) {}
 
 TextIndex::~TextIndex() = default;
 
-uint32_t TextIndex::Bucket(const char* piece)
+uint32_t TextIndex::Bucket(const char* piece, int bits)
 {
     const uint32_t key = (static_cast<uint32_t>(static_cast<unsigned char>(piece[0])) << 16) |
                          (static_cast<uint32_t>(static_cast<unsigned char>(piece[1])) << 8) |
                          static_cast<uint32_t>(static_cast<unsigned char>(piece[2]));
-    return (key * 2654435761u) >> (32 - kBucketBits);
+    return (key * 2654435761u) >> (32 - bits);
 }
 
 void TextIndex::Clear()
@@ -61,23 +62,27 @@ void TextIndex::Build(const TextArray& texts)
         return; // indices would not fit; queries read every text instead
     // Two passes, counting and then placing, so the lists are exact-sized and come out in
     // ascending order without sorting. Stamps are text index + 1: 0 means "not yet seen".
-    std::vector<uint32_t> seenAt(kBuckets, 0);
-    std::vector<uint32_t> counts(kBuckets + 1, 0);
+    m_nBucketBits = kMinBucketBits;
+    while (m_nBucketBits < kMaxBucketBits && (size_t(1) << m_nBucketBits) < count * 4)
+        ++m_nBucketBits;
+    const uint32_t bucketCount = 1u << m_nBucketBits;
+    std::vector<uint32_t> seenAt(bucketCount, 0);
+    std::vector<uint32_t> counts(bucketCount + 1, 0);
     std::string folded;
     for (size_t i = 0; i < count; ++i)
     {
         folded.clear();
         TextMatch::Fold(texts[i].GetString(), texts[i].GetLength(), folded);
-        ForEachBucket(folded, seenAt, static_cast<uint32_t>(i + 1), [&](uint32_t b) { ++counts[b]; });
+        ForEachBucket(folded, m_nBucketBits, seenAt, static_cast<uint32_t>(i + 1), [&](uint32_t b) { ++counts[b]; });
     }
-    m_offsets.assign(kBuckets + 1, 0);
+    m_offsets.assign(bucketCount + 1, 0);
     size_t total = 0;
-    for (uint32_t b = 0; b < kBuckets; ++b)
+    for (uint32_t b = 0; b < bucketCount; ++b)
     {
         m_offsets[b] = static_cast<uint32_t>(total);
         total += counts[b];
     }
-    m_offsets[kBuckets] = static_cast<uint32_t>(total);
+    m_offsets[bucketCount] = static_cast<uint32_t>(total);
     m_postings.resize(total);
     std::fill(seenAt.begin(), seenAt.end(), 0);
     std::vector<uint32_t> next(m_offsets.begin(), m_offsets.end() - 1);
@@ -85,7 +90,7 @@ void TextIndex::Build(const TextArray& texts)
     {
         folded.clear();
         TextMatch::Fold(texts[i].GetString(), texts[i].GetLength(), folded);
-        ForEachBucket(folded, seenAt, static_cast<uint32_t>(i + 1),
+        ForEachBucket(folded, m_nBucketBits, seenAt, static_cast<uint32_t>(i + 1),
                       [&](uint32_t b) { m_postings[next[b]++] = static_cast<uint32_t>(i); });
     }
     m_nTexts = count;
@@ -136,7 +141,7 @@ void TextIndex::Find(const TextArray& texts, const CString& typed, int mode, std
     // shortest list and keep what the next shortest ones also hold.
     std::vector<uint32_t> buckets;
     for (size_t i = 0; i + kPiece <= folded.size(); ++i)
-        buckets.push_back(Bucket(folded.data() + i));
+        buckets.push_back(Bucket(folded.data() + i, m_nBucketBits));
     std::sort(buckets.begin(), buckets.end());
     buckets.erase(std::unique(buckets.begin(), buckets.end()), buckets.end());
     const auto length = [this](uint32_t b) { return static_cast<size_t>(m_offsets[b + 1] - m_offsets[b]); };

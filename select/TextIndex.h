@@ -1,7 +1,7 @@
 // TextIndex: an index of the texts of a TextArray by the three-byte pieces of their folded
 // bytes (TextMatch::Fold), so that the texts that contain a typed text, or have a word that
 // begins with it, are found without reading every text. Each piece hashes to one of a fixed
-// number of buckets; a bucket lists, in ascending order, the array indices of the texts that
+// number of buckets (about four a text); a bucket lists, in ascending order, the array indices of the texts that
 // hold one of its pieces. A query intersects the lists of the typed text's pieces and confirms
 // each candidate with TextMatch::Find. Owns its lists; the texts belong to the caller.
 #pragma once
@@ -31,8 +31,8 @@ public:
 
     // The plain way: every text read and matched. Also the way for short typed texts.
     static void Scan(const TextArray& texts, const CString& typed, int mode, std::vector<size_t>& out);
-    // The bucket of the three bytes at piece.
-    static uint32_t Bucket(const char* piece);
+    // The bucket, among 2^bits, of the three bytes at piece.
+    static uint32_t Bucket(const char* piece, int bits);
 
 private:
     // Narrows candidates to the indices that are also in list.
@@ -40,6 +40,7 @@ private:
 
     bool m_bBuilt;
     size_t m_nTexts;
+    int m_nBucketBits;
     std::vector<uint32_t> m_offsets;  // bucket b lists m_postings[m_offsets[b], m_offsets[b + 1])
     std::vector<uint32_t> m_postings; // text indices
 };
