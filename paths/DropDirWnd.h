@@ -54,6 +54,7 @@ private:
     bool HasTreeWindow() const;
     // Tells the edit that the tree's selection is to be taken over, with SetPath muted.
     void NotifyEdit();
+    // Closes as a child asks to, so that an accept counts as the user's pick.
     void CloseThroughEdit(bool bAccept);
     void SetPreferredSize(int nWidth, int nHeight);
     void ApplyEditFont();

@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CDropTextSelectWnd, CDropWnd)
     ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_SELCHANGE, OnListSelChange)
     ON_WM_WINDOWPOSCHANGING()
     ON_WM_CHAR()
+    ON_WM_DELETEITEM()
 END_MESSAGE_MAP()
 
 namespace
@@ -336,3 +337,5 @@ LRESULT CDropTextSelectWnd::OnListSelChange(WPARAM /*wParam*/, LPARAM lParam)
     NotifySelChange(lParam == 1);
     return 0;
 }
+
+void CDropTextSelectWnd::OnDeleteItem(int /*nIDCtl*/, LPDELETEITEMSTRUCT /*lpDeleteItemStruct*/) {}

@@ -55,6 +55,9 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg LRESULT OnListSelChange(WPARAM wParam, LPARAM lParam);
+    // An owner-drawn list reports every row it removes; its rows hold no data to free, and a
+    // refill of a thousand rows would otherwise pass each report on to the list (reflection).
+    afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
     // A window with nothing to offer is refused in the middle of being shown: a hide from the
     // WM_SHOWWINDOW handler alone would be undone by the show that sent it.
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
