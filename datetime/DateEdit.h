@@ -33,6 +33,7 @@ public:
     /// and the wheel, the calendar's keys and today (Alt+T, Alt+F5) stop at the ends. A range
     /// whose first day comes after its last is refused as a whole: false, and one log line.
     bool SetDateRange(const DateTime& first, const DateTime& last);
+    /// The range as set; a DateTime without a date stands for an open side.
     void GetDateRange(DateTime& first, DateTime& last) const;
     /// The date the edit holds; IsValidDate() is false when it holds none.
     const DateTime& GetDate() const;

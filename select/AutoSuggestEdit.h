@@ -30,11 +30,13 @@ public:
     void Init() override;
     /// One of the kMatch values; any other value is ignored. Takes effect from the next keystroke.
     void SetMatchMode(int mode);
+    /// The kMatch value in use.
     int GetMatchMode() const;
     /// Off by default. On: typing completes the text in place with the rest of the first
     /// suggestion that begins with the typed text, the added part selected, so that Backspace or
     /// Delete removes it first and more typing replaces it.
     void SetAutoAppend(bool bAutoAppend);
+    /// Whether typing completes in place.
     bool GetAutoAppend() const;
     /// Bytes held by the index of the word-start and contains modes (0 while it is not built).
     size_t GetIndexMemory() const;
