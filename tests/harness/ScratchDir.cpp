@@ -1,10 +1,30 @@
 #include "ScratchDir.h"
 #include <shellapi.h>
+#include <vector>
 
 namespace harness
 {
 namespace
 {
+// Positions of the backslashes of an ANSI path; on a double-byte code page the trail byte of a
+// character can be 0x5C and is no backslash.
+std::vector<size_t> Backslashes(const std::string& path)
+{
+    std::vector<size_t> found;
+    for (size_t i = 0; i < path.size(); i += ::IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1)
+    {
+        if (path[i] == '\\')
+            found.push_back(i);
+    }
+    return found;
+}
+
+bool EndsWithBackslash(const std::string& path)
+{
+    const std::vector<size_t> slashes = Backslashes(path);
+    return !slashes.empty() && slashes.back() + 1 == path.size();
+}
+
 void RemoveTree(const std::string& path)
 {
     DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -16,7 +36,7 @@ void RemoveTree(const std::string& path)
         ::DeleteFileA(path.c_str());
         return;
     }
-    std::string folder = path.back() == '\\' ? path : path + "\\";
+    std::string folder = EndsWithBackslash(path) ? path : path + "\\";
     WIN32_FIND_DATAA data;
     HANDLE hFind = ::FindFirstFileA((folder + "*").c_str(), &data);
     if (hFind != INVALID_HANDLE_VALUE)
@@ -35,9 +55,9 @@ void RemoveTree(const std::string& path)
 
 void MakeDirs(const std::string& path)
 {
-    for (size_t i = 3; i < path.size(); ++i)
+    for (size_t i : Backslashes(path))
     {
-        if (path[i] == '\\')
+        if (i >= 3)
             ::CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
     }
     ::CreateDirectoryA(path.c_str(), nullptr);
@@ -71,7 +91,7 @@ ScratchDir::~ScratchDir() { RemoveTree(m_root); }
 std::string ScratchDir::MakeDir(const std::string& relative) const
 {
     std::string path = m_root + relative;
-    if (!path.empty() && path.back() == '\\')
+    if (EndsWithBackslash(path))
         path.pop_back();
     MakeDirs(path);
     return path + "\\";
@@ -80,8 +100,8 @@ std::string ScratchDir::MakeDir(const std::string& relative) const
 std::string ScratchDir::MakeFile(const std::string& relative, const std::string& contents) const
 {
     std::string path = m_root + relative;
-    size_t slash = path.find_last_of('\\');
-    MakeDirs(path.substr(0, slash));
+    const std::vector<size_t> slashes = Backslashes(path);
+    MakeDirs(path.substr(0, slashes.empty() ? std::string::npos : slashes.back()));
     HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile != INVALID_HANDLE_VALUE)
     {
@@ -94,7 +114,7 @@ std::string ScratchDir::MakeFile(const std::string& relative, const std::string&
 
 std::string ScratchDir::Make(const std::string& relative) const
 {
-    return !relative.empty() && relative.back() == '\\' ? MakeDir(relative) : MakeFile(relative);
+    return EndsWithBackslash(relative) ? MakeDir(relative) : MakeFile(relative);
 }
 
 void ScratchDir::SetAttributes(const std::string& relative, DWORD attributes) const
