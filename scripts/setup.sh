@@ -3,7 +3,9 @@
 # package is present it only checks and returns.
 set -euo pipefail
 
-packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth
+# fonts-wine: the only fonts the Wine prefixes see; locales: the data the Japanese prefix's
+# locale is built from (scripts/wine-env.sh).
+packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 fonts-wine locales xvfb xauth
           googletest cmake ninja-build)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include "TestApp.h"
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 namespace soak
@@ -141,23 +142,50 @@ bool SoakRun::Chance(int percent)
     return Pick(100) < percent;
 }
 
-void SoakRun::Note(const std::string& action)
+void SoakRun::Note(const std::string& action, const POINT* pHit)
 {
+    // What the action lands on: the window under the pointer, or the focus for keys and host
+    // calls, named by class and control id, so that the trace shows where input went.
+    const HWND hTarget = pHit != nullptr ? ::WindowFromPoint(*pHit) : ::GetFocus();
     std::ostringstream line;
-    line << "step " << m_nStep << ": " << action;
+    line << "step " << m_nStep << ": " << action << " -> " << WindowName(hTarget) << " of control " << FocusOwner();
     m_recent.push_back(line.str());
+    if (m_nStep < kDigestSteps)
+        m_digest.Add(line.str());
     // ORV_SOAK_TRACE prints every action as it starts: the last line shows where a run hangs.
     static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
     if (s_bTrace)
     {
-        char focusClass[64] = "-";
-        if (HWND hFocus = ::GetFocus())
-            ::GetClassNameA(hFocus, focusClass, sizeof(focusClass));
-        std::fprintf(stderr, "%s (focus before: %s of control %d)\n", line.str().c_str(), focusClass, FocusOwner());
+        std::fprintf(stderr, "%s\n", line.str().c_str());
         std::fflush(stderr);
     }
     if (m_recent.size() > kRecentActions)
         m_recent.erase(m_recent.begin());
+}
+
+std::string SoakRun::WindowName(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return "nothing";
+    char cls[64] = "";
+    ::GetClassNameA(hWnd, cls, sizeof(cls));
+    // The framework's generated class names hold handle values, which differ between runs.
+    std::string name = std::strncmp(cls, "Afx:", 4) == 0 ? "Afx" : cls;
+    return name + "#" + std::to_string(::GetDlgCtrlID(hWnd));
+}
+
+void TraceDigest::Add(const std::string& line)
+{
+    // FNV-1a over the line and its end.
+    for (const char ch : line + "\n")
+        m_value = (m_value ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+}
+
+std::string TraceDigest::Text() const
+{
+    char text[17];
+    std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(m_value));
+    return text;
 }
 
 testing::AssertionResult SoakRun::Run(int steps)
@@ -281,7 +309,7 @@ void SoakRun::Click()
     const int kind = Pick(20);
     if (IsOffLimits(pt))
         return;
-    Note("click kind " + std::to_string(kind) + " at " + std::to_string(pt.x) + "," + std::to_string(pt.y));
+    Note("click kind " + std::to_string(kind) + " at " + std::to_string(pt.x) + "," + std::to_string(pt.y), &pt);
     if (kind == 0)
         harness::DoubleClick(pt);
     else
@@ -295,7 +323,7 @@ void SoakRun::Drag()
     if (IsOffLimits(from))
         return;
     Note("drag " + std::to_string(from.x) + "," + std::to_string(from.y) + " to " + std::to_string(to.x) + "," +
-         std::to_string(to.y));
+         std::to_string(to.y), &from);
     // Queued at once: size and drag loops wait for the release inside the press.
     ::SetCursorPos(from.x, from.y);
     INPUT inputs[3] = {};
@@ -315,7 +343,7 @@ void SoakRun::Wheel()
     const POINT pt = PointIn(TargetRect());
     const int delta = (Chance(50) ? 1 : -1) * (Chance(70) ? WHEEL_DELTA : 40);
     const bool horizontal = Chance(20);
-    Note("wheel " + std::to_string(delta) + (horizontal ? " horizontal" : ""));
+    Note("wheel " + std::to_string(delta) + (horizontal ? " horizontal" : ""), &pt);
     harness::Wheel(pt, delta, horizontal);
 }
 

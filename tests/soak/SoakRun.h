@@ -13,6 +13,18 @@ class CDropWnd;
 
 namespace soak
 {
+// A digest of the run's step trace (each action and what it landed on). The same seed gives the
+// same digest on every machine, or the environment leaks into the run.
+class TraceDigest
+{
+public:
+    void Add(const std::string& line);
+    std::string Text() const;
+
+private:
+    unsigned long long m_value = 14695981039346656037ull;
+};
+
 class SoakRun
 {
 public:
@@ -22,6 +34,10 @@ public:
     // Runs the steps; fails with the seed, the step and the recent actions at the first broken
     // invariant.
     testing::AssertionResult Run(int steps);
+
+    // The digest of the first kDigestSteps steps' trace.
+    static const int kDigestSteps = 3000;
+    std::string Digest() const { return m_digest.Text(); }
 
     // Visible drop windows of the thread (all of them when bVisibleOnly is false).
     static std::vector<CDropWnd*> DropWindows(bool bVisibleOnly);
@@ -47,7 +63,8 @@ private:
     CString RandomPath();
     int Pick(int n);
     bool Chance(int percent);
-    void Note(const std::string& action);
+    void Note(const std::string& action, const POINT* pHit = nullptr);
+    static std::string WindowName(HWND hWnd);
 
     CSoakHost& m_host;
     const harness::ScratchDir& m_scratch;
@@ -56,6 +73,7 @@ private:
     std::mt19937 m_rng;
     int m_nStep = 0;
     std::vector<std::string> m_recent;
+    TraceDigest m_digest;
 
     // What the invariants compare against.
     std::set<CString> m_selectTexts;
