@@ -135,7 +135,7 @@ CString CDirEdit::NormalizeBrowseDir(const CString& dir)
     CString folder = FileUtils::IsFile(dir, true, true) ? DirUtils::ParsePathFromFile(dir) : dir;
     if (!DirUtils::IsDir(folder, true))
         folder.Empty();
-    return folder;
+    return FileUtils::GetCanonicalPath(folder);
 }
 
 void CDirEdit::UpdateDropWnd()

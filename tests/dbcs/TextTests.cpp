@@ -6,6 +6,8 @@
 #include "DirUtils.h"
 #include "FileUtils.h"
 #include "Japanese.h"
+#include "RegistryUtils.h"
+#include "ScratchDir.h"
 #include "StringUtils.h"
 #include "TextArray.h"
 
@@ -106,4 +108,17 @@ TEST(DbcsText, APrefixMatchesWholeCharactersAndFoldsOnlySingleByteLetters)
     ASSERT_TRUE(texts.FindPrefixRange(kSa.c_str(), first, last));
     EXPECT_EQ(last - first, 1u);
     EXPECT_EQ(S(texts[first]), kSa + kKu + kRa);
+}
+
+// Regression: a key name ending in a 0x5C trail byte lost it as a "trailing backslash", so the
+// value went under another key.
+TEST(DbcsText, RegistryKeysKeepNamesEndingInA5CTrailByte)
+{
+    const std::string key = "Software\\orv-dbcs-test\\" + kHyou;
+    harness::RegistryKeyGuard guard(HKEY_CURRENT_USER, "Software\\orv-dbcs-test");
+    ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, (key + "\\").c_str(), "v", "x", false));
+    HKEY hKey = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey), ERROR_SUCCESS);
+    ::RegCloseKey(hKey);
+    EXPECT_EQ(S(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key.c_str(), "v", false)), "x");
 }

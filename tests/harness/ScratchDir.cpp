@@ -25,32 +25,40 @@ bool EndsWithBackslash(const std::string& path)
     return !slashes.empty() && slashes.back() + 1 == path.size();
 }
 
-void RemoveTree(const std::string& path)
+// Through the wide API: names that the ANSI code page cannot spell go too.
+void RemoveTreeW(const std::wstring& path)
 {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
     {
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileA(path.c_str());
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path.c_str());
         return;
     }
-    std::string folder = EndsWithBackslash(path) ? path : path + "\\";
-    WIN32_FIND_DATAA data;
-    HANDLE hFind = ::FindFirstFileA((folder + "*").c_str(), &data);
+    std::wstring folder = !path.empty() && path.back() == L'\\' ? path : path + L"\\";
+    WIN32_FIND_DATAW data;
+    HANDLE hFind = ::FindFirstFileW((folder + L"*").c_str(), &data);
     if (hFind != INVALID_HANDLE_VALUE)
     {
         do
         {
-            std::string name = data.cFileName;
-            if (name != "." && name != "..")
-                RemoveTree(folder + name);
-        } while (::FindNextFileA(hFind, &data));
+            std::wstring name = data.cFileName;
+            if (name != L"." && name != L"..")
+                RemoveTreeW(folder + name);
+        } while (::FindNextFileW(hFind, &data));
         ::FindClose(hFind);
     }
-    ::SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::RemoveDirectoryA(folder.c_str());
+    ::SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+void RemoveTree(const std::string& path)
+{
+    WCHAR wide[MAX_PATH * 2];
+    if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2) > 0)
+        RemoveTreeW(wide);
 }
 
 void MakeDirs(const std::string& path)

@@ -108,7 +108,7 @@ TEST_F(DirEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPaste
 {
     const std::string browse = Folder("browse");
     const std::string other = Folder("other");
-    m_pEdit->SetInitBrowseToDir(browse.c_str());
+    m_pEdit->SetInitBrowseToDir((browse + "\\.\\").c_str()); // shown in its canonical spelling
     for (const auto& [text, shown] : { std::make_pair(std::string(), browse), std::make_pair(std::string("c:\\"), browse),
                                        std::make_pair(std::string("C:\\"), browse), std::make_pair(other, other) })
     {
