@@ -39,12 +39,10 @@ int CharWalk::Prev(const CString& text, int pos)
         return 0;
     if (pos > text.GetLength())
         pos = text.GetLength();
-    // Only a walk from the start knows whether the byte before pos is a trail byte: a lead byte
-    // value is a valid trail byte too.
-    int start = 0;
-    for (int next = 0; next < pos; next = Next(text, next))
-        start = next;
-    return start;
+    // Only a walk from the start knows whether the byte before pos is a trail byte (a lead
+    // byte value is a valid trail byte too); the system's walk does that.
+    const char* begin = text.GetString();
+    return static_cast<int>(::CharPrevExA(CP_ACP, begin, begin + pos, 0) - begin);
 }
 
 bool CharWalk::IsCharStart(const CString& text, int pos)
