@@ -1,8 +1,9 @@
-// CDropBaseEdit: the single-line edit that every control of the library builds on. It paints a
-// drop button in its own non-client area (and, where a subclass asks, an icon area), owns one
-// drop window that it creates hidden, shows under itself and hides again, and routes keys,
-// characters, focus and editing commands to the virtual hooks that the concrete controls
-// override. Owns the drop window object, the drop font and the background brush.
+/// @class CDropBaseEdit
+/// CDropBaseEdit: the single-line edit that every control of the library builds on. It paints a
+/// drop button in its own non-client area (and, where a subclass asks, an icon area), owns one
+/// drop window that it creates hidden, shows under itself and hides again, and routes keys,
+/// characters, focus and editing commands to the virtual hooks that the concrete controls
+/// override. Owns the drop window object, the drop font and the background brush.
 #pragma once
 #include <afxwin.h>
 #include "ImageMenuEdit.h"
@@ -23,16 +24,23 @@ protected:
     explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));
 
 public:
+    /// Deletes the drop window object and the drop font; the host's edit window stays.
     ~CDropBaseEdit() override;
 
-    // Recomputes the frame so that the button (and icon) areas are cut out of a window that the
-    // host has just attached.
+    /// Recomputes the frame so that the button (and icon) areas are cut out of a window that the
+    /// host has just attached.
     void Init();
+    /// bEnterShowsDropWnd: Enter opens a hidden drop window (the default). bForwardCloseToParent:
+    /// hiding the drop window is passed on to the host's windows, an accept as WM_SETFOCUS posted
+    /// to the edit's grandparent and a cancel as Escape posted to its parent (off by default).
     void SetEnterKeyOptions(bool bEnterShowsDropWnd, bool bForwardCloseToParent);
+    /// The drop window's font (the parent's font, copied by Init, or the one given to
+    /// SetDropWndFont); null before either. Owned by the edit.
     CFont* GetDropWndFont();
+    /// Makes the drop window use this font from now on, an open drop window included.
     void SetDropWndFont(const LOGFONTA& lf);
 
-    // Drop window -> edit: close the drop window; wParam 1 accept, anything else cancel.
+    /// Drop window -> edit: close the drop window; wParam 1 accept, anything else cancel.
     static const UINT WM_CLOSE_DROPDOWN_WND;
 
 protected:
@@ -49,7 +57,7 @@ protected:
     virtual void OnLoosingFocus();
 
 public:
-    // Called by the host when its window moved and by a drop window that changed its size.
+    /// Called by the host when its window moved and by a drop window that changed its size.
     virtual void OnAppMove();
 
 protected:
@@ -60,8 +68,8 @@ protected:
     void RedrawIcon();
     CDropWnd* GetDropWnd();
     void CreateDropWndFont();
-    // Takes ownership of pDropWnd (unless it is null or already has a window) and creates it as
-    // a hidden popup owned by the application's main window.
+    /// Takes ownership of pDropWnd (unless it is null or already has a window) and creates it as
+    /// a hidden popup owned by the application's main window.
     bool CreateDropWnd(CDropWnd* pDropWnd, bool bResizable);
     void ShowDropWnd(bool bShow, bool bFocusDropWnd, bool bAccept);
     void DrawButton(int nState);
@@ -71,12 +79,12 @@ protected:
     bool m_bUpdateText;
     bool m_bEnterShowsDropWnd;
     bool m_bForwardCloseToParent;
-    int m_nButtonState; // 0 normal, 1 pressed, 2 disabled
+    int m_nButtonState; ///< 0 normal, 1 pressed, 2 disabled
     CDropWnd* m_pDropWnd;
     CFont* m_pDropWndFont;
     CBrush m_brBackground;
-    CRect m_rcButton; // relative to the window's top-left corner
-    CRect m_rcIcon;   // relative to the window's top-left corner
+    CRect m_rcButton; ///< relative to the window's top-left corner
+    CRect m_rcIcon;   ///< relative to the window's top-left corner
 
     afx_msg void OnDestroy();
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -95,7 +103,7 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    // The four editing commands share one handler (DoEditCommand); subclasses replace them.
+    /// The four editing commands share one handler (DoEditCommand); subclasses replace them.
     afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,8 @@ set -euo pipefail
 # locale is built from (scripts/wine-env.sh).
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 fonts-wine locales xvfb xauth
           googletest cmake ninja-build)
+# The release archive (scripts/package.sh) and the API reference (scripts/docs.sh).
+packages+=(zip doxygen libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,13 +1,14 @@
-// BkgStyle: the process-wide background style, one shading per kind of user-interface component.
-// The host creates it (CreateInstance) and destroys it (DestroyInstance); controls only read it
-// through GetInstance, which is null while the host has made none.
+/// @class BkgStyle
+/// BkgStyle: the process-wide background style, one shading per kind of user-interface component.
+/// The host creates it (CreateInstance) and destroys it (DestroyInstance); controls only read it
+/// through GetInstance, which is null while the host has made none.
 #pragma once
 #include "ShadeProps.h"
 
 class ORVUI_API BkgStyle
 {
 public:
-    // Kinds of component that take a shading. Values are fixed: callers pass them as numbers.
+    /// Kinds of component that take a shading. Values are fixed: callers pass them as numbers.
     enum UIComponent
     {
         WindowBackground = 0,
@@ -25,24 +26,27 @@ public:
         ComponentCount = 12,
     };
 
-    // The style, or null when the host has made none.
+    /// The style, or null when the host has made none.
     static BkgStyle* GetInstance();
-    // Makes the style (every component with the default shading) once; later calls return it.
+    /// Makes the style (every component with the default shading) once; later calls return it.
     static BkgStyle* CreateInstance();
-    // Destroys the style; GetInstance is null afterwards. Pointers from Get die with it.
+    /// Destroys the style; GetInstance is null afterwards. Pointers from Get die with it.
     static void DestroyInstance();
 
-    // Points pProps at the shading of a component and returns true; a component without
-    // shading, or a number outside the enumeration, gives null and false. The shading stays
-    // owned by the style; a caller may adjust it in place.
+    /// Points pProps at the shading of a component and returns true; a component without
+    /// shading, or a number outside the enumeration, gives null and false. The shading stays
+    /// owned by the style; a caller may adjust it in place.
     bool Get(UIComponent component, ShadeProps*& pProps) const;
-    // Gives a component its shading; false for a number outside the enumeration.
+    /// Gives a component its shading; false for a number outside the enumeration.
     bool Set(UIComponent component, const ShadeProps& props);
-    // Leaves a component unshaded (Get then gives null).
+    /// Leaves a component unshaded (Get then gives null).
     void Clear(UIComponent component);
 
+    /// One instance per process: not copyable.
+    ///@{
     BkgStyle(const BkgStyle&) = delete;
     BkgStyle& operator=(const BkgStyle&) = delete;
+    ///@}
 
 private:
     BkgStyle();

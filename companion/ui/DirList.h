@@ -1,12 +1,13 @@
-// CDirList: an owner-drawn list box (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS) of drives and
-// folders, each row a small picture and a name, indented to show where the folder sits. Owns
-// nothing but its window; each row's picture is kept in that row's item data.
-//
-// A row's text is read as a path: each leading "..\" group is one step of indentation, and so
-// is each folder named before the last one ("..\System32\drivers\" shows "drivers" two steps
-// in); the last folder is the name shown, without its backslash, except that a drive root keeps
-// its "C:\". The pictures are drawn here, not taken from the shell, so that they look the same
-// on every system and need no icon handles.
+/// @class CDirList
+/// CDirList: an owner-drawn list box (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS) of drives and
+/// folders, each row a small picture and a name, indented to show where the folder sits. Owns
+/// nothing but its window; each row's picture is kept in that row's item data.
+///
+/// A row's text is read as a path: each leading "..\" group is one step of indentation, and so
+/// is each folder named before the last one ("..\System32\drivers\" shows "drivers" two steps
+/// in); the last folder is the name shown, without its backslash, except that a drive root keeps
+/// its "C:\". The pictures are drawn here, not taken from the shell, so that they look the same
+/// on every system and need no icon handles.
 #pragma once
 #include "UiApi.h"
 #include <afxwin.h>
@@ -15,39 +16,45 @@ class ORVUI_API CDirList : public CListBox
 {
     DECLARE_DYNAMIC(CDirList)
 public:
-    // Row pictures. Values are fixed: callers pass them as numbers.
+    /// Row pictures. Values are fixed: callers pass them as numbers.
     enum Icons
     {
-        IconDrive = 0,          // a fixed drive (also any drive root heading a folder chain)
-        IconCdRomDrive = 1,     // a disc
-        IconRemovableDrive = 2, // a drive with a slot
-        IconNetworkDrive = 3,   // a drive on a cable
-        IconParentFolder = 4,   // an open folder: on the way from the root to the current folder
-        IconCurrentFolder = 5,  // an open folder with a bright front: the current folder
-        IconFolder = 6,         // a closed folder
-        IconSubfolder = 7,      // a closed folder, below the current one
+        IconDrive = 0,          ///< a fixed drive (also any drive root heading a folder chain)
+        IconCdRomDrive = 1,     ///< a disc
+        IconRemovableDrive = 2, ///< a drive with a slot
+        IconNetworkDrive = 3,   ///< a drive on a cable
+        IconParentFolder = 4,   ///< an open folder: on the way from the root to the current folder
+        IconCurrentFolder = 5,  ///< an open folder with a bright front: the current folder
+        IconFolder = 6,         ///< a closed folder
+        IconSubfolder = 7,      ///< a closed folder, below the current one
         IconCount = 8,
     };
 
+    /// Makes the object; the host creates or subclasses the list box window.
     CDirList();
+    /// The rows' pictures are drawn, not owned: nothing to free beyond the window.
     ~CDirList() override;
 
     // Operations
-    // Appends a row and returns its index, or LB_ERR (no window, no text) / LB_ERRSPACE. An icon
-    // outside the enumeration adds the row without a picture.
+    /// Appends a row and returns its index, or LB_ERR (no window, no text) / LB_ERRSPACE. An icon
+    /// outside the enumeration adds the row without a picture.
     int AddString(const char* text, CDirList::Icons icon);
-    // The picture of a row (0 to 7), or -1 for a row without one or a row that does not exist.
+    /// The picture of a row (0 to 7), or -1 for a row without one or a row that does not exist.
     int GetItemIcon(int nIndex) const;
 
     // Attributes
-    // The widest a name is drawn, in pixels; a longer name ends with an ellipsis. 0 or less lets
-    // names run to the list's edge. The horizontal scroll range follows the widest row so drawn.
-    // Read when rows are added and drawn.
+    /// The widest a name is drawn, in pixels; a longer name ends with an ellipsis. 0 or less lets
+    /// names run to the list's edge. The horizontal scroll range follows the widest row so drawn.
+    /// Read when rows are added and drawn.
     int m_nMaxTextWidth;
 
     // Implementation
+    /// Owner drawing, called through the parent's reflected WM_DRAWITEM and WM_MEASUREITEM:
+    /// a row's picture and indented name, and the row height of the current font.
+    ///@{
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+    ///@}
 
 protected:
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
-// The state of the modifier keys as the message being handled saw it (GetKeyState), not as the
-// keyboard is this instant, so that a handler agrees with the keystroke it handles.
+/// @class Keyboard
+/// The state of the modifier keys as the message being handled saw it (GetKeyState), not as the
+/// keyboard is this instant, so that a handler agrees with the keystroke it handles.
 #pragma once
 #include <afx.h>
 #include "UtilApi.h"
@@ -7,7 +8,10 @@
 class ORVUTIL_API Keyboard
 {
 public:
+    /// Whether Shift, Ctrl or Alt was down for the message being handled.
+    ///@{
     static bool IsShiftKeyDown();
     static bool IsCtrlKeyDown();
     static bool IsAltKeyDown();
+    ///@}
 };

@@ -1,7 +1,8 @@
-// An ordered array of texts that the controls fill, sort, search and hand to their drop
-// windows by pointer. Owns its texts. It knows when it is in the order of Sort(true, false,
-// ContentText) without equal texts, and then finds texts and prefixes by binary search and
-// keeps that order on AddSorted without sorting again.
+/// @class TextArray
+/// An ordered array of texts that the controls fill, sort, search and hand to their drop
+/// windows by pointer. Owns its texts. It knows when it is in the order of Sort(true, false,
+/// ContentText) without equal texts, and then finds texts and prefixes by binary search and
+/// keeps that order on AddSorted without sorting again.
 #pragma once
 #include <afx.h>
 #include <afxcoll.h>
@@ -11,62 +12,70 @@
 class ORVUTIL_API TextArray
 {
 public:
-    // How Sort and RemoveDuplicates read the texts.
+    /// How Sort and RemoveDuplicates read the texts.
     enum Content
     {
-        ContentText = 0,   // plain text
-        ContentNumber = 1, // whole numbers (NumberTextConv::ParseNumber) in numeric order, equal
-                           // values are duplicates; other texts follow the numbers as text
+        ContentText = 0,   ///< plain text
+        ContentNumber = 1, ///< whole numbers (NumberTextConv::ParseNumber) in numeric order, equal
+                           ///< values are duplicates; other texts follow the numbers as text
     };
 
-    // The index Find gives when the text is not there.
+    /// The index Find gives when the text is not there.
     static constexpr size_t npos = static_cast<size_t>(-1);
 
+    /// An empty array; copies hold their own texts and keep the sorted state.
+    ///@{
     TextArray();
     TextArray(const TextArray& other);
     TextArray& operator=(const TextArray& other);
     ~TextArray();
+    ///@}
 
 // Attributes
+    /// How many texts the array holds, and whether it holds none.
+    ///@{
     size_t GetCount() const;
     bool IsEmpty() const;
-    // The text at index; an empty text when index is out of range.
+    ///@}
+    /// The text at index; an empty text when index is out of range.
     CString GetAt(size_t index) const;
-    // The same as a reference, which stays valid until the array changes.
+    /// The same as a reference, which stays valid until the array changes.
     const CString& operator[](size_t index) const;
 
 // Operations
+    /// Appends the text at the end.
     void Add(const CString& text);
-    // Appends every text of texts in order; appending an array to itself doubles it.
+    /// Appends every text of texts in order; appending an array to itself doubles it.
     void Add(const TextArray& texts);
-    // The same as Add(text) followed by Sort(true, false, ContentText) and
-    // RemoveDuplicates(false, ContentText), without a full sort while the array is already in
-    // that order: one-by-one additions of n texts cost about n log n in all.
+    /// The same as Add(text) followed by Sort(true, false, ContentText) and
+    /// RemoveDuplicates(false, ContentText), without a full sort while the array is already in
+    /// that order: one-by-one additions of n texts cost about n log n in all.
     void AddSorted(const CString& text);
-    // Makes room for count texts in all, so that adding up to that many does not reallocate.
+    /// Makes room for count texts in all, so that adding up to that many does not reallocate.
     void Reserve(size_t count);
+    /// Empties the array.
     void RemoveAll();
-    // Removes the text at index; nothing happens when index is out of range.
+    /// Removes the text at index; nothing happens when index is out of range.
     void RemoveAt(size_t index);
-    // Replaces the whole content with the texts of texts, in their order.
+    /// Replaces the whole content with the texts of texts, in their order.
     void CopyFromStringArray(const CStringArray& texts);
 
-    // Index of the first text equal to text, with found true; npos and found false when none is.
-    // ignoreCase false compares byte for byte; true ignores letter case as StringUtils does.
+    /// Index of the first text equal to text, with found true; npos and found false when none is.
+    /// ignoreCase false compares byte for byte; true ignores letter case as StringUtils does.
     size_t Find(const CString& text, bool ignoreCase, bool& found) const;
 
-    // First and last index of the texts that begin with prefix under
-    // StringUtils::MatchFirstChars(text, prefix, false); false when none does. The same result
-    // as a scan of the whole array, found by binary search while the array is sorted.
+    /// First and last index of the texts that begin with prefix under
+    /// StringUtils::MatchFirstChars(text, prefix, false); false when none does. The same result
+    /// as a scan of the whole array, found by binary search while the array is sorted.
     bool FindPrefixRange(const CString& prefix, size_t& first, size_t& last) const;
 
-    // Stable sort. caseSensitive true orders by unsigned byte values; false orders by the
-    // case-folded bytes (StringUtils::Compare), so that all texts that begin with one prefix
-    // under StringUtils::MatchFirstChars(..., false) stand together. descending reverses.
+    /// Stable sort. caseSensitive true orders by unsigned byte values; false orders by the
+    /// case-folded bytes (StringUtils::Compare), so that all texts that begin with one prefix
+    /// under StringUtils::MatchFirstChars(..., false) stand together. descending reverses.
     void Sort(bool ascending, bool caseSensitive, Content content);
 
-    // Keeps the first of each group of equal texts, in place and in order; the array need not
-    // be sorted. ignoreCase false removes only byte-for-byte duplicates.
+    /// Keeps the first of each group of equal texts, in place and in order; the array need not
+    /// be sorted. ignoreCase false removes only byte-for-byte duplicates.
     void RemoveDuplicates(bool ignoreCase, Content content);
 
 private:

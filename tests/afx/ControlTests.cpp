@@ -120,6 +120,44 @@ TEST(Edit, SelectionReplaceUndoAndCommandsGoThroughTheControl)
     EXPECT_EQ('#', szTiny[1]);
 }
 
+// The controls hand every byte the user can paste to the edit. With a machine's DejaVu fonts
+// visible to Wine, drawing the byte 0x98 faults inside gdi32 even in a plain edit (the process
+// dies here); the test prefix sees only Wine's own fonts, and every face draws every byte.
+int CALLBACK AddFace(const LOGFONTA* pFont, const TEXTMETRICA*, DWORD, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<CString>*>(lParam)->push_back(pFont->lfFaceName);
+    return 1;
+}
+
+TEST(Edit, PlainEditDrawsEveryByteInEveryVisibleFace)
+{
+    CControlHost host;
+    ASSERT_TRUE(host.Open());
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 200, 24), &host, kCtlId));
+    std::vector<CString> faces;
+    LOGFONTA all = {};
+    all.lfCharSet = DEFAULT_CHARSET;
+    HDC hDC = ::GetDC(edit.m_hWnd);
+    ::EnumFontFamiliesExA(hDC, &all, AddFace, reinterpret_cast<LPARAM>(&faces), 0);
+    ::ReleaseDC(edit.m_hWnd, hDC);
+    ASSERT_FALSE(faces.empty());
+    for (const CString& face : faces)
+    {
+        CFont font;
+        font.CreatePointFont(90, face);
+        edit.SetFont(&font);
+        for (int byte = 1; byte <= 0xFF; ++byte)
+        {
+            const char text[] = { static_cast<char>(byte), '\0' };
+            edit.SetWindowText(text);
+            edit.UpdateWindow();
+            EXPECT_STREQ(text, TextOf(edit)) << face.GetString() << ", byte " << byte;
+        }
+        edit.SetFont(nullptr);
+    }
+}
+
 TEST(Reflection, OwnerDrawnButtonDrawsItselfAndKeepsItsClicksFromTheParent)
 {
     CListeningHost host;
