@@ -29,9 +29,12 @@ public:
     /// pos moved back to the start of the character it falls in.
     static int Snap(const CString& text, int pos);
 
-    /// Finds a single-byte character or a text only where a character starts; -1 when absent.
+    /// The first single-byte character ch at a character start from start on; -1 when absent.
     static int Find(const CString& text, char ch, int start = 0);
+    /// The first occurrence of sub that starts and ends at character starts, from start on; -1
+    /// when absent.
     static int Find(const CString& text, const CString& sub, int start = 0);
+    /// The last single-byte character ch at a character start; -1 when absent.
     static int ReverseFind(const CString& text, char ch);
     /// Whether the last character of text is the single-byte ch.
     static bool EndsWith(const CString& text, char ch);
@@ -43,6 +46,7 @@ public:
     class ORVUTIL_API TypedChars
     {
     public:
+        /// Starts with no lead byte waiting.
         TypedChars() : m_chLead(0) {}
         /// Takes one WM_CHAR code; true with the whole character in ch once it is complete,
         /// false while a lead byte waits for its trail byte.
@@ -51,6 +55,7 @@ public:
         static bool OpensTwoByteChar(UINT nChar) { return nChar < 0x100 && IsLeadByte(static_cast<char>(nChar)); }
         /// Whether a lead byte waits for its trail byte.
         bool IsPending() const { return m_chLead != 0; }
+        /// Forgets a waiting lead byte.
         void Reset() { m_chLead = 0; }
 
     private:
