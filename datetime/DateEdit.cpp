@@ -151,6 +151,10 @@ bool CDateEdit::GetDropWndRightAligned() const
 
 int CDateEdit::GetDropWndMaxWidth() const
 {
+    // The calendar's own wish (a font or platform may need more room) wins over the usual
+    // width: a wide edit must not clip its Saturday column and its arrow.
+    if (m_pDropWnd != nullptr)
+        return std::max(kCalendarWidth, m_pDropWnd->m_nPreferredWidth);
     return kCalendarWidth;
 }
 
@@ -188,7 +192,8 @@ void CDateEdit::OnDropWndChanged(bool keepOpen)
 BOOL CDateEdit::PreTranslateMessage(MSG* msg)
 {
     // Alt+T and Alt+F5 set today; the key still goes on to the framework.
-    if (msg != nullptr && msg->message == WM_SYSKEYDOWN && (msg->wParam == kTodayKey || msg->wParam == VK_F5))
+    if (msg != nullptr && msg->message == WM_SYSKEYDOWN && (msg->wParam == kTodayKey || msg->wParam == VK_F5) &&
+        !IsHostReadOnly())
     {
         m_date.SetToCurrent();
         UpdateEditCtrl();

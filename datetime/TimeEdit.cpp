@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CTimeEdit, CSelectEdit)
     ON_WM_DESTROY()
     ON_WM_KEYDOWN()
     ON_WM_CHAR()
+    ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 const char* const CTimeEdit::kIntervalKey = "Software\\Orvanta\\Common\\MRUT\\";
@@ -223,6 +224,16 @@ void CTimeEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     // without it, and the time must follow so that leaving the edit keeps what the user picked.
     if (m_bReadOnly && CurrentText().Compare(before) != 0)
         ReadText();
+}
+
+BOOL CTimeEdit::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    const CString before = CurrentText();
+    const BOOL result = CSelectEdit::OnMouseWheel(nFlags, zDelta, pt);
+    // A read-only step by the wheel changes the text as Up and Down do; the time follows it.
+    if (CurrentText().Compare(before) != 0)
+        ReadText();
+    return result;
 }
 
 void CTimeEdit::OnKillFocus(CWnd* pNewWnd)

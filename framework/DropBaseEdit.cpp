@@ -1,5 +1,6 @@
 #include "DropBaseEdit.h"
 #include "DropWnd.h"
+#include "EditInputRules.h"
 #include "FaultInjection.h"
 #include "AppLogger.h"
 #include "Keyboard.h"
@@ -31,6 +32,8 @@ BEGIN_MESSAGE_MAP(CDropBaseEdit, CImageMenuEdit)
     ON_WM_GETDLGCODE()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_SYSKEYDOWN()
+    ON_MESSAGE(EM_SETREADONLY, OnSetReadOnly)
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 namespace
@@ -82,7 +85,8 @@ CDropBaseEdit::CDropBaseEdit(COLORREF clrBackground)
       m_pDropWnd(nullptr),
       m_pDropWndFont(nullptr),
       m_rcButton(0, 0, 0, 0),
-      m_rcIcon(0, 0, 0, 0)
+      m_rcIcon(0, 0, 0, 0),
+      m_bButtonTracking(false)
 {
     m_brBackground.CreateSolidBrush(clrBackground);
 }
@@ -198,9 +202,19 @@ bool CDropBaseEdit::IsDropWndVisible() const
     return IsDropWndWindow() && m_pDropWnd->IsWindowVisible();
 }
 
+bool CDropBaseEdit::IsHostReadOnly() const
+{
+    return (GetStyle() & ES_READONLY) != 0;
+}
+
+bool CDropBaseEdit::IsDropDownAllowed()
+{
+    return IsDropWndWindow() && !IsHostReadOnly() && CanShowDropDown();
+}
+
 void CDropBaseEdit::ShowDropWndNoActivate()
 {
-    if (!CanShowDropDown())
+    if (!IsDropDownAllowed())
         return;
     m_pDropWnd->ShowWindow(SW_SHOWNA);
     UpdateDropWnd();
@@ -215,6 +229,21 @@ bool CDropBaseEdit::HasDialogLikeParent() const
 
 // ---------------------------------------------------------------------------------------------
 // Keyboard, characters, editing commands
+
+LRESULT CDropBaseEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Wine's plain edit has no Ctrl+A; the context menu's Select All has a key here too.
+    if (EditInputRules::IsSelectAll(message, wParam))
+    {
+        SetSel(0, -1);
+        return 0;
+    }
+    // With the host's ES_READONLY the plain edit's own processing applies, which refuses every
+    // change; the controls' handlers would otherwise step, delete, paste or open the drop window.
+    if (IsHostReadOnly() && EditInputRules::MayChangeValue(message, wParam))
+        return DefWindowProc(message, wParam, lParam);
+    return CImageMenuEdit::WindowProc(message, wParam, lParam);
+}
 
 void CDropBaseEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
@@ -312,6 +341,15 @@ LRESULT CDropBaseEdit::OnUndo(WPARAM, LPARAM)
     return DoEditCommand();
 }
 
+LRESULT CDropBaseEdit::OnSetReadOnly(WPARAM wParam, LPARAM /*lParam*/)
+{
+    const LRESULT result = Default();
+    if (wParam != 0)
+        ShowDropWnd(false, false, true); // closed as a focus loss closes it
+    DrawButton(0); // drawn disabled while read-only
+    return result;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Focus and destruction
 
@@ -359,9 +397,11 @@ UINT CDropBaseEdit::OnGetDlgCode()
     const MSG* pKey = pMsg != nullptr ? reinterpret_cast<const MSG*>(pMsg->lParam) : nullptr;
     if (pKey != nullptr && pKey->message == WM_KEYDOWN && IsDropWndWindow())
     {
+        // Enter that would open nothing belongs to the dialog: it is the user's way to submit.
         const bool bVisible = m_pDropWnd->IsWindowVisible() != FALSE;
-        if ((pKey->wParam == VK_RETURN && (bVisible || m_bEnterShowsDropWnd)) ||
-            (pKey->wParam == VK_ESCAPE && bVisible))
+        const bool bEnterOpens = pKey->wParam == VK_RETURN && !bVisible && m_bEnterShowsDropWnd &&
+                                 IsDropDownAllowed();
+        if ((pKey->wParam == VK_RETURN && bVisible) || bEnterOpens || (pKey->wParam == VK_ESCAPE && bVisible))
             nCode |= DLGC_WANTMESSAGE;
     }
     return nCode;
@@ -434,11 +474,12 @@ void CDropBaseEdit::OnNcLButtonDown(UINT nHitTest, CPoint point)
     if (!m_bDrawButton)
         return;
     ScreenToClient(&point);
-    if (!IsPointOnButton(point))
+    if (!IsPointOnButton(point) || IsHostReadOnly())
         return;
     if (IsDropWndWindow() && !m_pDropWnd->IsWindowVisible())
         SetFocus();
     SetCapture();
+    m_bButtonTracking = true;
     DrawButton(1);
 }
 
@@ -452,7 +493,7 @@ void CDropBaseEdit::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 void CDropBaseEdit::OnMouseMove(UINT nFlags, CPoint point)
 {
     CImageMenuEdit::OnMouseMove(nFlags, point);
-    if (!m_bDrawButton || ::GetCapture() != m_hWnd)
+    if (!m_bDrawButton || !m_bButtonTracking || ::GetCapture() != m_hWnd)
         return;
     const bool bOn = IsPointOnButton(point);
     if (!bOn && m_nButtonState != 0)
@@ -464,13 +505,25 @@ void CDropBaseEdit::OnMouseMove(UINT nFlags, CPoint point)
 void CDropBaseEdit::OnLButtonUp(UINT nFlags, CPoint point)
 {
     CImageMenuEdit::OnLButtonUp(nFlags, point);
-    if (!m_bDrawButton || ::GetCapture() != m_hWnd)
+    if (!m_bDrawButton || !m_bButtonTracking || ::GetCapture() != m_hWnd)
         return;
+    m_bButtonTracking = false;
     ::ReleaseCapture();
     if (m_nButtonState != 0)
         DrawButton(0);
     if (IsPointOnButton(point) && IsDropWndWindow())
         ShowDropWnd(!m_pDropWnd->IsWindowVisible(), false, true);
+}
+
+void CDropBaseEdit::OnCaptureChanged(CWnd* pWnd)
+{
+    CImageMenuEdit::OnCaptureChanged(pWnd);
+    if (!m_bButtonTracking)
+        return;
+    // The capture was taken away in the middle of a press: the button is released.
+    m_bButtonTracking = false;
+    if (m_nButtonState == 1)
+        DrawButton(0);
 }
 
 void CDropBaseEdit::OnNcPaint()
@@ -502,7 +555,8 @@ void CDropBaseEdit::DrawButton(int nState)
 {
     if (!m_bDrawButton || !::IsWindow(m_hWnd))
         return;
-    if ((GetStyle() & WS_DISABLED) != 0)
+    // A button that cannot open anything is drawn disabled, as for a host's read-only edit.
+    if ((GetStyle() & (WS_DISABLED | ES_READONLY)) != 0)
         nState = 2;
     if (nState < 0 || nState > 2)
     {
@@ -592,7 +646,7 @@ void CDropBaseEdit::ShowDropWnd(bool bShow, bool bFocusDropWnd, bool bAccept)
         return;
     if (bShow)
     {
-        if (m_pDropWnd->IsWindowVisible() || !CanShowDropDown())
+        if (m_pDropWnd->IsWindowVisible() || !IsDropDownAllowed())
             return;
         m_pDropWnd->ShowWindow(SW_SHOWNA);
         UpdateDropWnd();

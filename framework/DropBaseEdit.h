@@ -73,6 +73,13 @@ protected:
     bool CreateDropWnd(CDropWnd* pDropWnd, bool bResizable);
     void ShowDropWnd(bool bShow, bool bFocusDropWnd, bool bAccept);
     void DrawButton(int nState);
+    // The host's ES_READONLY: no user input changes the text or value, nothing drops down.
+    bool IsHostReadOnly() const;
+    // Whether the drop window may be shown now: it is a window, the host has not made the edit
+    // read-only, and CanShowDropDown agrees.
+    bool IsDropDownAllowed();
+    // Select-all and the host's read-only rule are applied here, before any control's handler.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool m_bDrawButton;
     bool m_bDrawIcon;
@@ -108,6 +115,8 @@ protected:
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetReadOnly(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
 
     DECLARE_MESSAGE_MAP()
 
@@ -120,4 +129,8 @@ private:
     bool IsDropWndVisible() const;
     void DeleteDropWndFont();
     void ShowDropWndNoActivate();
+
+    // A press that began on the drop button holds the capture; a text selection drag holds it
+    // too, and must neither draw the button pressed nor toggle the drop window.
+    bool m_bButtonTracking;
 };

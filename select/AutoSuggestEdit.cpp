@@ -39,7 +39,10 @@ void CAutoSuggestEdit::Init()
         m_bEnterKeyUsesSelection = true;
     DoDrawButton(false);
     CSelectEdit::Init();
+    // Texts added before Init are sorted too: the suggestions are found as one range of the
+    // sorted texts, and unsorted texts would put ones that do not match inside it.
     m_bSorted = true;
+    DoSort();
 }
 
 bool CAutoSuggestEdit::CanShowDropDown()
@@ -94,7 +97,7 @@ void CAutoSuggestEdit::UpdateDropWnd()
         pDropWnd->UpdateList();
         return;
     }
-    if (::IsWindow(pDropWnd->m_hWnd) && CanShowDropDown())
+    if (IsDropDownAllowed())
     {
         pDropWnd->ShowWindow(SW_SHOWNA);
         UpdateDropWnd();
@@ -107,6 +110,14 @@ void CAutoSuggestEdit::UpdateDropWnd()
 void CAutoSuggestEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     CDropTextSelectWnd* pDropWnd = CDropTextSelectWnd::FromDropWnd(m_pDropWnd);
+    if (nChar == VK_DOWN && !IsListShown() && !m_texts.IsEmpty() && GetWindowTextLength() == 0)
+    {
+        // Nothing typed yet: Down starts at the first text, not at the one after it.
+        SetWindowText(m_texts[0]);
+        SendMessage(EM_SETSEL, 0, -1);
+        SendMessage(EM_SCROLLCARET, 0, 0);
+        return;
+    }
     if (nChar == VK_DOWN && pDropWnd != nullptr && IsListShown() && pDropWnd->m_pList != nullptr &&
         ::IsWindow(pDropWnd->m_pList->m_hWnd) && pDropWnd->m_pList->GetCurSel() == 0)
     {
@@ -132,8 +143,7 @@ void CAutoSuggestEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CAutoSuggestEdit::OpenListForReadOnlyTyping()
 {
-    if (!m_bReadOnly || m_pDropWnd == nullptr || !::IsWindow(m_pDropWnd->m_hWnd) ||
-        m_pDropWnd->IsWindowVisible() || !CanShowDropDown())
+    if (!m_bReadOnly || IsListShown() || !IsDropDownAllowed())
         return;
     m_pDropWnd->ShowWindow(SW_SHOWNA);
     UpdateDropWnd();
@@ -143,6 +153,29 @@ void CAutoSuggestEdit::OpenListForReadOnlyTyping()
 void CAutoSuggestEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     OpenListForReadOnlyTyping();
+    CString before;
+    GetWindowText(before);
     CSelectEdit::OnChar(nChar, nRepCnt, nFlags);
+    // A read-only letter picks a text without the hook; the open list shows that text's
+    // suggestions, not the ones of the letter before.
+    if (m_bReadOnly && IsListShown())
+    {
+        CString after;
+        GetWindowText(after);
+        if (after.Compare(before) != 0)
+            UpdateDropWnd();
+    }
     OpenListForReadOnlyTyping();
+}
+
+void CAutoSuggestEdit::ProcessEdit()
+{
+    CString before;
+    GetWindowText(before);
+    CSelectEdit::ProcessEdit();
+    // Paste, cut, clear and undo change the text as typing does: the suggestions follow.
+    CString after;
+    GetWindowText(after);
+    if (after.Compare(before) != 0)
+        UpdateDropWnd();
 }

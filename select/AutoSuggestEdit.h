@@ -23,6 +23,8 @@ protected:
     bool CanShowDropDown() override;
     /// Shows, refills or hides the list for the range of texts that begin with the typed text.
     void UpdateDropWnd() override;
+    // The editing commands refill or hide the suggestions, as typing does.
+    void ProcessEdit() override;
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CDropTextSelectWnd, CDropWnd)
     ON_WM_SHOWWINDOW()
     ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_SELCHANGE, OnListSelChange)
     ON_WM_WINDOWPOSCHANGING()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 namespace
@@ -73,7 +74,12 @@ int CDropTextSelectWnd::GetRowOfText(size_t index) const
     if (!IsListWindow() || !GetShownRange(first, last) || index < first || index > last)
         return -1;
     const size_t row = index - first;
-    return row < static_cast<size_t>(m_pList->GetCount()) ? static_cast<int>(row) : -1;
+    if (row >= static_cast<size_t>(m_pList->GetCount()))
+        return -1;
+    // Rows are filled when the list is shown; texts changed since then leave other texts there.
+    CString shown;
+    m_pList->GetText(static_cast<int>(row), shown);
+    return shown.Compare(m_pTexts->GetAt(index)) == 0 ? static_cast<int>(row) : -1;
 }
 
 CWnd* CDropTextSelectWnd::GetFirstControl()
@@ -263,6 +269,14 @@ void CDropTextSelectWnd::OnWindowPosChanging(WINDOWPOS* lpwndpos)
     CDropWnd::OnWindowPosChanging(lpwndpos);
     if (lpwndpos != nullptr && (lpwndpos->flags & SWP_SHOWWINDOW) != 0 && HasNothingToOffer())
         lpwndpos->flags &= ~SWP_SHOWWINDOW;
+}
+
+void CDropTextSelectWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Characters typed into the list go on editing the edit's text, as in the shell's
+    // completion; the edit then makes the list follow its text.
+    if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
+        m_pEdit->SendMessage(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags));
 }
 
 LRESULT CDropTextSelectWnd::OnListSelChange(WPARAM /*wParam*/, LPARAM lParam)

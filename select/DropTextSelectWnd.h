@@ -49,6 +49,8 @@ protected:
     // A window with nothing to offer is refused in the middle of being shown: a hide from the
     // WM_SHOWWINDOW handler alone would be undone by the show that sent it.
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    // A character that the list handed on (see CSelectionList::OnChar) goes to the edit.
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DECLARE_MESSAGE_MAP()
 

@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CSelectEdit, CDropBaseEdit)
     ON_MESSAGE(WM_PASTE, OnPaste)
     ON_MESSAGE(WM_CLEAR, OnClear)
     ON_MESSAGE(WM_UNDO, OnUndo)
+    ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 namespace
@@ -122,6 +123,7 @@ void CSelectEdit::AppendText(const CString& text)
 void CSelectEdit::AddText(const CString& text)
 {
     AppendText(text);
+    RefreshShownList();
 }
 
 void CSelectEdit::AddText(const CStringList& texts)
@@ -130,6 +132,7 @@ void CSelectEdit::AddText(const CStringList& texts)
     for (POSITION pos = texts.GetHeadPosition(); pos != nullptr;)
         AppendText(texts.GetNext(pos));
     DoSort();
+    RefreshShownList();
 }
 
 void CSelectEdit::AddText(const CStringArray& texts)
@@ -138,6 +141,7 @@ void CSelectEdit::AddText(const CStringArray& texts)
     for (INT_PTR i = 0; i < texts.GetSize(); ++i)
         AppendText(texts.GetAt(i));
     DoSort();
+    RefreshShownList();
 }
 
 void CSelectEdit::AddText(const std::vector<CString>& texts)
@@ -146,6 +150,7 @@ void CSelectEdit::AddText(const std::vector<CString>& texts)
     for (const CString& text : texts)
         AppendText(text);
     DoSort();
+    RefreshShownList();
 }
 
 void CSelectEdit::AddText(const TextArray& texts)
@@ -161,11 +166,29 @@ void CSelectEdit::AddText(const TextArray& texts)
         m_texts.Add(texts);
     }
     DoSort();
+    RefreshShownList();
 }
 
 void CSelectEdit::ClearText()
 {
     m_texts.RemoveAll();
+    RefreshShownList();
+}
+
+// An open list shows the texts as they are now: rows left from before a change would let the
+// keys pick texts that are gone, or write one text for another.
+void CSelectEdit::RefreshShownList()
+{
+    CDropTextSelectWnd* pDropWnd = CDropTextSelectWnd::FromDropWnd(m_pDropWnd);
+    if (pDropWnd == nullptr || !IsListShown())
+        return;
+    if (m_texts.IsEmpty())
+    {
+        ShowDropWnd(false, false, true);
+        return;
+    }
+    pDropWnd->UpdateList();
+    UpdateDropWnd();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -185,10 +208,15 @@ void CSelectEdit::Init()
         CreateDropWnd(pDropWnd, false);
 }
 
+bool CSelectEdit::CanShowDropDown()
+{
+    // Without texts the list has nothing to offer; Enter then stays with the dialog.
+    return !m_texts.IsEmpty();
+}
+
 void CSelectEdit::ShowList()
 {
-    if (m_pDropWnd == nullptr || !::IsWindow(m_pDropWnd->m_hWnd) || m_pDropWnd->IsWindowVisible() ||
-        !CanShowDropDown())
+    if (IsListShown() || !IsDropDownAllowed())
         return;
     m_pDropWnd->ShowWindow(SW_SHOWNA);
     UpdateDropWnd();
@@ -198,7 +226,9 @@ void CSelectEdit::UpdateDropWnd()
 {
     m_nUpDownIndex = -1;
     CDropTextSelectWnd* pDropWnd = CDropTextSelectWnd::FromDropWnd(m_pDropWnd);
-    if (!m_bReadOnly || pDropWnd == nullptr)
+    // Editable, a closed list is refilled when it opens; an open one keeps its highlight on the
+    // row of the typed text, or on none, so that Enter never takes a text the edit does not show.
+    if (pDropWnd == nullptr || (!m_bReadOnly && !IsListShown()))
         return;
     CString text;
     GetWindowText(text);
@@ -207,17 +237,20 @@ void CSelectEdit::UpdateDropWnd()
     // Only a row that really shows the text may be notified: a failed selection would write an
     // empty text into the edit.
     const int row = found ? pDropWnd->GetRowOfText(index) : -1;
-    if (row >= 0)
-        pDropWnd->SetCurSel(row, true);
-    else
-        pDropWnd->SetCurSel(-1, false);
+    pDropWnd->SetCurSel(row, m_bReadOnly && row >= 0);
 }
 
 void CSelectEdit::OnDropWndChanged(bool /*keepOpen*/)
 {
     CDropTextSelectWnd* pDropWnd = CDropTextSelectWnd::FromDropWnd(m_pDropWnd);
-    if (pDropWnd != nullptr)
-        SetWindowText(pDropWnd->GetSelectedText());
+    if (pDropWnd == nullptr)
+        return;
+    // The same text written again would tell the host of a change that did not happen.
+    CString current;
+    GetWindowText(current);
+    const CString selected = pDropWnd->GetSelectedText();
+    if (selected.Compare(current) != 0)
+        SetWindowText(selected);
 }
 
 void CSelectEdit::SelectWholeText()
@@ -411,7 +444,8 @@ void CSelectEdit::ProcessEdit()
     GetWindowText(after);
     bool found = false;
     m_texts.Find(after, false, found);
-    SetWindowText(found ? after : before);
+    if (!found && after.Compare(before) != 0)
+        SetWindowText(before);
 }
 
 LRESULT CSelectEdit::OnCut(WPARAM, LPARAM)
@@ -449,6 +483,19 @@ void CSelectEdit::OnContextMenu(CWnd* pWnd, CPoint point)
     ModifyStyle(0, ES_READONLY, 0);
     CImageMenuEdit::OnContextMenu(pWnd, point);
     ModifyStyle(ES_READONLY, 0, 0);
+    // A button painted while the style was borrowed looks disabled; the edit is not.
+    if (m_nButtonState == 2 && IsWindowEnabled())
+        DrawButton(0);
+}
+
+BOOL CSelectEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
+{
+    // In read-only mode the wheel picks as Up and Down do (over an open list it scrolls the
+    // list, see PreTranslateMessage).
+    if (!m_bReadOnly || IsListShown() || m_texts.IsEmpty() || zDelta == 0)
+        return static_cast<BOOL>(Default());
+    StepText(zDelta > 0);
+    return TRUE;
 }
 
 // ---------------------------------------------------------------------------------------------

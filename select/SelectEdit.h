@@ -57,6 +57,8 @@ public:
     virtual void ClearText();
 
 protected:
+    // False while there are no texts to offer.
+    bool CanShowDropDown() override;
     void UpdateDropWnd() override;
     void OnDropWndChanged(bool keepOpen) override;
 
@@ -77,6 +79,8 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    /// Read-only with the list closed, the wheel steps through the texts as Up and Down do.
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     /// The four editing commands share ProcessEdit.
     afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
@@ -87,6 +91,7 @@ protected:
 
 private:
     void AppendText(const CString& text);
+    void RefreshShownList();
     bool IsListShown() const;
     void SelectWholeText();
     // Shows the text at index in the edit and, while the list is open, selects its row.

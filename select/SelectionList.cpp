@@ -13,6 +13,7 @@ BEGIN_MESSAGE_MAP(CSelectionList, CListBox)
     ON_WM_LBUTTONDBLCLK_AS_UP()
     ON_WM_KEYDOWN()
     ON_WM_MOUSEWHEEL()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
 
 CSelectionList::CSelectionList()
@@ -74,8 +75,23 @@ void CSelectionList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (row != m_nLastSel)
     {
         m_nLastSel = row;
-        SendToParent(WM_DROPWND_CHILD_SELCHANGE, 0, 1);
+        // No row is nothing to report: the edit would take an empty text for the user's pick.
+        // (Typing into the list clears the highlight while the edit keeps what was typed.)
+        if (row != LB_ERR)
+            SendToParent(WM_DROPWND_CHILD_SELCHANGE, 0, 1);
     }
+}
+
+void CSelectionList::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // Printable characters and Backspace belong to the edit's text; the list box's own search
+    // by first letter would move the highlight behind the edit's back.
+    if (nChar >= ' ' || nChar == VK_BACK)
+    {
+        SendToParent(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags));
+        return;
+    }
+    CListBox::OnChar(nChar, nRepCnt, nFlags);
 }
 
 void CSelectionList::ScrollByWheel(int& remainder, short delta, UINT message, WPARAM towardsStart,

@@ -24,6 +24,8 @@ public:
 protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Hands printable characters and Backspace to the parent, which passes them to the edit.
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DECLARE_MESSAGE_MAP()
 

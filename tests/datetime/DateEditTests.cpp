@@ -64,6 +64,7 @@ class CProbeDateEdit : public CDateEdit
 public:
     using CDateEdit::GetDropWnd;
     std::vector<UINT> m_sysKeys;
+    CRect GetButtonRect() const { return m_rcButton; }
 
 protected:
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -90,11 +91,12 @@ protected:
 
     // A new host with a date edit that configure may set options on before Init; the focus is
     // in the edit.
-    void Attach(const DateTime& date, const std::function<void(CProbeDateEdit&)>& configure = nullptr)
+    void Attach(const DateTime& date, const std::function<void(CProbeDateEdit&)>& configure = nullptr,
+                int editWidth = 150)
     {
         TearDown();
         m_pDlg = new harness::CHostDialog;
-        EXPECT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 400, 360 }, { 10, 10, 160, 34 }));
+        EXPECT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 400, 360 }, { 10, 10, 10 + editWidth, 34 }));
         m_pEdit = new CProbeDateEdit;
         EXPECT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
         if (configure)
@@ -461,5 +463,50 @@ TEST_F(DateTest, FocusReachingTheDropWindowGoesToTheCalendarOrBackToTheEdit)
         EXPECT_EQ(CalendarVisible(), !toEdit);
         harness::PressKey(VK_ESCAPE);
         EXPECT_FALSE(CalendarVisible());
+    }
+}
+
+TEST_F(DateTest, HostReadOnlyKeepsTheDateAndTheCalendarClosed)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void()> input;
+    } rows[] = {
+        { "the wheel", [this] { harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), WHEEL_DELTA); } },
+        { "Down", [] { harness::PressKey(VK_DOWN); } },
+        { "F9", [] { harness::PressKey(VK_F9); } },
+        { "Alt+T", [] { harness::PressKey('T', harness::kAlt); } },
+        { "the drop button",
+          [this] { harness::Click(harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->GetButtonRect())); } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        Attach(MakeDate(2024, 3, 15));
+        m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
+        row.input();
+        EXPECT_EQ(Date(), "20240315");
+        EXPECT_EQ(Text(), "15.03.2024");
+        EXPECT_FALSE(CalendarVisible());
+    }
+    m_pEdit->SetDate(MakeDate(2025, 1, 2)); // the host's setter still works
+    EXPECT_EQ(Text(), "02.01.2025");
+}
+
+// Regression: a wide edit gave the popup its usual 260 pixels, narrower than Wine's calendar.
+TEST_F(DateTest, TheCalendarIsNeverNarrowerOrLowerThanItAsks)
+{
+    for (int width : { 150, 282, 330 })
+    {
+        SCOPED_TRACE(width);
+        Attach(MakeDate(2024, 3, 15), nullptr, width);
+        harness::PressKey(VK_F9);
+        ASSERT_TRUE(CalendarVisible());
+        CRect rc;
+        m_pDrop->GetClientRect(&rc);
+        const CSize wish = m_pDrop->m_pCalendar->GetPreferredSize();
+        EXPECT_GE(rc.Width(), wish.cx);
+        EXPECT_GE(rc.Height(), wish.cy);
     }
 }

@@ -2,6 +2,7 @@
 // with the stored interval under the tests' control (the key is removed before and after each).
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include "BkgStyle.h"
 #include "Controls.h"
 #include "DropTimeSelectWnd.h"
@@ -425,4 +426,50 @@ TEST_F(TimeTest, MissingButtonsAreLoggedAndTheEditStaysUsable)
         EXPECT_EQ(Time(), row.timesListed ? "11:00" : "10:00");
         harness::PressKey(VK_ESCAPE);
     }
+}
+
+TEST_F(TimeTest, HostReadOnlyKeepsTheTimeAndTheListClosed)
+{
+    Attach(8, 17);
+    const struct
+    {
+        const char* name;
+        std::function<void()> input;
+    } rows[] = {
+        { "Delete of the whole text", [this] { m_pEdit->SetSel(0, -1); harness::PressKey(VK_DELETE); } },
+        { "Up", [] { harness::PressKey(VK_UP); } },
+        { "Down", [] { harness::PressKey(VK_DOWN); } },
+        { "F9", [] { harness::PressKey(VK_F9); } },
+        { "typing", [] { harness::TypeText("9"); } },
+        { "the wheel", [this] { harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), -WHEEL_DELTA); } },
+        { "the drop button", [this] { harness::Click(harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton)); } },
+    };
+    for (bool listOnly : { false, true })
+    {
+        SCOPED_TRACE(listOnly ? "list-only mode" : "editable mode");
+        for (const auto& row : rows)
+        {
+            SCOPED_TRACE(row.name);
+            m_pDlg->FocusEdit();
+            m_pEdit->SetReadOnly(listOnly);
+            m_pEdit->SetTime(MakeTime(10, 0), false);
+            m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
+            row.input();
+            EXPECT_EQ(Text(), "10:00");
+            EXPECT_EQ(Time(), "10:00");
+            EXPECT_FALSE(ListVisible());
+            m_pEdit->SendMessage(EM_SETREADONLY, FALSE);
+        }
+    }
+
+    // Without the host's style, in list-only mode the wheel steps as Down does and the time
+    // follows, so that leaving the edit keeps it.
+    m_pDlg->FocusEdit();
+    m_pEdit->SetReadOnly(true);
+    m_pEdit->SetTime(MakeTime(10, 0), false);
+    harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), -WHEEL_DELTA);
+    EXPECT_EQ(Text(), "11:00");
+    EXPECT_EQ(Time(), "11:00");
+    LeaveEdit();
+    EXPECT_EQ(Text(), "11:00");
 }

@@ -1,6 +1,7 @@
 // The base drop edit under real input: keys, characters, editing commands, focus and the drop
 // button.
 #include "DropEditFixture.h"
+#include <functional>
 
 using namespace fwtest;
 using harness::PressKey;
@@ -35,7 +36,8 @@ TEST_F(DropEditTest, KeyTableWithTheDropWindowMissingHiddenAndVisible)
         { "Enter opens", VK_RETURN, DropState::Hidden, true, 1, 0 },
         { "Enter closes", VK_RETURN, DropState::Visible, false, 0, 0 },
         { "Enter without drop window", VK_RETURN, DropState::Missing, false, 0, 1 },
-        { "Enter refused by the control", VK_RETURN, DropState::Hidden, false, 0, 0, false },
+        // Regression: Enter that opened nothing was kept from the dialog's default button.
+        { "Enter refused by the control goes to the dialog", VK_RETURN, DropState::Hidden, false, 0, 1, false },
         { "Enter without the opening option", VK_RETURN, DropState::Hidden, false, 0, 1, true, false },
         { "Escape closes", VK_ESCAPE, DropState::Visible, false, 0, 0 },
         { "Escape on a hidden drop window", VK_ESCAPE, DropState::Hidden, false, 0, 1 },
@@ -230,4 +232,88 @@ TEST_F(DropEditTest, ButtonTogglesOnAReleaseOverItTracksThePressedCursorAndShows
     m_pEdit->EnableWindow(FALSE);
     m_pEdit->EnableWindow(TRUE);
     EXPECT_EQ(m_pEdit->m_nButtonState, 0);
+
+    // Regression: a text selection drag that ended on the button left it drawn pressed.
+    m_pEdit->SetWindowText("hello");
+    POINT first = { 3, 8 };
+    ::ClientToScreen(m_pEdit->m_hWnd, &first);
+    harness::MouseDown(first);
+    harness::MoveMouse(on);
+    EXPECT_EQ(m_pEdit->m_nButtonState, 0);
+    harness::MouseUp(on);
+    harness::MoveMouse(off);
+    EXPECT_FALSE(DropVisible());
+    EXPECT_EQ(m_pEdit->m_nButtonState, 0);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+namespace
+{
+std::string ClipboardText()
+{
+    std::string text;
+    if (!::OpenClipboard(nullptr))
+        return "<no clipboard>";
+    if (HANDLE hData = ::GetClipboardData(CF_TEXT))
+    {
+        if (const char* p = static_cast<const char*>(::GlobalLock(hData)))
+            text = p;
+        ::GlobalUnlock(hData);
+    }
+    ::CloseClipboard();
+    return text;
+}
+}
+
+TEST_F(DropEditTest, HostReadOnlyRefusesEveryUserChangeButKeepsSelectingCopyingAndSetters)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void()> input;
+    } rows[] = {
+        { "typing", [] { harness::TypeText("x"); } },
+        { "Backspace", [] { PressKey(VK_BACK); } },
+        { "Delete on the whole text", [this] { m_pEdit->SetSel(0, -1); PressKey(VK_DELETE); } },
+        { "Shift+Delete cuts", [this] { m_pEdit->SetSel(0, -1); PressKey(VK_DELETE, harness::kShift); } },
+        { "Ctrl+X cuts", [this] { m_pEdit->SetSel(0, -1); PressKey('X', harness::kCtrl); } },
+        { "Shift+Insert pastes", [] { PressKey(VK_INSERT, harness::kShift); } },
+        { "Ctrl+V pastes", [] { PressKey('V', harness::kCtrl); } },
+        { "Down", [] { PressKey(VK_DOWN); } },
+        { "F9", [] { PressKey(VK_F9); } },
+        { "Enter", [] { PressKey(VK_RETURN); } },
+        { "the drop button", [this] { harness::Click(ButtonPoint()); } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MakeHost({ 100, 100 }, { 10, 10, 210, 34 });
+        m_pEdit->SetWindowText("hello");
+        m_pEdit->SetSel(5, 5);
+        ASSERT_TRUE(harness::SetClipboardText("pasted"));
+        m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
+        EXPECT_EQ(m_pEdit->m_nButtonState, 2); // drawn disabled
+        m_pEdit->m_calls.clear();
+        row.input();
+        EXPECT_EQ(m_pEdit->Text(), "hello");
+        EXPECT_FALSE(DropVisible());
+        EXPECT_EQ(m_pEdit->Count("UpdateDropWnd"), 0);
+        EXPECT_EQ(m_pEdit->m_nButtonState, 2);
+    }
+
+    // Selecting (Ctrl+A, which Wine's plain edit lacks, in every control), copying and the
+    // host's setters still work; writable again, the button is drawn normal and opens.
+    PressKey('A', harness::kCtrl);
+    int start = -1, end = -1;
+    m_pEdit->GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 5);
+    PressKey('C', harness::kCtrl);
+    EXPECT_EQ(ClipboardText(), "hello");
+    m_pEdit->SetWindowText("set by the host");
+    EXPECT_EQ(m_pEdit->Text(), "set by the host");
+    m_pEdit->SendMessage(EM_SETREADONLY, FALSE);
+    EXPECT_EQ(m_pEdit->m_nButtonState, 0);
+    PressKey(VK_DOWN);
+    EXPECT_TRUE(DropVisible());
 }

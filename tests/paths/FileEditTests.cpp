@@ -323,3 +323,19 @@ TEST_F(FileEditTest, WithoutItsTreeTheEditStillGuardsItsText)
                   EXPECT_TRUE(Drop() == nullptr || Drop()->GetSelectedPath().IsEmpty());
               });
 }
+
+TEST_F(FileEditTest, HostReadOnlyKeepsThePathAndTheTreeClosed)
+{
+    const std::string start = Path("docs\\c.log");
+    MakeEdit(false);
+    m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
+    RunEdits(
+        {
+            { "typing a name", Path("docs\\"), 100, 100, Type("new.txt"), Path("docs\\") },
+            { "Backspace of the whole text", start, 0, -1, Key(VK_BACK), start },
+            { "Ctrl+V of a file", start, 0, -1, Paste(Path("docs\\a.txt")), start },
+            { "Down", start, 0, 0, Key(VK_DOWN), start },
+            { "F9", start, 0, 0, Key(VK_F9), start },
+        },
+        [&](const EditCase&) { EXPECT_FALSE(DropVisible()); });
+}

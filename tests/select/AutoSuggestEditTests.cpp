@@ -73,7 +73,7 @@ TEST_F(SelectTest, SuggestionsFollowTheTypedTextAndTheFirstDownTakesTheHighlight
     EXPECT_EQ(Rows(), Texts({ "apple", "apricot" }));
 }
 
-TEST_F(SelectTest, InitDropsTheButtonAndSortsLaterAdditionsWhileEarlierOnesAreMatchedAsAdded)
+TEST_F(SelectTest, InitDropsTheButtonAndSortsTheTextsAddedBeforeIt)
 {
     auto* pEdit = AttachSuggest({ "apple", "banana", "avocado" });
     CRect rcClient, rcWindow;
@@ -83,15 +83,131 @@ TEST_F(SelectTest, InitDropsTheButtonAndSortsLaterAdditionsWhileEarlierOnesAreMa
     PressKey(VK_F9); // nothing typed: nothing to suggest
     EXPECT_FALSE(ListVisible());
 
-    // Unsorted texts added before Init are matched over the whole array.
+    // Regression: texts added before Init kept their order, and the range of matches held
+    // texts that do not match.
     TypeText("a");
     ASSERT_TRUE(ListVisible());
-    EXPECT_EQ(Rows(), Texts({ "apple", "banana", "avocado" }));
+    EXPECT_EQ(Rows(), Texts({ "apple", "avocado" }));
     PressKey(VK_BACK); // deleting the typed text hides the list
     EXPECT_EQ(Text(), "");
     EXPECT_FALSE(ListVisible());
     AddTexts(*pEdit, { "cherry" });
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "apple|avocado|banana|cherry");
+
+    AttachSuggest({ "pear", "apple", "plum", "avocado", "peach", "banana" });
+    for (const auto& step : { std::make_pair("p", Texts{ "peach", "pear", "plum" }),
+                              std::make_pair("e", Texts{ "peach", "pear" }) })
+    {
+        TypeText(step.first);
+        EXPECT_EQ(Rows(), step.second);
+    }
+
+    // Regression: Down in an empty edit with no list jumped to the second text.
+    for (bool readOnly : { false, true })
+    {
+        AttachSuggest({ "apple", "banana", "cherry" }, readOnly);
+        PressKey(VK_DOWN);
+        EXPECT_EQ(Text(), "apple");
+        EXPECT_FALSE(ListVisible());
+    }
+}
+
+TEST_F(SelectTest, EnterThatOpensNothingReachesTheDialogsDefaultButton)
+{
+    const struct
+    {
+        const char *name, *typed;
+        bool suggest;
+        int ok;
+        bool visible;
+    } rows[] = {
+        { "the only match, already typed", "Berlin", true, 1, false },
+        { "no match", "Xyz", true, 1, false },
+        { "nothing typed", "", true, 1, false },
+        { "a selection edit without texts", "", false, 1, false },
+        { "an open list closes and keeps the key", "B", true, 0, false },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        if (row.suggest)
+            AttachSuggest({ "Amsterdam", "Berlin", "Copenhagen" });
+        else
+            AttachSelect({}, false);
+        TypeText(row.typed);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(m_pDlg->m_nOkCount, row.ok);
+        EXPECT_EQ(ListVisible(), row.visible);
+    }
+}
+
+TEST_F(SelectTest, SuggestionsFollowPasteAndCut)
+{
+    const struct
+    {
+        const char* name;
+        const char* clip; // null: cut with Ctrl+X
+        unsigned pasteKey;
+        Texts rows; // empty: the list is hidden
+    } rows[] = {
+        { "Ctrl+V", "ch", 'V', { "cherry" } },
+        { "Shift+Insert", "b", VK_INSERT, { "banana" } },
+        { "a paste nothing begins with", "xyz", 'V', {} },
+        { "cutting everything", nullptr, 'X', {} },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AttachSuggest({ "apple", "apricot", "Avocado", "banana", "cherry" });
+        TypeText("a");
+        ASSERT_EQ(Rows(), Texts({ "apple", "apricot", "Avocado" }));
+        if (row.clip != nullptr)
+        {
+            ASSERT_TRUE(harness::SetClipboardText(row.clip));
+        }
+        m_pEdit->SetSel(0, -1);
+        PressKey(static_cast<WORD>(row.pasteKey), row.pasteKey == VK_INSERT ? harness::kShift : harness::kCtrl);
+        EXPECT_EQ(Text(), row.clip != nullptr ? row.clip : "");
+        EXPECT_EQ(ListVisible(), !row.rows.empty());
+        if (!row.rows.empty())
+        {
+            EXPECT_EQ(Rows(), row.rows);
+        }
+    }
+}
+
+TEST_F(SelectTest, TypingAfterTheFirstDownGoesOnEditingTheTextAndTheListFollows)
+{
+    const struct
+    {
+        const char* name;
+        const char* typed; // null: Backspace
+        const char* text;
+        Texts rows; // empty: the list is hidden
+    } rows[] = {
+        { "letters replace the taken suggestion", "ap", "ap", { "apple", "apricot" } },
+        { "another first letter", "b", "b", { "banana" } },
+        { "Backspace empties and hides", nullptr, "", {} },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AttachSuggest({ "apple", "apricot", "avocado", "banana" });
+        TypeText("a");
+        PressKey(VK_DOWN);
+        ASSERT_TRUE(FocusInList());
+        if (row.typed == nullptr)
+            PressKey(VK_BACK);
+        else
+            TypeText(row.typed);
+        EXPECT_EQ(Text(), row.text);
+        EXPECT_EQ(ListVisible(), !row.rows.empty());
+        if (!row.rows.empty())
+        {
+            EXPECT_EQ(Rows(), row.rows);
+            EXPECT_EQ(SelectedRow(), "<none>");
+        }
+    }
 }
 
 TEST_F(SelectTest, ReadOnlyTypingOpensTheSuggestionsOnTheRowOfTheTypedToText)
@@ -121,4 +237,14 @@ TEST_F(SelectTest, ReadOnlyTypingOpensTheSuggestionsOnTheRowOfTheTypedToText)
     TypeText("b"); // banana is array index 1 and row 0 of the range
     EXPECT_EQ(Text(), "banana");
     EXPECT_EQ(SelectedRow(), "banana");
+
+    // Regression: a new letter typed into the open list left the suggestions of the old one.
+    AttachSuggest({ "banana", "bananas", "date", "dates" }, true);
+    TypeText("b");
+    ASSERT_TRUE(FocusInList());
+    TypeText("d");
+    EXPECT_EQ(Text(), "date");
+    ASSERT_TRUE(ListVisible());
+    EXPECT_EQ(Rows(), Texts({ "date", "dates" }));
+    EXPECT_EQ(SelectedRow(), "date");
 }

@@ -1,6 +1,7 @@
 // The selection edit driven by real input: first-letter typing, Up/Down, Enter, the list's
 // flows from the edit, the read-only guard on editing commands, the sort rule and the width.
 #include "SelectFixture.h"
+#include <functional>
 
 using namespace seltest;
 
@@ -251,4 +252,124 @@ TEST_F(SelectTest, AddedTextsWidenTheEditAndStaySortedWithoutDuplicatesWhenAsked
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "a|Ab|B|b|C|c");
     AddTexts(*pEdit, { "a much wider text than that" });
     EXPECT_GT(pEdit->GetMaxWidth(), narrow);
+}
+
+namespace
+{
+size_t ChangeNotifications(const harness::MessageRecorder& recorder, HWND hDlg)
+{
+    size_t count = 0;
+    for (const auto& message : recorder.Of(hDlg, WM_COMMAND))
+        count += HIWORD(message.wParam) == EN_CHANGE ? 1 : 0;
+    return count;
+}
+}
+
+TEST_F(SelectTest, TypingWithTheFocusInTheListEditsTheTextAndTheHighlightFollows)
+{
+    // Regression: the list box's own first-letter search moved the highlight and left the text.
+    const struct
+    {
+        const char* name;
+        bool readOnly;
+        const char* typed; // after F9 and Down, with the focus in the list; "\b" is Backspace
+        const char *text, *selected;
+    } rows[] = {
+        { "read-only: a letter picks its first text", true, "c", "cherry", "cherry" },
+        { "editable: letters replace the picked text", false, "ch", "ch", "<none>" },
+        { "editable: a whole text highlights its row", false, "cherry", "cherry", "cherry" },
+        { "editable: Backspace removes the picked text", false, "\b", "", "<none>" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        AttachSelect({ "apple", "banana", "cherry" }, row.readOnly);
+        PressKey(VK_F9);
+        PressKey(VK_DOWN);
+        ASSERT_TRUE(FocusInList());
+        ASSERT_EQ(Text(), "apple");
+        if (std::string(row.typed) == "\b")
+            PressKey(VK_BACK);
+        else
+            TypeText(row.typed);
+        EXPECT_EQ(Text(), row.text);
+        EXPECT_TRUE(ListVisible());
+        EXPECT_EQ(SelectedRow(), row.selected);
+        PressKey(VK_RETURN); // takes what is highlighted, which is what the edit shows
+        EXPECT_EVENTUALLY(!ListVisible());
+        EXPECT_EQ(Text(), row.text);
+    }
+}
+
+TEST_F(SelectTest, ReadOnlyKeysPickOnlyTheCurrentTextsAfterTheHostChangesThem)
+{
+    // Regression: the list's rows stayed those of the texts when it was last shown, and keys
+    // wrote the stale row's text (or the same text again, with EN_CHANGE to the host).
+    const struct
+    {
+        const char* name;
+        std::vector<const char*> texts;
+        bool sorted, listOpen;
+        const char* start;
+        std::function<void(CSelectEdit&)> change;
+        WORD key;
+        const char* typed;
+        const char* expected;
+        bool visible;
+    } rows[] = {
+        { "texts replaced: Backspace keeps lemon", { "apple", "banana", "cherry" }, false, false, "lemon",
+          [](CSelectEdit& e) { e.ClearText(); AddTexts(e, { "kiwi", "lemon", "mango" }); }, VK_BACK, "", "lemon",
+          false },
+        { "avocado added: Backspace keeps cherry", { "apple", "banana", "cherry", "date" }, true, false, "cherry",
+          [](CSelectEdit& e) { AddTexts(e, { "avocado" }); }, VK_BACK, "", "cherry", false },
+        { "apple added to the open list: c picks cherry", { "banana", "cherry", "date" }, true, true, "banana",
+          [](CSelectEdit& e) { AddTexts(e, { "apple" }); }, 0, "c", "cherry", true },
+        { "texts cleared with the list open: the list closes, Down writes nothing", { "red", "green" }, false, true,
+          "red", [](CSelectEdit& e) { e.ClearText(); }, VK_DOWN, "", "red", false },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        auto* pEdit = AttachSelect(row.texts, true, [&](CSelectEdit& edit) { edit.SetSorted(row.sorted); });
+        SetText(row.start);
+        PressKey(VK_F9); // the rows are filled
+        if (!row.listOpen)
+            PressKey(VK_ESCAPE);
+        row.change(*pEdit);
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pDlg->m_hWnd, "dialog");
+        if (row.key != 0)
+            PressKey(row.key);
+        TypeText(row.typed);
+        EXPECT_EQ(Text(), row.expected);
+        EXPECT_EQ(ListVisible(), row.visible);
+        if (row.visible)
+        {
+            EXPECT_EQ(SelectedRow(), row.expected);
+        }
+        if (std::string(row.start) == row.expected)
+        {
+            EXPECT_EQ(ChangeNotifications(recorder, m_pDlg->m_hWnd), 0u) << "no EN_CHANGE without a change";
+        }
+    }
+}
+
+TEST_F(SelectTest, TheWheelStepsAClosedReadOnlyEditLikeUpAndDown)
+{
+    AttachSelect({ "one", "two", "three" }, true);
+    const POINT centre = harness::ClientCenter(m_pEdit->m_hWnd);
+    SetText("two");
+    harness::Wheel(centre, -WHEEL_DELTA);
+    EXPECT_EQ(Text(), "three");
+    harness::Wheel(centre, WHEEL_DELTA);
+    harness::Wheel(centre, WHEEL_DELTA);
+    EXPECT_EQ(Text(), "one");
+    EXPECT_TRUE(WholeTextSelected());
+    EXPECT_FALSE(ListVisible());
+
+    // Editable, the wheel leaves the text to the user.
+    AttachSelect({ "one", "two", "three" }, false);
+    SetText("two");
+    harness::Wheel(centre, -WHEEL_DELTA);
+    EXPECT_EQ(Text(), "two");
 }
