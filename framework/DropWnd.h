@@ -36,6 +36,8 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg LRESULT OnChildClose(WPARAM wParam, LPARAM lParam);
+    // Screen readers find the drop window as a pane named after its edit.
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
