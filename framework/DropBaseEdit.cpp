@@ -3,10 +3,12 @@
 #include "EditInputRules.h"
 #include "FaultInjection.h"
 #include "AppLogger.h"
+#include "DropEditAccessible.h"
 #include "Keyboard.h"
 #include "ORVIcon.h"
 #include <afxext.h>
 #include <algorithm>
+#include <new>
 
 IMPLEMENT_DYNCREATE(CDropBaseEdit, CImageMenuEdit)
 
@@ -35,6 +37,7 @@ BEGIN_MESSAGE_MAP(CDropBaseEdit, CImageMenuEdit)
     ON_WM_SYSKEYDOWN()
     ON_MESSAGE(EM_SETREADONLY, OnSetReadOnly)
     ON_WM_CAPTURECHANGED()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace
@@ -816,4 +819,25 @@ void CDropBaseEdit::SetDropWndFont(const LOGFONTA& lf)
     }
     if (IsDropWndWindow())
         m_pDropWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pDropWndFont->GetSafeHandle()), 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Accessibility
+
+void CDropBaseEdit::SetAccessibleName(const CString& name)
+{
+    m_strAccessibleName = name;
+}
+
+CString CDropBaseEdit::GetAccessibleName() const
+{
+    return m_strAccessibleName;
+}
+
+LRESULT CDropBaseEdit::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+        return Default();
+    const LRESULT result = CAccessibleProxy::Answer(new (std::nothrow) CDropEditAccessible(m_hWnd), wParam, lParam);
+    return result != 0 ? result : Default();
 }

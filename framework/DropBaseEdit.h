@@ -22,6 +22,8 @@ class ORV_API CDropBaseEdit : public CImageMenuEdit
     friend class CDropDateSelectWnd;
     // The drop window reports each change of its visibility and each pick that closes it.
     friend class CDropWnd;
+    // The accessible object reads the button's state and opens or closes the drop window.
+    friend class CDropEditAccessible;
 
 protected:
     explicit CDropBaseEdit(COLORREF clrBackground = GetSysColor(COLOR_WINDOW));
@@ -42,6 +44,12 @@ public:
     CFont* GetDropWndFont();
     /// Makes the drop window use this font from now on, an open drop window included.
     void SetDropWndFont(const LOGFONTA& lf);
+
+    /// The name screen readers announce for the control; empty (the default) means the text of
+    /// the static label just before the edit in the tab order.
+    void SetAccessibleName(const CString& name);
+    /// The name the host set with SetAccessibleName; empty when none.
+    CString GetAccessibleName() const;
 
     /// Drop window -> edit: close the drop window; wParam 1 accept, anything else cancel.
     static const UINT WM_CLOSE_DROPDOWN_WND;
@@ -125,6 +133,8 @@ protected:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     // A text the host sets is a host call: it sends no outcome of its own.
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    /// Answers screen readers with the control's accessible object.
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -142,4 +152,5 @@ private:
     // A press that began on the drop button holds the capture; a text selection drag holds it
     // too, and must neither draw the button pressed nor toggle the drop window.
     bool m_bButtonTracking;
+    CString m_strAccessibleName;
 };

@@ -1,8 +1,11 @@
 #include "DropWnd.h"
 #include "DropBaseEdit.h"
 #include "DropMessages.h"
+#include "DropPaneAccessible.h"
+#include "HostCaption.h"
 #include "Keyboard.h"
 #include <algorithm>
+#include <new>
 
 BEGIN_MESSAGE_MAP(CDropWnd, CWnd)
     ON_WM_SETFOCUS()
@@ -10,6 +13,7 @@ BEGIN_MESSAGE_MAP(CDropWnd, CWnd)
     ON_WM_ACTIVATE()
     ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_CLOSE, OnChildClose)
     ON_WM_WINDOWPOSCHANGED()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 namespace
@@ -51,6 +55,7 @@ LRESULT CDropWnd::OnNcHitTest(CPoint point)
 void CDropWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    HostCaption::OnDropWndActivate(*this, nState != WA_INACTIVE, pWndOther != nullptr ? pWndOther->m_hWnd : nullptr);
     if (nState != WA_INACTIVE || m_pEdit == nullptr || !::IsWindow(m_pEdit->m_hWnd) || !IsWindowVisible())
         return;
     // Back to the edit's own window: the edit's focus rules decide. Any other window (or another
@@ -59,6 +64,15 @@ void CDropWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     if (hOther != nullptr && hOther == ::GetAncestor(m_pEdit->m_hWnd, GA_ROOT))
         return;
     m_pEdit->SendMessage(CDropBaseEdit::WM_CLOSE_DROPDOWN_WND, 1, 0);
+}
+
+LRESULT CDropWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || m_pEdit == nullptr || !::IsWindow(m_pEdit->m_hWnd))
+        return Default();
+    const LRESULT result =
+        CAccessibleProxy::Answer(new (std::nothrow) CDropPaneAccessible(m_hWnd, m_pEdit->m_hWnd), wParam, lParam);
+    return result != 0 ? result : Default();
 }
 
 LRESULT CDropWnd::OnChildClose(WPARAM wParam, LPARAM /*lParam*/)

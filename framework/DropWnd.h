@@ -38,6 +38,8 @@ protected:
     afx_msg LRESULT OnChildClose(WPARAM wParam, LPARAM lParam);
     // Every way of showing or hiding ends here, so the edit learns of each change once.
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    // Screen readers find the drop window as a pane named after its edit.
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CDirEdit, CDropBaseEdit)
     ON_MESSAGE(WM_CLEAR, OnClear)
     ON_MESSAGE(WM_UNDO, OnClear)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
+    ON_MESSAGE(WM_DROPFILES, OnDropFiles)
 END_MESSAGE_MAP()
 
 namespace
@@ -68,6 +69,7 @@ void CDirEdit::Init(bool readOnly)
     GraphicsUtils::SetDefaultFont(lf, CString(), -1, -1, false, false, false);
     SetDropWndFont(lf);
     DoDropWindowInit();
+    m_dropTarget.Attach(this);
 }
 
 void CDirEdit::SetInitBrowseToDir(const CString& dir)
@@ -81,6 +83,16 @@ void CDirEdit::ShowList()
 {
     CDropNotifier::HostCall call(GetNotifier());
     ShowDropWnd(true, true, true);
+}
+
+void CDirEdit::SetAcceptDrops(bool accept)
+{
+    m_dropTarget.SetAcceptDrops(this, accept);
+}
+
+bool CDirEdit::GetAcceptDrops() const
+{
+    return m_dropTarget.AcceptsDrops();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -242,6 +254,32 @@ LRESULT CDirEdit::OnPaste(WPARAM wParam, LPARAM lParam)
 LRESULT CDirEdit::OnUndo(WPARAM wParam, LPARAM lParam)
 {
     return OnClear(wParam, lParam);
+}
+
+LRESULT CDirEdit::OnDropFiles(WPARAM wParam, LPARAM /*lParam*/)
+{
+    m_dropTarget.Drop(reinterpret_cast<HDROP>(wParam), [this](const CString& path) { return TakeDroppedPath(path); });
+    return 0;
+}
+
+bool CDirEdit::TakeDroppedPath(const CString& path)
+{
+    CString folder;
+    if (DirUtils::IsDir(path, true) && DirUtils::DoesDirExist(path))
+        folder = path;
+    else if (FileUtils::IsFile(path, true, true))
+        folder = DirUtils::ParsePathFromFile(path);
+    if (folder.IsEmpty())
+        return false;
+    SetWindowText(folder);
+    CString text;
+    GetWindowText(text);
+    if (text.IsEmpty())
+        return false;
+    // As after a paste, the list starts from the dropped folder once the edit is emptied.
+    m_strInitBrowseToDir = NormalizeBrowseDir(text);
+    RedrawIcon();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "CharWalk.h"
 #include "DropBaseEdit.h"
 #include "OrvApi.h"
+#include "PathDropTarget.h"
 
 class CDropWnd;
 
@@ -29,6 +30,12 @@ public:
     void SetInitBrowseToDir(const CString& dir);
     /// Opens the list (when it is hidden and may open) with the focus in it.
     void ShowList();
+    /// Whether the edit takes files and folders dropped from the shell; off by default. A
+    /// dropped folder, or the folder of a dropped file, becomes the text; of several items the
+    /// first one taken counts; a drop that takes nothing beeps and leaves the text.
+    void SetAcceptDrops(bool accept);
+    /// Whether the edit takes dropped files and folders.
+    bool GetAcceptDrops() const;
 
 protected:
     // Hooks for subclasses, in this order.
@@ -38,6 +45,8 @@ protected:
     virtual void ProcessEdit();
     /// Whether a typed character (or Backspace or Delete) may edit the text when not read-only.
     virtual bool CanTypeChar(UINT nChar) const;
+    /// Takes one dropped path if the edit's rules allow it; true when taken.
+    virtual bool TakeDroppedPath(const CString& path);
 
 public:
     /// Recomputes the frame, loads the icon, creates the list and its font. readOnly counts only
@@ -62,6 +71,7 @@ protected:
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
@@ -69,6 +79,7 @@ protected:
     bool m_bDirsOnly;
     HICON m_hIcon; ///< owned
     CString m_strInitBrowseToDir;
+    CPathDropTarget m_dropTarget;
     // The lead byte of a typed two-byte character, and whether it was let through.
     CharWalk::TypedChars m_typedChars;
     bool m_bLeadByteTaken;

@@ -106,6 +106,12 @@ void CDropDirWnd::SetExt(const CStringArray& exts)
     m_pTree->m_extensions.CopyFromStringArray(m_arrExt);
 }
 
+bool CDropDirWnd::ShowsFile(const CString& path) const
+{
+    return m_pTree == nullptr ||
+           FileUtils::MatchesFilter(FileUtils::ParseFileNameFromPath(path, true), m_pTree->m_extensions);
+}
+
 void CDropDirWnd::InitDropWindow()
 {
     SetPreferredSize(kWidth, kHeight);

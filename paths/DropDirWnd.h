@@ -30,6 +30,8 @@ public:
     // The extension filter for branches filled or refreshed from now on; "*" as any entry, or
     // an empty list, lets every file through.
     void SetExt(const CStringArray& exts);
+    // Whether the extension filter lets the file at path through.
+    bool ShowsFile(const CString& path) const;
     // Asks for the window's standard size and gives the tree its image list of file icons.
     void InitDropWindow();
 

@@ -119,6 +119,27 @@ bool CFileEdit::CanTypeChar(UINT nChar) const
     return caret > last;
 }
 
+bool CFileEdit::TakeDroppedPath(const CString& path)
+{
+    if (DirUtils::IsDir(path, true) && DirUtils::DoesDirExist(path))
+    {
+        SetDropWndPath(path);
+        ShowDropWnd(true, true, false);
+        return true;
+    }
+    // The paste rules: an existing file in either mode, never text that no path can be; and a
+    // file the tree would not show is not taken either.
+    if (!FileUtils::IsFile(path, true, true) || !CouldBePath(path))
+        return false;
+    CDropDirWnd* pDrop = GetDirWnd();
+    if (pDrop != nullptr && !pDrop->ShowsFile(path))
+        return false;
+    SetWindowText(path);
+    CString text;
+    GetWindowText(text);
+    return text == path;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Text
 

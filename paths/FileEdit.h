@@ -35,6 +35,9 @@ protected:
     /// Whether a typed character, Backspace (8) or Delete (46) may change the text: only the name
     /// after the last backslash can be edited, and characters a path cannot hold never pass.
     bool CanTypeChar(UINT nChar) const override;
+    /// A dropped file is taken by the paste rules and the tree's filter; a dropped folder is
+    /// taken by opening the tree there, the text staying as it is.
+    bool TakeDroppedPath(const CString& path) override;
 
     /// Writes the tree's pick into the edit.
     void OnDropWndChanged(bool keepOpen) override;

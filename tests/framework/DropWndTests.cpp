@@ -1,6 +1,7 @@
 // The drop window: creation and its failures, placement, the drop font, focus hand-off and Tab
 // cycling, the fixed top edge, the height limit and the close protocol.
 #include "DropEditFixture.h"
+#include <functional>
 #include "DropMessages.h"
 #include "FaultInjection.h"
 #include "LogCapture.h"
@@ -221,4 +222,50 @@ TEST_F(DropEditTest, ChildCloseRequestsCloseWithTheirVerdictAndAreForwardedToThe
     EXPECT_EQ(m_pDrop->SendMessage(WM_DROPWND_CHILD_CLOSE, 1, 0), 0);
     EXPECT_TRUE(DropVisible());
     m_pDrop->m_pEdit = m_pEdit;
+}
+
+TEST_F(DropEditTest, TheHostStaysDrawnActiveWhileItsDropWindowIsInUseAndOnlyLeavingForAnotherWindowDrawsItInactive)
+{
+    harness::MessageRecorder recorder;
+    recorder.Watch(m_pDlg->m_hWnd, "host");
+    // The host's caption as last drawn: the last WM_NCACTIVATE it got.
+    bool drawnActive = ::GetActiveWindow() == m_pDlg->m_hWnd;
+    const int kDrawnInactiveOnLeaving = -1;
+    const auto clickIn = [](CWnd& control) {
+        return [pControl = &control] { harness::Click(harness::ClientCenter(pControl->m_hWnd)); };
+    };
+    const struct
+    {
+        const char* name;
+        std::function<void()> step;
+        bool dropVisible;
+        int active; // 1 drawn active after the step, or kDrawnInactiveOnLeaving
+    } steps[] = {
+        { "open with F9", [] { harness::PressKey(VK_F9); }, true, true },
+        { "click in the drop window", clickIn(m_pDrop->m_first), true, true },
+        { "Tab to its next control", [] { harness::PressKey(VK_TAB); }, true, true },
+        // The close hands the focus back to the edit, which takes the activation back in this
+        // one-thread host; what counts is that the host was drawn inactive when it was left.
+        { "another window activated", [] { ::SetActiveWindow(AfxGetMainWnd()->m_hWnd); }, false, kDrawnInactiveOnLeaving },
+        { "back to the host", [&] { ::SetActiveWindow(m_pDlg->m_hWnd); }, false, true },
+        { "open and click in again", [&] { harness::PressKey(VK_F9); clickIn(m_pDrop->m_first)(); }, true, true },
+        { "the host activated closes", [&] { ::SetActiveWindow(m_pDlg->m_hWnd); }, false, true },
+    };
+    ASSERT_TRUE(drawnActive);
+    for (const auto& s : steps)
+    {
+        SCOPED_TRACE(s.name);
+        recorder.Clear();
+        s.step();
+        harness::Pump();
+        EXPECT_EQ(DropVisible(), s.dropVisible);
+        const std::vector<harness::RecordedMessage> got = recorder.Of(m_pDlg->m_hWnd, WM_NCACTIVATE);
+        if (!got.empty())
+            drawnActive = got.back().wParam != 0;
+        if (s.active == kDrawnInactiveOnLeaving)
+            EXPECT_TRUE(std::any_of(got.begin(), got.end(), [](const harness::RecordedMessage& m) { return m.wParam == 0; }))
+                << recorder.Describe(got);
+        else
+            EXPECT_EQ(drawnActive, s.active == 1) << recorder.Describe(recorder.Of(m_pDlg->m_hWnd, WM_NCACTIVATE));
+    }
 }

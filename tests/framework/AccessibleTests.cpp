@@ -1,0 +1,160 @@
+// The drop edit and its drop window as screen readers see them, read through the MSAA client
+// calls: roles, names, value, children, states, the button's default action, and the objects'
+// lifetime.
+#include <oleacc.h>
+#include <string>
+#include "AccessibleProxy.h"
+#include "DropEditFixture.h"
+
+using namespace fwtest;
+
+namespace
+{
+VARIANT Child(LONG id)
+{
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+std::string Take(BSTR text)
+{
+    std::string out;
+    for (const wchar_t* p = text; p != nullptr && *p != 0; ++p)
+        out += static_cast<char>(*p);
+    ::SysFreeString(text);
+    return out;
+}
+
+// What one element of an object answers; "-" for a failed or empty answer.
+struct Seen
+{
+    LONG role = -1;
+    std::string name;
+    std::string value;
+    std::string action;
+    LONG state = 0;
+};
+
+Seen Read(IAccessible* pAcc, LONG id)
+{
+    Seen seen;
+    VARIANT v;
+    if (pAcc->get_accRole(Child(id), &v) == S_OK)
+        seen.role = v.lVal;
+    if (pAcc->get_accState(Child(id), &v) == S_OK)
+        seen.state = v.lVal;
+    BSTR text = nullptr;
+    seen.name = pAcc->get_accName(Child(id), &text) == S_OK ? Take(text) : "-";
+    seen.value = pAcc->get_accValue(Child(id), &text) == S_OK ? Take(text) : "-";
+    seen.action = pAcc->get_accDefaultAction(Child(id), &text) == S_OK ? Take(text) : "-";
+    return seen;
+}
+
+IAccessible* ObjectOf(HWND hWnd)
+{
+    IAccessible* pAcc = nullptr;
+    EXPECT_EQ(::AccessibleObjectFromWindow(hWnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&pAcc)), S_OK);
+    return pAcc;
+}
+
+class AccessibleTest : public DropEditTest
+{
+protected:
+    void SetUp() override
+    {
+        // Once for the thread: under Wine, marshalling fails for good after the first uninitialise.
+        static const HRESULT hrCom = ::CoInitialize(nullptr);
+        ASSERT_TRUE(SUCCEEDED(hrCom));
+        DropEditTest::SetUp();
+        // A label just before the edit in the tab order, as a host's resource places it.
+        m_hLabel = ::CreateWindowExA(0, "STATIC", "&Target && more:", WS_CHILD | WS_VISIBLE, 220, 10, 100, 20,
+                                     m_pDlg->m_hWnd, nullptr, nullptr, nullptr);
+        ::SetWindowPos(m_pEdit->m_hWnd, m_hLabel, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_pEdit->SetWindowText("abc");
+    }
+    HWND m_hLabel = nullptr;
+};
+}
+
+TEST_F(AccessibleTest, TheEditIsAComboBoxNamedByItsLabelWhoseButtonOpensAndClosesTheDropWindow)
+{
+    IAccessible* pAcc = ObjectOf(m_pEdit->m_hWnd);
+    ASSERT_NE(pAcc, nullptr);
+    LONG nChildren = 0;
+    EXPECT_EQ(pAcc->get_accChildCount(&nChildren), S_OK);
+    EXPECT_EQ(nChildren, 2);
+    const struct
+    {
+        const char* name;
+        std::function<void()> step;
+        bool dropVisible;
+        std::string label; // the combo box's and the text's name
+        std::string button; // the button's name and default action
+        LONG comboState;   // expanded or collapsed
+        LONG buttonState;  // pressed, unavailable
+    } steps[] = {
+        { "closed", [] {}, false, "Target & more:", "Open", STATE_SYSTEM_COLLAPSED, 0 },
+        { "button's default action opens", [&] { EXPECT_EQ(pAcc->accDoDefaultAction(Child(2)), S_OK); }, true,
+          "Target & more:", "Close", STATE_SYSTEM_EXPANDED, STATE_SYSTEM_PRESSED },
+        { "and closes", [&] { EXPECT_EQ(pAcc->accDoDefaultAction(Child(2)), S_OK); }, false, "Target & more:",
+          "Open", STATE_SYSTEM_COLLAPSED, 0 },
+        { "the host's name wins", [&] { m_pEdit->SetAccessibleName("Folder"); }, false, "Folder", "Open",
+          STATE_SYSTEM_COLLAPSED, 0 },
+        { "disabled: the action opens nothing",
+          [&] {
+              m_pEdit->EnableWindow(FALSE);
+              EXPECT_EQ(pAcc->accDoDefaultAction(Child(2)), S_FALSE);
+          },
+          false, "Folder", "Open", STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE },
+    };
+    for (const auto& s : steps)
+    {
+        SCOPED_TRACE(s.name);
+        s.step();
+        EXPECT_EQ(DropVisible(), s.dropVisible);
+        const Seen combo = Read(pAcc, CHILDID_SELF);
+        const Seen text = Read(pAcc, 1);
+        const Seen button = Read(pAcc, 2);
+        EXPECT_EQ(combo.role, ROLE_SYSTEM_COMBOBOX);
+        EXPECT_EQ(text.role, ROLE_SYSTEM_TEXT);
+        EXPECT_EQ(button.role, ROLE_SYSTEM_PUSHBUTTON);
+        EXPECT_EQ(combo.name, s.label);
+        EXPECT_EQ(text.name, s.label);
+        EXPECT_EQ(combo.value, "abc");
+        EXPECT_EQ(text.value, "abc");
+        EXPECT_EQ(button.name, s.button);
+        EXPECT_EQ(button.action, s.button);
+        EXPECT_EQ(combo.state & (STATE_SYSTEM_EXPANDED | STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_UNAVAILABLE), s.comboState);
+        EXPECT_EQ(button.state & (STATE_SYSTEM_PRESSED | STATE_SYSTEM_UNAVAILABLE), s.buttonState);
+    }
+    pAcc->Release();
+}
+
+TEST_F(AccessibleTest, TheDropWindowIsAPaneNamedAfterItsEditAndObjectsLiveOnlyWhileHeld)
+{
+    ASSERT_EQ(CAccessibleProxy::LiveCount(), 0);
+    Open();
+    IAccessible* pPane = ObjectOf(m_pDrop->m_hWnd);
+    ASSERT_NE(pPane, nullptr);
+    const Seen pane = Read(pPane, CHILDID_SELF);
+    EXPECT_EQ(pane.role, ROLE_SYSTEM_PANE);
+    EXPECT_EQ(pane.name, "Target & more:");
+    IAccessible* pEdit = ObjectOf(m_pEdit->m_hWnd);
+    ASSERT_NE(pEdit, nullptr);
+    EXPECT_EQ(CAccessibleProxy::LiveCount(), 2);
+    pPane->Release();
+    EXPECT_EQ(CAccessibleProxy::LiveCount(), 1);
+    // A client that outlives the control gets failures, not a crash, and its release frees all.
+    harness::DestroyHost(m_pDlg, m_pEdit);
+    m_pDrop = nullptr;
+    BSTR name = nullptr;
+    EXPECT_TRUE(FAILED(pEdit->get_accName(Child(CHILDID_SELF), &name)));
+    VARIANT v;
+    EXPECT_TRUE(FAILED(pEdit->get_accRole(Child(2), &v)));
+    EXPECT_TRUE(FAILED(pEdit->accDoDefaultAction(Child(2))));
+    pEdit->Release();
+    EXPECT_EQ(CAccessibleProxy::LiveCount(), 0);
+}
