@@ -18,6 +18,19 @@ const UINT CCalendarWnd::CALWND_DATERANGE_CHANGED = ::RegisterWindowMessageA("Ca
 
 namespace
 {
+// What of the month calendar lies under the point of the message being handled.
+MCHITTESTINFO HitTestAtMessagePos(HWND hMonthCal)
+{
+    const DWORD pos = ::GetMessagePos();
+    MCHITTESTINFO hit{};
+    hit.cbSize = MCHITTESTINFO_V1_SIZE;
+    hit.pt.x = static_cast<short>(LOWORD(pos));
+    hit.pt.y = static_cast<short>(HIWORD(pos));
+    ::ScreenToClient(hMonthCal, &hit.pt);
+    ::SendMessage(hMonthCal, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    return hit;
+}
+
 // Whether two colours differ enough in brightness for text of one to be read on the other.
 bool IsDistinct(COLORREF a, COLORREF b)
 {
@@ -461,13 +474,7 @@ void CCalendarWnd::OnMonthCalSelChange(const SYSTEMTIME& st)
         return;
     if (m_bInMouseButton)
     {
-        const DWORD pos = ::GetMessagePos();
-        MCHITTESTINFO hit{};
-        hit.cbSize = MCHITTESTINFO_V1_SIZE;
-        hit.pt.x = static_cast<short>(LOWORD(pos));
-        hit.pt.y = static_cast<short>(HIWORD(pos));
-        ::ScreenToClient(m_hMonthCal, &hit.pt);
-        ::SendMessage(m_hMonthCal, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        const MCHITTESTINFO hit = HitTestAtMessagePos(m_hMonthCal);
         if ((hit.uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE || hit.uHit == MCHT_TODAYLINK)
             return;
     }
@@ -482,13 +489,7 @@ bool CCalendarWnd::IsClickOutsideRange() const
 {
     if (m_range.IsOpen())
         return false;
-    const DWORD pos = ::GetMessagePos();
-    MCHITTESTINFO hit{};
-    hit.cbSize = MCHITTESTINFO_V1_SIZE;
-    hit.pt.x = static_cast<short>(LOWORD(pos));
-    hit.pt.y = static_cast<short>(HIWORD(pos));
-    ::ScreenToClient(m_hMonthCal, &hit.pt);
-    ::SendMessage(m_hMonthCal, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    const MCHITTESTINFO hit = HitTestAtMessagePos(m_hMonthCal);
     return (hit.uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE && !m_range.Contains(FromSystemTime(hit.st));
 }
 
