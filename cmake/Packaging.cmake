@@ -64,7 +64,7 @@ endif()
 # and their lists stay inside the library.
 set(ORV_PUBLIC_HEADERS framework/OrvApi.h framework/DropBaseEdit.h framework/DropNotifications.h
     framework/DropNotifier.h select/SelectEdit.h select/AutoSuggestEdit.h select/TextIndex.h
-    datetime/DateEdit.h datetime/TimeEdit.h paths/DirEdit.h paths/FileEdit.h)
+    datetime/DateEdit.h datetime/TimeEdit.h paths/DirEdit.h paths/FileEdit.h paths/PathDropTarget.h)
 if(TARGET orv059)
   list(APPEND ORV_PACKAGE_TARGETS orv059)
   orv_add_version_resource(orv059 "Drop-down edit controls")
