@@ -73,13 +73,10 @@ int CDropTextSelectWnd::GetRowOfText(size_t index) const
     size_t last = 0;
     if (!IsListWindow() || !GetShownRange(first, last) || index < first || index > last)
         return -1;
-    const size_t row = index - first;
-    if (row >= static_cast<size_t>(m_pList->GetCount()))
-        return -1;
-    // Rows are filled when the list is shown; texts changed since then leave other texts there.
-    CString shown;
-    m_pList->GetText(static_cast<int>(row), shown);
-    return shown.Compare(m_pTexts->GetAt(index)) == 0 ? static_cast<int>(row) : -1;
+    // The rows are read from the array: a row shows the text at its index, or none past the end.
+    size_t shown = 0;
+    const int row = static_cast<int>(std::min<size_t>(index - first, INT_MAX));
+    return m_pList->GetTextIndex(row, shown) && shown == index ? row : -1;
 }
 
 CWnd* CDropTextSelectWnd::GetFirstControl()
@@ -148,18 +145,26 @@ bool CDropTextSelectWnd::GetShownRange(size_t& first, size_t& last) const
 void CDropTextSelectWnd::FillList(size_t first, size_t last, const CString& editText, int& chosenRow)
 {
     const TextArray& texts = *m_pTexts;
-    const size_t rows = last - first + 1;
-    size_t bytes = 0;
-    for (size_t i = first; i <= last; ++i)
-        bytes += static_cast<size_t>(texts[i].GetLength()) + 1;
-    m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
-                         static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
+    m_pList->ShowTexts(&texts, first, last - first + 1);
+    // A sorted array finds the edit's text by binary search; otherwise only the shown range is
+    // read, and the length is compared before any text.
+    if (texts.IsSortedUnique())
+    {
+        bool found = false;
+        const size_t index = texts.Find(editText, false, found);
+        if (found && index >= first && index <= last)
+            chosenRow = static_cast<int>(index - first);
+        return;
+    }
+    const int length = editText.GetLength();
     for (size_t i = first; i <= last; ++i)
     {
         const CString& text = texts[i];
-        m_pList->AddString(text);
-        if (chosenRow < 0 && editText.Compare(text) == 0)
+        if (text.GetLength() == length && editText.Compare(text) == 0)
+        {
             chosenRow = static_cast<int>(i - first);
+            return;
+        }
     }
 }
 
@@ -188,16 +193,12 @@ void CDropTextSelectWnd::UpdateList()
     if (m_pEdit != nullptr)
         m_pEdit->GetWindowText(editText);
     int chosenRow = -1;
-    // Without this a list box under Wine redraws and regrows for every row: a thousand rows
-    // would take seconds.
-    m_pList->SetRedraw(FALSE);
-    m_pList->ResetContent();
     size_t first = 0;
     size_t last = 0;
     if (GetShownRange(first, last))
         FillList(first, last, editText, chosenRow);
-    m_pList->SetRedraw(TRUE);
-    m_pList->Invalidate();
+    else
+        m_pList->ShowTexts(nullptr, 0, 0);
 
     if (m_pList->GetCount() > 0)
     {
@@ -232,7 +233,8 @@ int CDropTextSelectWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CDropWnd::OnCreate(lpCreateStruct) == -1 || m_pList == nullptr)
         return -1;
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
+                        CSelectionList::kRowStyle;
     const bool bCreated = !FaultInjection::ShouldFail(FaultInjection::kWindowCreation) &&
                           m_pList->Create(style, CRect(0, 0, 100, 100), this, kListId);
     if (!bCreated && AppLogger::m_pInstance != nullptr)

@@ -84,6 +84,7 @@ protected:
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSettleTexts(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -99,4 +100,8 @@ private:
     // not one of the texts.
     bool StepText(bool bUp);
     void OnEnterInOpenList();
+    // Has the texts added one at a time merged once the program is idle, not by the next key.
+    void SettleWhenIdle();
+
+    bool m_bSettlePosted;
 };

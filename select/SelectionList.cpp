@@ -1,7 +1,12 @@
 #include "SelectionList.h"
 #include "DropMessages.h"
+#include "StringUtils.h"
 #include "SystemUtils.h"
+#include "TextArray.h"
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
 
 // A double click is a click for this list: it picks the row and closes.
 #define ON_WM_LBUTTONDBLCLK_AS_UP()                                                                  \
@@ -20,11 +25,154 @@ CSelectionList::CSelectionList()
     : m_nScrollLines(SystemUtils::GetMouseScrollLines()),
       m_nWheelRemainder(0),
       m_nHWheelRemainder(0),
-      m_nLastSel(LB_ERR)
+      m_nLastSel(LB_ERR),
+      m_pTexts(nullptr),
+      m_nFirst(0),
+      m_nRows(0)
 {
 }
 
 CSelectionList::~CSelectionList() = default;
+
+void CSelectionList::ShowTexts(const TextArray* texts, size_t first, size_t count)
+{
+    m_pTexts = texts;
+    m_nFirst = first;
+    m_nRows = texts != nullptr ? std::min(count, static_cast<size_t>(INT_MAX)) : 0;
+    m_nLastSel = LB_ERR;
+    if (m_hWnd == nullptr)
+        return;
+    // Emptied first, so the selection and the scroll position start afresh as with new rows.
+    SendMessage(LB_RESETCONTENT);
+    SendMessage(LB_SETCOUNT, static_cast<WPARAM>(m_nRows));
+    Invalidate();
+}
+
+bool CSelectionList::GetTextIndex(int row, size_t& index) const
+{
+    if (m_pTexts == nullptr || row < 0 || static_cast<size_t>(row) >= m_nRows)
+        return false;
+    index = m_nFirst + static_cast<size_t>(row);
+    // The array may have shrunk since it was shown: a row past its end shows nothing.
+    return index < m_pTexts->GetCount();
+}
+
+const CString* CSelectionList::RowText(int row) const
+{
+    size_t index = 0;
+    return GetTextIndex(row, index) ? &(*m_pTexts)[index] : nullptr;
+}
+
+int CSelectionList::FindRow(int start, const CString& text, bool exact) const
+{
+    const int rows = static_cast<int>(m_nRows);
+    if (rows <= 0)
+        return LB_ERR;
+    const int from = start < 0 || start >= rows ? 0 : start + 1;
+    const auto matches = [&](int row) {
+        const CString* pText = RowText(row);
+        if (pText == nullptr)
+            return false;
+        if (exact)
+            return pText->GetLength() == text.GetLength() && StringUtils::MatchFirstChars(*pText, text, false);
+        return StringUtils::MatchFirstChars(*pText, text, false);
+    };
+    // From the top, a sorted array finds a prefix by binary search when the shown range holds
+    // the first text that begins with it; anything else scans the rows.
+    if (from == 0 && !exact && m_pTexts != nullptr)
+    {
+        size_t index = 0;
+        size_t last = 0;
+        if (m_pTexts->FindPrefixRange(text, index, last) && index >= m_nFirst && index - m_nFirst < m_nRows &&
+            matches(static_cast<int>(index - m_nFirst)))
+            return static_cast<int>(index - m_nFirst);
+    }
+    for (int i = 0; i < rows; ++i)
+    {
+        const int row = (from + i) % rows;
+        if (matches(row))
+            return row;
+    }
+    return LB_ERR;
+}
+
+void CSelectionList::ApplyFontHeight()
+{
+    CClientDC dc(this);
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    HGDIOBJ hOldFont = hFont != nullptr ? ::SelectObject(dc.m_hDC, hFont) : nullptr;
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(dc.m_hDC, &tm);
+    if (hOldFont != nullptr)
+        ::SelectObject(dc.m_hDC, hOldFont);
+    if (tm.tmHeight > 0)
+        SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(tm.tmHeight, 0));
+}
+
+LRESULT CSelectionList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case LB_GETTEXTLEN:
+    {
+        const CString* pText = RowText(static_cast<int>(wParam));
+        return pText != nullptr ? pText->GetLength() : LB_ERR;
+    }
+    case LB_GETTEXT:
+    {
+        const CString* pText = RowText(static_cast<int>(wParam));
+        if (pText == nullptr || lParam == 0)
+            return LB_ERR;
+        std::memcpy(reinterpret_cast<char*>(lParam), pText->GetString(), static_cast<size_t>(pText->GetLength()) + 1);
+        return pText->GetLength();
+    }
+    case LB_FINDSTRINGEXACT:
+    case LB_FINDSTRING:
+    case LB_SELECTSTRING:
+    {
+        if (lParam == 0)
+            return LB_ERR;
+        const int row = FindRow(static_cast<int>(wParam), CString(reinterpret_cast<LPCSTR>(lParam)),
+                                message == LB_FINDSTRINGEXACT);
+        if (message == LB_SELECTSTRING && row != LB_ERR)
+            CListBox::WindowProc(LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        return row;
+    }
+    case WM_SETFONT:
+    {
+        const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
+        ApplyFontHeight();
+        return result;
+    }
+    default:
+        return CListBox::WindowProc(message, wParam, lParam);
+    }
+}
+
+void CSelectionList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    const DRAWITEMSTRUCT& dis = *lpDrawItemStruct;
+    if (static_cast<int>(dis.itemID) < 0)
+        return; // an empty list draws only its background
+    const bool selected = (dis.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (dis.itemState & ODS_DISABLED) != 0;
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    HGDIOBJ hOldFont = hFont != nullptr ? ::SelectObject(dis.hDC, hFont) : nullptr;
+    const COLORREF oldText = ::SetTextColor(
+        dis.hDC, ::GetSysColor(disabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const COLORREF oldBack = ::SetBkColor(dis.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const CString* pText = RowText(static_cast<int>(dis.itemID));
+    RECT rc = dis.rcItem;
+    // Placed as the list box places its own rows' texts.
+    ::ExtTextOutA(dis.hDC, rc.left + 1, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, pText != nullptr ? pText->GetString() : "",
+                  pText != nullptr ? static_cast<UINT>(pText->GetLength()) : 0, nullptr);
+    if ((dis.itemState & ODS_FOCUS) != 0)
+        ::DrawFocusRect(dis.hDC, &rc);
+    ::SetBkColor(dis.hDC, oldBack);
+    ::SetTextColor(dis.hDC, oldText);
+    if (hOldFont != nullptr)
+        ::SelectObject(dis.hDC, hOldFont);
+}
 
 void CSelectionList::SendToParent(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -1,15 +1,29 @@
 // CSelectionList: the list box of the text drop window. Wraps around at its ends under the
 // arrow keys, reports every selection change to its parent (the drop window) and asks it to
 // close on Enter, Escape and a click, and scrolls by the system's wheel setting, keeping the
-// part of a wheel turn too small for a line until the next turn. Owns only its window.
+// part of a wheel turn too small for a line until the next turn. Its rows are a range of a text
+// array that it does not copy: a no-data, owner-drawn list box of fixed row height whose count is
+// set at once and whose rows are drawn and read from the array on demand, so a million texts cost
+// what is on screen. Owns only its window; the array belongs to the edit.
 #pragma once
 #include <afxwin.h>
+
+class TextArray;
 
 class CSelectionList : public CListBox
 {
 public:
     CSelectionList();
     ~CSelectionList() override;
+
+    /// The style bits that make the rows come from ShowTexts; the creator adds them.
+    static const DWORD kRowStyle = LBS_NODATA | LBS_OWNERDRAWFIXED;
+
+    /// Shows count texts of texts from index first as the rows (texts null: none) and clears
+    /// the selection. The array must outlive the rows or be shown again after it changes.
+    void ShowTexts(const TextArray* texts, size_t first, size_t count);
+    /// The array index of row, or false when row shows no text.
+    bool GetTextIndex(int row, size_t& index) const;
 
     // A vertical wheel turn of delta (WHEEL_DELTA per notch): posts one WM_VSCROLL per line.
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
@@ -22,6 +36,10 @@ public:
     int m_nLastSel;          // selection last reported by a key other than the arrows
 
 protected:
+    // Answers the text queries of hosts, screen readers and tests from the array, and keeps the
+    // row height at the font's height.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     // Hands printable characters and Backspace to the parent, which passes them to the edit.
@@ -33,4 +51,14 @@ private:
     // Turns the distance gathered in remainder into whole lines and posts that many scrolls.
     void ScrollByWheel(int& remainder, short delta, UINT message, WPARAM towardsStart, WPARAM towardsEnd);
     void SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    // The text of row, or null when the row shows none.
+    const CString* RowText(int row) const;
+    // First row after start (-1: from the top), wrapping once, whose text equals text (exact)
+    // or begins with it, ignoring case; LB_ERR when none does.
+    int FindRow(int start, const CString& text, bool exact) const;
+    void ApplyFontHeight();
+
+    const TextArray* m_pTexts; // not owned
+    size_t m_nFirst;           // array index of row 0
+    size_t m_nRows;
 };
