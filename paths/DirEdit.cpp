@@ -1,4 +1,5 @@
 #include "DirEdit.h"
+#include "CharWalk.h"
 #include "DirUtils.h"
 #include "DropDirListWnd.h"
 #include "DropDirWnd.h"
@@ -33,7 +34,8 @@ void Beep()
 }
 
 CDirEdit::CDirEdit()
-    : CDropBaseEdit(::GetSysColor(COLOR_WINDOW)), m_bReadOnly(true), m_bDirsOnly(true), m_hIcon(nullptr)
+    : CDropBaseEdit(::GetSysColor(COLOR_WINDOW)), m_bReadOnly(true), m_bDirsOnly(true), m_hIcon(nullptr),
+      m_bLeadByteTaken(false)
 {
     DoDrawIcon(true);
 }
@@ -133,7 +135,7 @@ CString CDirEdit::NormalizeBrowseDir(const CString& dir)
     CString folder = FileUtils::IsFile(dir, true, true) ? DirUtils::ParsePathFromFile(dir) : dir;
     if (!DirUtils::IsDir(folder, true))
         folder.Empty();
-    return folder;
+    return FileUtils::GetCanonicalPath(folder);
 }
 
 void CDirEdit::UpdateDropWnd()
@@ -167,10 +169,16 @@ LRESULT CDirEdit::OnSetText(WPARAM /*wParam*/, LPARAM lParam)
     const CString text(lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
     if (text.IsEmpty() || (m_bDirsOnly && DirUtils::IsDir(text, true)))
     {
-        Default();
+        // Spellings such as "a\.\b", "a\\b" or "b." name the folder too; it is kept in one form,
+        // which the list finds among the folders it reads.
+        const CString canonical = FileUtils::GetCanonicalPath(text);
+        if (canonical != text)
+            DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(canonical)));
+        else
+            Default();
         SendMessage(EM_SETSEL, 0, -1);
         SendMessage(EM_SCROLLCARET);
-        SetDropWndPath(text);
+        SetDropWndPath(canonical);
         RedrawIcon();
         return TRUE;
     }
@@ -196,10 +204,21 @@ void CDirEdit::ProcessEdit()
         RedrawIcon();
         return;
     }
+    StoreCanonical(after);
     SetDropWndPath(after);
     if (!after.IsEmpty())
         m_strInitBrowseToDir = NormalizeBrowseDir(after);
     RedrawIcon();
+}
+
+void CDirEdit::StoreCanonical(CString& text)
+{
+    const CString canonical = FileUtils::GetCanonicalPath(text);
+    if (canonical == text)
+        return;
+    text = canonical;
+    DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(text)));
+    SendMessage(EM_SETSEL, text.GetLength(), text.GetLength());
 }
 
 LRESULT CDirEdit::OnClear(WPARAM /*wParam*/, LPARAM /*lParam*/)
@@ -272,6 +291,32 @@ void CDirEdit::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         Default();
         return;
     }
+    // A two-byte character comes as its lead byte and then its trail byte, which may be 0x5C
+    // or a letter: the trail byte follows whatever was decided for the lead byte.
+    if (m_typedChars.IsPending())
+    {
+        CString whole;
+        if (m_typedChars.Take(nChar, whole) && whole.GetLength() == 2)
+        {
+            if (m_bLeadByteTaken)
+            {
+                Default();
+                UpdateDropWnd();
+            }
+            return;
+        }
+    }
+    if (CharWalk::TypedChars::OpensTwoByteChar(nChar))
+    {
+        CString whole;
+        m_typedChars.Take(nChar, whole);
+        m_bLeadByteTaken = !m_bReadOnly && CanTypeChar(nChar);
+        if (m_bLeadByteTaken)
+            Default();
+        else
+            Beep();
+        return;
+    }
     if (m_bReadOnly)
     {
         // The characters of Backspace, Delete's key (the full stop) and Enter come with keys
@@ -319,17 +364,24 @@ void CDirEdit::DeletePathRange(bool bDelete)
         return;
     }
 
+    // A position inside a two-byte character stands for the start of that character.
+    start = CharWalk::Snap(text, start);
+    if (!CharWalk::IsCharStart(text, end))
+        end = CharWalk::Next(text, CharWalk::Snap(text, end));
+    const bool bSlashAtStart = start < length && CharWalk::Find(text, '\\', start) == start;
     if (start == end)
     {
-        // Never across a backslash: the folder names on both sides stay apart.
-        if (bDelete && start < length && text[start] != '\\')
-            ++end;
-        else if (!bDelete && start > 0 && text[start - 1] != '\\')
-            --start;
+        // Never across a backslash: the folder names on both sides stay apart. A whole
+        // character goes, never one byte of it.
+        const int before = CharWalk::Prev(text, start);
+        if (bDelete && start < length && !bSlashAtStart)
+            end = CharWalk::Next(text, start);
+        else if (!bDelete && start > 0 && CharWalk::Find(text, '\\', before) != before)
+            start = before;
     }
-    else if (start < length && text[start] == '\\' && text[end - 1] == '\\')
+    else if (bSlashAtStart && CharWalk::Prev(text, end) == end - 1 && text[end - 1] == '\\')
     {
-        ++start;
+        start = CharWalk::Next(text, start);
         SendMessage(EM_SETSEL, start, end);
         SendMessage(EM_SCROLLCARET);
     }

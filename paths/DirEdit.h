@@ -6,6 +6,7 @@
 /// that the list shows while the edit is empty. The file edit derives from it.
 #pragma once
 #include <afxwin.h>
+#include "CharWalk.h"
 #include "DropBaseEdit.h"
 #include "OrvApi.h"
 
@@ -68,11 +69,20 @@ protected:
     bool m_bDirsOnly;
     HICON m_hIcon; ///< owned
     CString m_strInitBrowseToDir;
+    // The lead byte of a typed two-byte character, and whether it was let through.
+    CharWalk::TypedChars m_typedChars;
+    bool m_bLeadByteTaken;
+
+    // Writes the canonical spelling of an existing path the edit holds in place of text, caret
+    // at its end; text becomes what the edit holds.
+    void StoreCanonical(CString& text);
 
     /// Hands a path to the drop window; the single place that knows which drop window it is.
     void SetDropWndPath(const CString& path);
 
 private:
+    // Removes the selection, or the character before (Backspace) or after (Delete) the caret,
+    // when what is left is still an existing path.
     void DeletePathRange(bool bDelete);
     void FreeIcon();
     static CString NormalizeBrowseDir(const CString& dir);

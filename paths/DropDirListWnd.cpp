@@ -1,5 +1,6 @@
 #include "DropDirListWnd.h"
 #include "AppLogger.h"
+#include "CharWalk.h"
 #include "DirEdit.h"
 #include "DirUtils.h"
 #include "DropBaseEdit.h"
@@ -63,7 +64,7 @@ CString CompletePath(const CString& path)
 {
     CString completed(path);
     completed.Replace('/', '\\');
-    if (completed.Right(1) != "\\")
+    if (!CharWalk::EndsWith(completed, '\\'))
         completed += '\\';
     return completed;
 }
@@ -363,13 +364,13 @@ void CDropDirListWnd::OnListSelChange()
     const CString sel = GetSelectedPath();
     if (sel.IsEmpty() || sel == m_strPath)
         return;
+    if (RefuseVanishedFolder(sel))
+        return;
     const CString previous = m_strPath;
     m_strPath = sel;
-    // A folder deleted since the list was filled is rebuilt too: the refill walks up to what
-    // still exists, so the edit is offered a folder and never a vanished one.
     if (DirUtils::ParseParentDir(previous) != DirUtils::ParseParentDir(sel) ||
         DirUtils::HasSubdirectory(previous, kSubfolderTestFlags) ||
-        DirUtils::HasSubdirectory(sel, kSubfolderTestFlags) || !DirUtils::DoesDirExist(sel))
+        DirUtils::HasSubdirectory(sel, kSubfolderTestFlags))
         FillList();
     NotifyEdit();
 }
@@ -377,19 +378,23 @@ void CDropDirListWnd::OnListSelChange()
 void CDropDirListWnd::OnListDblClk()
 {
     const CString sel = GetSelectedPath();
-    if (sel.IsEmpty())
+    if (sel.IsEmpty() || RefuseVanishedFolder(sel))
         return;
-    if (!DirUtils::DoesDirExist(sel))
-    {
-        // Gone since the list was filled: show what is left and keep the list open.
-        m_strPath = sel;
-        FillList();
-        NotifyEdit();
-        return;
-    }
     m_strPath = sel;
     NotifyEdit();
     SendMessage(WM_DROPWND_CHILD_CLOSE, 1, 0);
+}
+
+bool CDropDirListWnd::RefuseVanishedFolder(const CString& sel)
+{
+    if (DirUtils::DoesDirExist(sel))
+        return false;
+    // Deleted since the list was filled: the pick is refused, the edit keeps its folder, and
+    // the list shows again what is on the disk around the folder it had (walking up from it
+    // when that went too).
+    ::MessageBeep(MB_ICONEXCLAMATION);
+    FillList();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -435,7 +440,8 @@ bool CDropDirListWnd::HandleKey(UINT nKey)
             ++i;
         if (i >= m_paths.GetCount())
             return false;
-        SelectPath(m_paths[i]);
+        if (!RefuseVanishedFolder(m_paths[i]))
+            SelectPath(m_paths[i]);
         return true;
     }
     default:

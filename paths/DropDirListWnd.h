@@ -56,6 +56,9 @@ protected:
 private:
     bool HandleKey(UINT nKey);
     void NotifyEdit();
+    // A pick of a folder that is gone is refused with a beep and the rows are read again;
+    // true when sel was refused.
+    bool RefuseVanishedFolder(const CString& sel);
     void RebuildQuietly();
     int AddRow(const CString& text, int nIcon, const CString& path);
     int AddDriveRow(const CString& root);

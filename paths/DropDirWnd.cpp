@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CDropDirWnd, CDropWnd)
     ON_REGISTERED_MESSAGE(CDirTreeCtrl::MSG_DIR_TREE_KEY_ESCAPE, OnDirTreeKeyEscape)
     ON_REGISTERED_MESSAGE(CDirTreeCtrl::MSG_DIR_TREE_EXPAND, OnDirTreeExpand)
     ON_NOTIFY(NM_DBLCLK, CDropDirWnd::kTreeId, OnTreeDblClk)
+    ON_NOTIFY(NM_CLICK, CDropDirWnd::kTreeId, OnTreeClick)
 END_MESSAGE_MAP()
 
 namespace
@@ -26,6 +27,23 @@ const DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | T
                          TVS_SHOWSELALWAYS;
 // A drive root ("C:\") is selected but not scrolled to the top: it is near the top anyway.
 const int kDriveRootLength = 3;
+
+// The path itself when it exists, else its nearest existing folder; empty when none is left.
+CString NearestExisting(const CString& path)
+{
+    if (FileUtils::DoesFileExist(path) || DirUtils::DoesDirExist(path))
+        return path;
+    CString folder = DirUtils::ParseParentDir(path);
+    while (!folder.IsEmpty() && !DirUtils::DoesDirExist(folder))
+    {
+        const CString parent = DirUtils::ParseParentDir(folder);
+        // Text that does not get shorter would never end the walk.
+        if (parent.GetLength() >= folder.GetLength())
+            return CString();
+        folder = parent;
+    }
+    return folder;
+}
 }
 
 CDropDirWnd::CDropDirWnd(bool readOnly)
@@ -137,7 +155,9 @@ void CDropDirWnd::OnShowWindow(BOOL bShow, UINT nStatus)
     CDropWnd::OnShowWindow(bShow, nStatus);
     if (!bShow || !HasTreeWindow())
         return;
-    const CString path = m_strPath;
+    // A file or folder deleted since the last showing is not in the tree: it opens at the
+    // nearest folder that is left, instead of wherever the tree's selection fell.
+    const CString path = NearestExisting(m_strPath);
     // Files and folders that came or went while the window was hidden show now. When the
     // selected item went, the tree moves its selection to a neighbour; that is no pick of the
     // user's, so it must not reach the edit, which keeps its text until the user picks.
@@ -217,6 +237,25 @@ LRESULT CDropDirWnd::OnDirTreeExpand(WPARAM /*wParam*/, LPARAM /*lParam*/)
     if (HasTreeWindow())
         SetPreferredSize(m_pTree->GetHorizontalExtent(), kHeight);
     return 0;
+}
+
+void CDropDirWnd::OnTreeClick(NMHDR* /*pNMHDR*/, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (!HasTreeWindow())
+        return;
+    CPoint point;
+    ::GetCursorPos(&point);
+    m_pTree->ScreenToClient(&point);
+    UINT nFlags = 0;
+    HTREEITEM hItem = m_pTree->HitTest(point, &nFlags);
+    // A click on another item changes the selection, which reports the pick. The item already
+    // selected changes nothing, yet clicking it is a pick too (the edit may hold something
+    // else, as after a deletion).
+    if (hItem == nullptr || hItem != m_pTree->GetSelectedItem() ||
+        (nFlags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON)) == 0)
+        return;
+    OnDirTreeSelChanged(0, 0);
 }
 
 void CDropDirWnd::OnTreeDblClk(NMHDR* /*pNMHDR*/, LRESULT* pResult)

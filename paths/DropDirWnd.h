@@ -47,6 +47,7 @@ protected:
     afx_msg LRESULT OnDirTreeKeyEnter(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDirTreeKeyEscape(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDirTreeExpand(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTreeClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 

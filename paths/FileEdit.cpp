@@ -1,4 +1,5 @@
 #include "FileEdit.h"
+#include "CharWalk.h"
 #include "DirUtils.h"
 #include "DropDirWnd.h"
 #include "FaultInjection.h"
@@ -38,7 +39,8 @@ bool CouldBePath(const CString& text)
 {
     if (text.GetLength() >= MAX_PATH)
         return false;
-    for (int i = 0; i < text.GetLength(); ++i)
+    // Trail bytes of two-byte characters are skipped: 0x7C, the bar, is one of them.
+    for (int i = 0; i < text.GetLength(); i = CharWalk::Next(text, i))
     {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 32 || c == '"' || c == '*' || c == '<' || c == '>' || c == '?' || c == '|' || (c == ':' && i != 1))
@@ -96,7 +98,7 @@ bool CFileEdit::CanTypeChar(UINT nChar) const
         return true;
     CString text;
     GetWindowText(text);
-    const int last = text.ReverseFind('\\');
+    const int last = CharWalk::ReverseFind(text, '\\');
     DWORD dwStart = 0;
     DWORD dwEnd = 0;
     ::SendMessageA(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
@@ -131,10 +133,14 @@ LRESULT CFileEdit::OnSetText(WPARAM /*wParam*/, LPARAM lParam)
         SetWindowText("");
         return 0;
     }
-    Default();
+    const CString canonical = FileUtils::GetCanonicalPath(text);
+    if (canonical != text)
+        DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(canonical)));
+    else
+        Default();
     SendMessage(EM_SETSEL, 0, -1);
     SendMessage(EM_SCROLLCARET);
-    SetDropWndPath(text.IsEmpty() ? GetInitBrowsToDir() : text);
+    SetDropWndPath(text.IsEmpty() ? GetInitBrowsToDir() : canonical);
     RedrawIcon();
     return 1;
 }
@@ -147,23 +153,26 @@ void CFileEdit::OnDropWndChanged(bool /*keepOpen*/)
     const CString picked = pDrop->GetSelectedPath();
     if (picked.IsEmpty())
         return;
+    CString current;
+    GetWindowText(current);
     CString name;
-    if (!m_bReadOnly && DirUtils::IsDir(picked, true))
-    {
-        CString current;
-        GetWindowText(current);
-        if (FileUtils::IsFile(current, true, true))
-            name = FileUtils::ParseFileNameFromPath(current, true);
-    }
-    // The kept name stands only where that file exists; elsewhere the folder alone is written,
-    // since the text would be refused and the edit emptied.
+    if (!m_bReadOnly && DirUtils::IsDir(picked, true) && !DirUtils::DoesDirExist(current))
+        name = FileUtils::ParseFileNameFromPath(current, true);
+    // As in a save dialog, a writable edit keeps the file name it holds, typed or picked,
+    // after whatever folder is picked; a name that exists nowhere yet is kept as well.
     CString text = picked + name;
-    if (!name.IsEmpty() && !IsAcceptedPath(text))
+    if (!name.IsEmpty() && !IsAcceptedPath(text) && !CouldBePath(text))
         text = picked;
     // A pick that went from the disk since the tree was read leaves the edit as it is.
-    if (!IsAcceptedPath(text))
+    if (!IsAcceptedPath(picked))
         return;
-    SetWindowText(text);
+    if (text != current)
+    {
+        if (IsAcceptedPath(text))
+            SetWindowText(text);
+        else
+            DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(text)));
+    }
     SendMessage(EM_SETSEL, 0, -1);
     SendMessage(EM_SCROLLCARET);
     RedrawIcon();
@@ -195,6 +204,7 @@ void CFileEdit::ProcessEdit()
     }
     else if (!after.IsEmpty() && IsAcceptedPath(after))
     {
+        StoreCanonical(after);
         SetDropWndPath(after);
     }
     RedrawIcon();

@@ -2,8 +2,9 @@
 /// CFileEdit: an edit that holds the path of one existing file, or nothing; when it is not
 /// read-only it also takes a folder, and a file name typed after the last backslash. It drops
 /// down a tree of folders and of the files that pass an extension filter; a pick in the tree is
-/// written into the edit (a folder pick keeps the file name the edit holds). Owns nothing beyond
-/// the directory edit it is; its drop window is always a CDropDirWnd.
+/// written into the edit (in a writable edit, a folder pick keeps the file name the edit holds,
+/// typed or picked, as a save dialog does). Owns nothing beyond the directory edit it is; its
+/// drop window is always a CDropDirWnd.
 #pragma once
 #include <afxwin.h>
 #include "DirEdit.h"

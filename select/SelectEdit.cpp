@@ -1,4 +1,5 @@
 #include "SelectEdit.h"
+#include "CharWalk.h"
 #include "DropMessages.h"
 #include "DropTextSelectWnd.h"
 #include "FaultInjection.h"
@@ -27,13 +28,22 @@ namespace
 // Extra room beside the widest text: the edit's margins and the button's separator.
 const int kWidthPadding = 12;
 
+// The first character of a text that opens with a two-byte character, as one code.
+UINT LeadAndTrail(const CString& text)
+{
+    return static_cast<UINT>(static_cast<unsigned char>(text[0])) << 8 | static_cast<unsigned char>(text[1]);
+}
+
 // Whether a text is picked by typing nChar: its first character is nChar in either case. A
-// first byte of 0x80 or above never matches (it would index the case tables below zero were it
-// read as a signed character).
+// two-byte character comes as (lead << 8 | trail) and matches only itself. A first byte of 0x80
+// or above that is no lead byte never matches (it would index the case tables below zero were
+// it read as a signed character).
 bool StartsWithLetter(const CString& text, UINT nChar)
 {
     if (text.IsEmpty())
         return false;
+    if (CharWalk::CharLength(text, 0) == 2)
+        return nChar == LeadAndTrail(text);
     const unsigned char first = static_cast<unsigned char>(text[0]);
     if (first >= 0x80)
         return false;
@@ -43,6 +53,8 @@ bool StartsWithLetter(const CString& text, UINT nChar)
 
 int LowercaseOfFirst(const CString& text)
 {
+    if (!text.IsEmpty() && CharWalk::CharLength(text, 0) == 2)
+        return static_cast<int>(LeadAndTrail(text));
     const unsigned char first = text.IsEmpty() ? 0 : static_cast<unsigned char>(text[0]);
     return first >= 0x80 ? 0 : StringUtils::m_tableLowercase[first];
 }
@@ -310,7 +322,12 @@ void CSelectEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     // which holds Ctrl, on many layouts) would otherwise be inserted into the read-only text.
     if (Keyboard::IsCtrlKeyDown() && nChar < ' ')
         CImageMenuEdit::OnChar(nChar, nRepCnt, nFlags);
-    TypeFirstLetter(nChar);
+    // A two-byte character arrives as two bytes; its first byte alone is no letter, and its
+    // second byte can look like one.
+    CString typed;
+    if (!m_typedChars.Take(nChar, typed))
+        return;
+    TypeFirstLetter(typed.GetLength() == 2 ? LeadAndTrail(typed) : nChar);
 }
 
 void CSelectEdit::TypeFirstLetter(UINT nChar)

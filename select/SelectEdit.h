@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 #include <vector>
+#include "CharWalk.h"
 #include "DropBaseEdit.h"
 #include "OrvApi.h"
 #include "TextArray.h"
@@ -73,6 +74,7 @@ protected:
     bool m_bEnterKeyUsesSelection;
     int m_nUpDownIndex; ///< -1 none
     TextArray m_texts;
+    CharWalk::TypedChars m_typedChars; // lead byte of a two-byte character typed read-only
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -95,6 +97,7 @@ private:
     void SelectWholeText();
     // Shows the text at index in the edit and, while the list is open, selects its row.
     void SelectEntry(size_t index);
+    // nChar: a typed single-byte character, or a two-byte one as (lead << 8 | trail).
     void TypeFirstLetter(UINT nChar);
     // Steps to the previous or next text with the list closed; false when the edit's text is
     // not one of the texts.

@@ -1,5 +1,6 @@
 #include "DirList.h"
 #include "MemDC.h"
+#include <CharWalk.h>
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CDirList, CListBox)
@@ -132,8 +133,10 @@ int CDirList::ParseRow(const CString& text, CString& name)
     }
     CString rest = text.Mid(nPos);
     const int nLen = rest.GetLength();
-    const bool bDriveRoot = nLen >= 2 && rest[nLen - 1] == '\\' && rest[nLen - 2] == ':';
-    if (!bDriveRoot && nLen > 0 && rest[nLen - 1] == '\\')
+    // A trail byte 0x5C of a two-byte character is no backslash.
+    const bool bEndsWithSlash = CharWalk::EndsWith(rest, '\\');
+    const bool bDriveRoot = nLen >= 2 && bEndsWithSlash && rest[nLen - 2] == ':';
+    if (!bDriveRoot && bEndsWithSlash)
         rest = rest.Left(nLen - 1);
     if (bDriveRoot)
     {
@@ -142,7 +145,7 @@ int CDirList::ParseRow(const CString& text, CString& name)
     }
     // Every folder named before the last one is a step; empty parts (as in "\\server") are not.
     int nStart = 0;
-    for (int nSlash = rest.Find('\\'); nSlash >= 0; nSlash = rest.Find('\\', nStart))
+    for (int nSlash = CharWalk::Find(rest, '\\'); nSlash >= 0; nSlash = CharWalk::Find(rest, '\\', nStart))
     {
         if (nSlash > nStart)
             ++nSteps;

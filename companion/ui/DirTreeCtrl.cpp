@@ -1,7 +1,9 @@
 #include "DirTreeCtrl.h"
 #include "ImageMenu.h"
+#include <CharWalk.h>
 #include <DirUtils.h>
 #include <FileUtils.h>
+#include <StringUtils.h>
 #include <TextArray.h>
 #include <VolumeUtils.h>
 #include <shellapi.h>
@@ -45,6 +47,13 @@ const int kExtentPadding = 4;
 const UINT kExpandActionMask = TVE_COLLAPSE | TVE_EXPAND;
 
 bool IsDriveLetterData(DWORD_PTR data) { return data >= 'A' && data <= 'Z'; }
+
+// Names are matched as the folder list sorts them: single-byte letters fold, two-byte
+// characters match byte for byte.
+bool IsSameNameIgnoringCase(const CString& a, const CString& b)
+{
+    return a.GetLength() == b.GetLength() && StringUtils::MatchFirstChars(a, b, false);
+}
 
 // Upper-case drive letter of "X:..." texts, 0 for anything else.
 char DriveLetterOf(const CString& path)
@@ -179,7 +188,7 @@ HTREEITEM CDirTreeCtrl::DoSetSelectedDir(const CString& path, bool bExpandTarget
     int nPos = 3;
     while (nPos < nLength)
     {
-        const int nNext = target.Find('\\', nPos);
+        const int nNext = CharWalk::Find(target, '\\', nPos);
         const int nEnd = nNext < 0 ? nLength : nNext;
         const CString component = target.Mid(nPos, nEnd - nPos);
         nPos = nEnd + 1;
@@ -324,7 +333,9 @@ HTREEITEM CDirTreeCtrl::GetTreeDirMatch(HTREEITEM hParent, const CString& name, 
         hParent = nullptr;
     CString wanted = name;
     wanted.Replace('/', '\\');
-    wanted.TrimRight('\\');
+    // A trail byte 0x5C ends many names on double-byte code pages and is no backslash.
+    while (CharWalk::EndsWith(wanted, '\\'))
+        wanted.Truncate(wanted.GetLength() - 1);
     if (wanted.IsEmpty())
         return nullptr;
 
@@ -338,7 +349,7 @@ HTREEITEM CDirTreeCtrl::GetTreeDirMatch(HTREEITEM hParent, const CString& name, 
         if (hParent == nullptr && IsDriveLetterData(data) && wanted.GetLength() == 2 &&
             DriveLetterOf(wanted) == static_cast<char>(data))
             hMatch = h;
-        else if (GetItemText(h).CompareNoCase(wanted) == 0)
+        else if (IsSameNameIgnoringCase(GetItemText(h), wanted))
             hMatch = h;
     }
     if (hMatch != nullptr && bSelect)

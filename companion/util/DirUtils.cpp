@@ -1,4 +1,5 @@
 #include "DirUtils.h"
+#include "CharWalk.h"
 #include "FolderScan.h"
 #include "PathProbe.h"
 #include "StringUtils.h"
@@ -33,10 +34,10 @@ int RootLength(const CString& normalized)
     if (normalized.GetLength() >= 2 && normalized[0] == '\\' && normalized[1] == '\\')
     {
         // "\\server\share\" is the root of a UNC path.
-        int serverEnd = normalized.Find('\\', 2);
+        int serverEnd = CharWalk::Find(normalized, '\\', 2);
         if (serverEnd < 0)
             return normalized.GetLength();
-        int shareEnd = normalized.Find('\\', serverEnd + 1);
+        int shareEnd = CharWalk::Find(normalized, '\\', serverEnd + 1);
         return shareEnd < 0 ? normalized.GetLength() : shareEnd + 1;
     }
     return 0;
@@ -45,7 +46,7 @@ int RootLength(const CString& normalized)
 CString WithoutTrailingSlashes(const CString& normalized)
 {
     CString result = normalized;
-    while (result.GetLength() > 0 && result[result.GetLength() - 1] == '\\')
+    while (CharWalk::EndsWith(result, '\\'))
         result.Truncate(result.GetLength() - 1);
     return result;
 }
@@ -108,7 +109,7 @@ size_t DirUtils::GetDirectoryList(const CString& path, TextArray& dirs, DWORD fl
 CString DirUtils::ParsePathFromFile(const CString& path)
 {
     CString normalized = PathProbe::Normalize(path);
-    int lastSlash = normalized.ReverseFind('\\');
+    int lastSlash = CharWalk::ReverseFind(normalized, '\\');
     return lastSlash < 0 ? CString() : normalized.Left(lastSlash + 1);
 }
 
@@ -118,7 +119,7 @@ CString DirUtils::ParseParentDir(const CString& path)
     int rootLength = RootLength(trimmed + "\\");
     if (rootLength >= trimmed.GetLength())
         return CString();
-    int lastSlash = trimmed.ReverseFind('\\');
+    int lastSlash = CharWalk::ReverseFind(trimmed, '\\');
     if (lastSlash < 0)
         return CString();
     return trimmed.Left(lastSlash + 1);
@@ -127,7 +128,7 @@ CString DirUtils::ParseParentDir(const CString& path)
 CString DirUtils::ParseLastDir(const CString& path)
 {
     CString trimmed = WithoutTrailingSlashes(PathProbe::Normalize(path));
-    int lastSlash = trimmed.ReverseFind('\\');
+    int lastSlash = CharWalk::ReverseFind(trimmed, '\\');
     return lastSlash < 0 ? trimmed : trimmed.Mid(lastSlash + 1);
 }
 
@@ -152,7 +153,8 @@ void DirUtils::MakePathsRelative(const CString& folder, TextArray& paths)
 void DirUtils::RemoveTrailingSlash(CString& path)
 {
     int length = path.GetLength();
-    while (length > 0 && PathProbe::IsSeparator(path[length - 1]))
+    while (length > 0 && PathProbe::IsSeparator(path[length - 1]) &&
+           CharWalk::Prev(path, length) == length - 1)
     {
         if (length == 3 && path[1] == ':')
             break;

@@ -1,4 +1,6 @@
 #include "FileUtils.h"
+#include "CharWalk.h"
+#include "ErrorModeGuard.h"
 #include "FolderScan.h"
 #include "PathProbe.h"
 #include "StringUtils.h"
@@ -85,7 +87,7 @@ bool FileUtils::IsFile(const CString& path, bool absoluteOnly, bool mustExist)
 {
     CString normalized = PathProbe::Normalize(path);
     if (!PathProbe::IsWellFormed(normalized, !absoluteOnly) || PathProbe::IsRoot(normalized) ||
-        normalized[normalized.GetLength() - 1] == '\\')
+        CharWalk::EndsWith(normalized, '\\'))
         return false;
     DWORD attributes = 0;
     bool exists = PathProbe::GetAttributes(normalized, attributes);
@@ -99,7 +101,7 @@ bool FileUtils::DoesFileExist(const CString& path)
     if (!PathProbe::ProbeExisting(path, false, attributes))
         return false;
     // "name\" names a folder; a file of that name does not answer for it.
-    bool namesFolder = !path.IsEmpty() && PathProbe::IsSeparator(path[path.GetLength() - 1]);
+    bool namesFolder = CharWalk::EndsWith(path, '\\') || CharWalk::EndsWith(path, '/');
     return !namesFolder || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -110,10 +112,39 @@ CString FileUtils::GetFileExt(const CString& path)
     return dot < 0 ? CString() : name.Mid(dot + 1);
 }
 
+CString FileUtils::GetCanonicalPath(const CString& path)
+{
+    DWORD attributes = 0;
+    if (!PathProbe::ProbeExisting(path, false, attributes))
+        return path;
+    const CString normalized = PathProbe::Normalize(path);
+    ErrorModeGuard guard;
+    char full[MAX_PATH];
+    DWORD length = ::GetFullPathNameA(normalized, MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH)
+        return path;
+    char longer[MAX_PATH];
+    length = ::GetLongPathNameA(full, longer, MAX_PATH);
+    CString canonical = (length == 0 || length >= MAX_PATH) ? CString(full) : CString(longer);
+    const bool bFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // The result must name the same entry, or the input stands.
+    DWORD check = 0;
+    if (!PathProbe::GetAttributes(canonical, check) || ((check & FILE_ATTRIBUTE_DIRECTORY) != 0) != bFolder)
+        return path;
+    if (!PathProbe::IsRoot(canonical))
+    {
+        while (CharWalk::EndsWith(canonical, '\\'))
+            canonical.Truncate(canonical.GetLength() - 1);
+        if (bFolder && CharWalk::EndsWith(normalized, '\\'))
+            canonical += '\\';
+    }
+    return canonical;
+}
+
 CString FileUtils::ParseFileNameFromPath(const CString& path, bool withExtension)
 {
     CString normalized = PathProbe::Normalize(path);
-    CString name = normalized.Mid(normalized.ReverseFind('\\') + 1);
+    CString name = normalized.Mid(CharWalk::ReverseFind(normalized, '\\') + 1);
     if (!withExtension)
     {
         int dot = name.ReverseFind('.');

@@ -24,6 +24,12 @@ public:
     /// the name has no dot or ends with one.
     static CString GetFileExt(const CString& path);
 
+    /// The full canonical spelling of an absolute path that names an existing file or folder:
+    /// "." and ".." segments resolved, doubled backslashes and the trailing spaces and dots that
+    /// the file system ignores removed, short names made long. A trailing backslash stays as
+    /// given. Any other text comes back unchanged.
+    static CString GetCanonicalPath(const CString& path);
+
     /// The last component of path: the file name with its extension (withExtension true) or
     /// without it.
     static CString ParseFileNameFromPath(const CString& path, bool withExtension);

@@ -1,6 +1,7 @@
 // Walks the entries of one folder through the find API, without "." and "..", and without
 // entries whose ANSI names cannot be handed back to the file API (characters outside the code
-// page come back as '?'). Internal to orvutil.dll; owns the find handle.
+// page, which the ANSI listing gives as '?' or as a look-alike of another name). Internal to
+// orvutil.dll; owns the find handle.
 #pragma once
 #include <afx.h>
 #include "ErrorModeGuard.h"
@@ -32,6 +33,6 @@ private:
     ErrorModeGuard m_guard;
     CString m_strFolder;
     HANDLE m_hFind;
-    WIN32_FIND_DATAA m_first;
+    WIN32_FIND_DATAW m_first;
     bool m_bFirstPending;
 };

@@ -1,4 +1,5 @@
 #include "PathProbe.h"
+#include "CharWalk.h"
 #include "ErrorModeGuard.h"
 
 namespace
@@ -14,10 +15,10 @@ int UncRootLength(const CString& path)
 {
     if (path.GetLength() < 5 || path[0] != '\\' || path[1] != '\\')
         return 0;
-    int serverEnd = path.Find('\\', 2);
+    int serverEnd = CharWalk::Find(path, '\\', 2);
     if (serverEnd <= 2)
         return 0;
-    int shareEnd = path.Find('\\', serverEnd + 1);
+    int shareEnd = CharWalk::Find(path, '\\', serverEnd + 1);
     if (shareEnd < 0)
         shareEnd = path.GetLength();
     if (shareEnd == serverEnd + 1)
@@ -34,17 +35,27 @@ CString PathProbe::Normalize(const CString& path)
 {
     CString result;
     const int length = path.GetLength();
-    for (int i = 0; i < length; ++i)
+    bool afterSlash = false;
+    for (int i = 0; i < length;)
     {
+        const int next = CharWalk::Next(path, i);
+        if (next - i == 2)
+        {
+            // A two-byte character; its trail byte may be 0x5C and is no separator.
+            result += path.Mid(i, 2);
+            afterSlash = false;
+            i = next;
+            continue;
+        }
         char ch = path[i];
         if (ch == '/')
             ch = '\\';
-        bool isDoubled = ch == '\\' && result.GetLength() > 0 &&
-                         result[result.GetLength() - 1] == '\\';
+        bool isDoubled = ch == '\\' && afterSlash;
         // The UNC opening "\\" is the one run that keeps two backslashes.
-        if (isDoubled && !(result.GetLength() == 1 && i == 1))
-            continue;
-        result += ch;
+        if (!(isDoubled && !(result.GetLength() == 1 && i == 1)))
+            result += ch;
+        afterSlash = ch == '\\';
+        i = next;
     }
     return result;
 }
@@ -69,8 +80,9 @@ bool PathProbe::IsWellFormed(const CString& normalized, bool allowRelative)
     const int length = normalized.GetLength();
     if (length == 0 || length >= MAX_PATH)
         return false;
-    for (int i = 0; i < length; ++i)
+    for (int i = 0; i < length; i = CharWalk::Next(normalized, i))
     {
+        // Trail bytes of two-byte characters are skipped: 0x7C, the bar, is one of them.
         unsigned char ch = static_cast<unsigned char>(normalized[i]);
         if (ch < 0x20 || ch == '<' || ch == '>' || ch == '"' || ch == '|' || ch == '?' ||
             ch == '*')
@@ -100,7 +112,7 @@ bool PathProbe::IsWellFormed(const CString& normalized, bool allowRelative)
     int start = rootLength;
     while (start < length)
     {
-        int end = normalized.Find('\\', start);
+        int end = CharWalk::Find(normalized, '\\', start);
         if (end < 0)
             end = length;
         if (end > start && IsReservedDeviceName(normalized.Mid(start, end - start)))
@@ -123,7 +135,7 @@ bool PathProbe::IsRoot(const CString& normalized)
 
 CString PathProbe::WithTrailingSlash(const CString& path)
 {
-    if (path.IsEmpty() || IsSeparator(path[path.GetLength() - 1]))
+    if (path.IsEmpty() || CharWalk::EndsWith(path, '\\') || CharWalk::EndsWith(path, '/'))
         return path;
     return path + "\\";
 }

@@ -1,4 +1,5 @@
 #include "RegistryUtils.h"
+#include "CharWalk.h"
 #include <vector>
 
 namespace
@@ -10,15 +11,20 @@ const DWORD kMaxValueBytes = 1024 * 1024;
 // The key path without leading, trailing or doubled backslashes, which the registry API refuses.
 CString CleanKeyPath(const CString& key)
 {
+    // Key names may hold two-byte characters whose trail byte is 0x5C; only whole characters
+    // are separators.
     CString result;
-    for (int i = 0; i < key.GetLength(); ++i)
+    bool afterSlash = true;
+    for (int i = 0; i < key.GetLength();)
     {
-        char ch = key[i];
-        if (ch == '\\' && (result.IsEmpty() || result[result.GetLength() - 1] == '\\'))
-            continue;
-        result += ch;
+        const int next = CharWalk::Next(key, i);
+        const bool isSlash = next - i == 1 && key[i] == '\\';
+        if (!(isSlash && afterSlash))
+            result += key.Mid(i, next - i);
+        afterSlash = isSlash;
+        i = next;
     }
-    while (!result.IsEmpty() && result[result.GetLength() - 1] == '\\')
+    while (CharWalk::EndsWith(result, '\\'))
         result.Truncate(result.GetLength() - 1);
     return result;
 }

@@ -1,4 +1,5 @@
 #include "StringUtils.h"
+#include "CharWalk.h"
 #include "TextArray.h"
 #include <cstring>
 
@@ -44,12 +45,23 @@ bool StringUtils::MatchFirstChars(const CString& text, const CString& prefix, bo
         return false;
     const char* pText = text.GetString();
     const char* pPrefix = prefix.GetString();
+    // A prefix that ends inside one of text's two-byte characters is not a prefix of it.
+    if (!CharWalk::IsCharStart(text, prefixLength))
+        return false;
     if (caseSensitive)
         return memcmp(pText, pPrefix, prefixLength) == 0;
-    for (int i = 0; i < prefixLength; ++i)
+    for (int i = 0; i < prefixLength; i = CharWalk::Next(prefix, i))
     {
-        if (Fold(pText[i]) != Fold(pPrefix[i]))
+        // Only single-byte letters have a case; both bytes of a two-byte character must match.
+        if (CharWalk::CharLength(prefix, i) == 2)
+        {
+            if (pText[i] != pPrefix[i] || pText[i + 1] != pPrefix[i + 1])
+                return false;
+        }
+        else if (Fold(pText[i]) != Fold(pPrefix[i]))
+        {
             return false;
+        }
     }
     return true;
 }
@@ -59,13 +71,10 @@ int StringUtils::FindLast(const CString& text, const CString& sub)
     const int subLength = sub.GetLength();
     if (subLength == 0 || subLength > text.GetLength())
         return -1;
-    const char* pText = text.GetString();
-    for (int i = text.GetLength() - subLength; i >= 0; --i)
-    {
-        if (memcmp(pText + i, sub.GetString(), subLength) == 0)
-            return i;
-    }
-    return -1;
+    int found = -1;
+    for (int at = CharWalk::Find(text, sub, 0); at >= 0; at = CharWalk::Find(text, sub, at + 1))
+        found = at;
+    return found;
 }
 
 size_t StringUtils::SplitLine(const CString& line, const CString& separator, TextArray& parts)
@@ -82,7 +91,7 @@ size_t StringUtils::SplitLine(const CString& line, const CString& separator, Tex
     int start = 0;
     for (;;)
     {
-        int found = line.Find(separator, start);
+        int found = CharWalk::Find(line, separator, start);
         if (found < 0)
         {
             parts.Add(line.Mid(start));
@@ -101,11 +110,17 @@ int StringUtils::Compare(const CString& a, const CString& b, bool caseSensitive)
     const int common = a.GetLength() < b.GetLength() ? a.GetLength() : b.GetLength();
     if (!caseSensitive)
     {
+        // The bytes before i are equal, so both texts are at a character start or both inside
+        // the same two-byte character. A trail byte keeps its value: two-byte characters stand
+        // in the code page's order, and only single-byte letters fold.
+        bool trail = false;
         for (int i = 0; i < common; ++i)
         {
-            int difference = m_tableLowercase[pA[i]] - m_tableLowercase[pB[i]];
-            if (difference != 0)
-                return difference < 0 ? -1 : 1;
+            const int byteA = trail ? pA[i] : m_tableLowercase[pA[i]];
+            const int byteB = trail ? pB[i] : m_tableLowercase[pB[i]];
+            if (byteA != byteB)
+                return byteA < byteB ? -1 : 1;
+            trail = !trail && CharWalk::IsLeadByte(static_cast<char>(pA[i]));
         }
         if (a.GetLength() != b.GetLength())
             return a.GetLength() < b.GetLength() ? -1 : 1;

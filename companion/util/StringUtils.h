@@ -1,6 +1,8 @@
 /// @class StringUtils
-/// Byte-wise text helpers whose idea of letter case is that of the ANSI code page, the same in
-/// every helper: a case-blind sort, prefix match and look-up always agree with each other.
+/// Text helpers whose idea of letter case is that of the ANSI code page, the same in every
+/// helper: a case-blind sort, prefix match and look-up always agree with each other. They walk
+/// whole characters (CharWalk): only single-byte letters fold, and a two-byte character matches
+/// and sorts by its own bytes, which is the order of the code page.
 #pragma once
 #include <afx.h>
 #include "UtilApi.h"
@@ -14,7 +16,8 @@ public:
     /// caseSensitive false folds both through m_tableLowercase; true compares bytes exactly.
     static bool MatchFirstChars(const CString& text, const CString& prefix, bool caseSensitive);
 
-    /// Index of the last occurrence of sub in text; -1 when there is none or sub is empty.
+    /// Index of the last occurrence of sub in text at a character start; -1 when there is none
+    /// or sub is empty.
     static int FindLast(const CString& text, const CString& sub);
 
     /// Replaces parts with the pieces of line between separators: n separators give n + 1
@@ -23,7 +26,8 @@ public:
     static size_t SplitLine(const CString& line, const CString& separator, TextArray& parts);
 
     /// Three-way order of unsigned bytes; caseSensitive false compares the folded bytes first
-    /// and breaks ties by the exact bytes, so that the order is total.
+    /// (trail bytes of two-byte characters unfolded) and breaks ties by the exact bytes, so that
+    /// the order is total.
     static int Compare(const CString& a, const CString& b, bool caseSensitive);
 
     /// Letter case of every byte value in the ANSI code page (not only ASCII): lower- and

@@ -1,4 +1,5 @@
 #include "TextArray.h"
+#include "CharWalk.h"
 #include "NumberTextConv.h"
 #include "StringUtils.h"
 #include <algorithm>
@@ -37,9 +38,13 @@ std::string DuplicateKey(const CString& text, bool ignoreCase, TextArray::Conten
     key.append(text.GetString(), text.GetLength());
     if (ignoreCase)
     {
-        for (size_t i = 1; i < key.size(); ++i)
-            key[i] = static_cast<char>(
-                StringUtils::m_tableLowercase[static_cast<unsigned char>(key[i])]);
+        // Trail bytes of two-byte characters keep their value, as in StringUtils::Compare.
+        for (int i = 0; i < text.GetLength(); i = CharWalk::Next(text, i))
+        {
+            if (CharWalk::CharLength(text, i) == 1)
+                key[static_cast<size_t>(i) + 1] = static_cast<char>(
+                    StringUtils::m_tableLowercase[static_cast<unsigned char>(text[i])]);
+        }
     }
     return key;
 }
@@ -51,11 +56,14 @@ int ComparePrefix(const CString& text, const CString& prefix)
     const unsigned char* pText = reinterpret_cast<const unsigned char*>(text.GetString());
     const unsigned char* pPrefix = reinterpret_cast<const unsigned char*>(prefix.GetString());
     const int common = text.GetLength() < prefix.GetLength() ? text.GetLength() : prefix.GetLength();
+    bool trail = false;
     for (int i = 0; i < common; ++i)
     {
-        int difference = StringUtils::m_tableLowercase[pText[i]] - StringUtils::m_tableLowercase[pPrefix[i]];
-        if (difference != 0)
-            return difference < 0 ? -1 : 1;
+        const int byteText = trail ? pText[i] : StringUtils::m_tableLowercase[pText[i]];
+        const int bytePrefix = trail ? pPrefix[i] : StringUtils::m_tableLowercase[pPrefix[i]];
+        if (byteText != bytePrefix)
+            return byteText < bytePrefix ? -1 : 1;
+        trail = !trail && CharWalk::IsLeadByte(static_cast<char>(pText[i]));
     }
     return text.GetLength() < prefix.GetLength() ? -1 : 0;
 }

@@ -79,8 +79,11 @@ void TypeText(const char* text)
             PressKey(LOBYTE(scan), mods);
             continue;
         }
+        // A lead byte and its trail byte make one character of a double-byte code page.
+        const int nBytes = ::IsDBCSLeadByte(ch) && p[1] != '\0' ? 2 : 1;
         WCHAR wch = 0;
-        ::MultiByteToWideChar(CP_ACP, 0, p, 1, &wch, 1);
+        ::MultiByteToWideChar(CP_ACP, 0, p, nBytes, &wch, 1);
+        p += nBytes - 1;
         SendKey(0, KEYEVENTF_UNICODE, wch);
         SendKey(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, wch);
         Pump();

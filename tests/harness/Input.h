@@ -20,7 +20,8 @@ void PressKey(WORD vk, unsigned modifiers = kNone);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 // Types ANSI text: characters the keyboard layout has are typed as keys (so WM_KEYDOWN and
-// WM_CHAR both arrive), others (bytes 0x80-0xFF) as characters of the code page.
+// WM_CHAR both arrive), others (bytes 0x80-0xFF, and a lead byte with its trail byte) as
+// characters of the code page.
 void TypeText(const char* text);
 
 enum class Button

@@ -1,43 +1,71 @@
 #include "ScratchDir.h"
 #include <shellapi.h>
+#include <vector>
 
 namespace harness
 {
 namespace
 {
-void RemoveTree(const std::string& path)
+// Positions of the backslashes of an ANSI path; on a double-byte code page the trail byte of a
+// character can be 0x5C and is no backslash.
+std::vector<size_t> Backslashes(const std::string& path)
 {
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    std::vector<size_t> found;
+    for (size_t i = 0; i < path.size(); i += ::IsDBCSLeadByte(static_cast<BYTE>(path[i])) ? 2 : 1)
+    {
+        if (path[i] == '\\')
+            found.push_back(i);
+    }
+    return found;
+}
+
+bool EndsWithBackslash(const std::string& path)
+{
+    const std::vector<size_t> slashes = Backslashes(path);
+    return !slashes.empty() && slashes.back() + 1 == path.size();
+}
+
+// Through the wide API: names that the ANSI code page cannot spell go too.
+void RemoveTreeW(const std::wstring& path)
+{
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
     {
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileA(path.c_str());
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(path.c_str());
         return;
     }
-    std::string folder = path.back() == '\\' ? path : path + "\\";
-    WIN32_FIND_DATAA data;
-    HANDLE hFind = ::FindFirstFileA((folder + "*").c_str(), &data);
+    std::wstring folder = !path.empty() && path.back() == L'\\' ? path : path + L"\\";
+    WIN32_FIND_DATAW data;
+    HANDLE hFind = ::FindFirstFileW((folder + L"*").c_str(), &data);
     if (hFind != INVALID_HANDLE_VALUE)
     {
         do
         {
-            std::string name = data.cFileName;
-            if (name != "." && name != "..")
-                RemoveTree(folder + name);
-        } while (::FindNextFileA(hFind, &data));
+            std::wstring name = data.cFileName;
+            if (name != L"." && name != L"..")
+                RemoveTreeW(folder + name);
+        } while (::FindNextFileW(hFind, &data));
         ::FindClose(hFind);
     }
-    ::SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::RemoveDirectoryA(folder.c_str());
+    ::SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+void RemoveTree(const std::string& path)
+{
+    WCHAR wide[MAX_PATH * 2];
+    if (::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2) > 0)
+        RemoveTreeW(wide);
 }
 
 void MakeDirs(const std::string& path)
 {
-    for (size_t i = 3; i < path.size(); ++i)
+    for (size_t i : Backslashes(path))
     {
-        if (path[i] == '\\')
+        if (i >= 3)
             ::CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
     }
     ::CreateDirectoryA(path.c_str(), nullptr);
@@ -71,7 +99,7 @@ ScratchDir::~ScratchDir() { RemoveTree(m_root); }
 std::string ScratchDir::MakeDir(const std::string& relative) const
 {
     std::string path = m_root + relative;
-    if (!path.empty() && path.back() == '\\')
+    if (EndsWithBackslash(path))
         path.pop_back();
     MakeDirs(path);
     return path + "\\";
@@ -80,8 +108,8 @@ std::string ScratchDir::MakeDir(const std::string& relative) const
 std::string ScratchDir::MakeFile(const std::string& relative, const std::string& contents) const
 {
     std::string path = m_root + relative;
-    size_t slash = path.find_last_of('\\');
-    MakeDirs(path.substr(0, slash));
+    const std::vector<size_t> slashes = Backslashes(path);
+    MakeDirs(path.substr(0, slashes.empty() ? std::string::npos : slashes.back()));
     HANDLE hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile != INVALID_HANDLE_VALUE)
     {
@@ -94,7 +122,7 @@ std::string ScratchDir::MakeFile(const std::string& relative, const std::string&
 
 std::string ScratchDir::Make(const std::string& relative) const
 {
-    return !relative.empty() && relative.back() == '\\' ? MakeDir(relative) : MakeFile(relative);
+    return EndsWithBackslash(relative) ? MakeDir(relative) : MakeFile(relative);
 }
 
 void ScratchDir::SetAttributes(const std::string& relative, DWORD attributes) const

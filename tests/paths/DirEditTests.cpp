@@ -21,7 +21,13 @@ TEST_F(DirEditTest, OnlyAnExistingFolderOrNothingIsAcceptedAsText)
     } cases[] = {
         { "folder without backslash", folder, folder, folder + "\\" },
         { "folder with backslash", folder + "\\", folder + "\\", folder + "\\" },
-        { "folder with forward slashes", "C:/windows", "C:/windows", "C:\\windows\\" },
+        // Regression: other spellings of a folder were kept as given, and the list found no row
+        // for them or showed ".\" and "..\" rows. The edit keeps the folder's one full spelling.
+        { "folder with forward slashes", "C:/windows", "C:\\windows", "C:\\windows\\" },
+        { "trailing space", folder + " ", folder, folder + "\\" },
+        { "trailing dot", folder + ".", folder, folder + "\\" },
+        { "doubled backslash", root + "p\\\\q", folder, folder + "\\" },
+        { "dot segments", root + "p\\.\\..\\p\\q\\", folder + "\\", folder + "\\" },
         { "drive root", "C:\\", "C:\\", "C:\\" },
         { "file: empty, list on its folder", m_scratch.MakeFile("p\\f.txt", "x"), "", root + "p\\" },
         { "missing folder", root + "nothing", "", kUntouched },
@@ -36,6 +42,9 @@ TEST_F(DirEditTest, OnlyAnExistingFolderOrNothingIsAcceptedAsText)
         EXPECT_EQ(m_pEdit->Text(), c.edit);
         EXPECT_EQ(ListPath(), c.listPath == kUntouched ? start + "\\" : c.listPath);
     }
+    m_pEdit->SetSel(0, -1);
+    Paste(root + "p\\\\q\\.\\")();
+    EXPECT_EQ(m_pEdit->Text(), folder + "\\") << "a pasted spelling is made canonical too";
     EXPECT_EQ(m_beeps.Count(), 0);
 }
 
@@ -99,7 +108,7 @@ TEST_F(DirEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPaste
 {
     const std::string browse = Folder("browse");
     const std::string other = Folder("other");
-    m_pEdit->SetInitBrowseToDir(browse.c_str());
+    m_pEdit->SetInitBrowseToDir((browse + "\\.\\").c_str()); // shown in its canonical spelling
     for (const auto& [text, shown] : { std::make_pair(std::string(), browse), std::make_pair(std::string("c:\\"), browse),
                                        std::make_pair(std::string("C:\\"), browse), std::make_pair(other, other) })
     {

@@ -282,7 +282,7 @@ TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
     EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0) << "the keys stay with the control";
 }
 
-TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChangesOrTheFolderIsGone)
+TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChangesAndRefusesAVanishedFolder)
 {
     SetText(m_mid + "Zed");
     OpenFocused();
@@ -299,17 +299,19 @@ TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChangesO
     EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 1u);
     EXPECT_EQ(Rows(), ExpectedAround(m_cur, m_mid));
 
-    // A folder deleted while the list is open: a click on it shortens the list.
+    // Regression: a folder deleted while the list was open could still be picked, and the edit
+    // was left holding its parent. The pick is refused with a beep, the rows are read again and
+    // the edit keeps its folder; so for a double click whose folder went after its first click.
     const int nAlpha = RowOf(m_mid + "alpha\\");
     m_scratch.Remove("deep\\mid\\alpha");
     harness::Click(RowPoint(nAlpha));
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(ListPath(), m_mid);
-    EXPECT_EQ(m_pEdit->Text(), m_mid);
+    EXPECT_EQ(m_pEdit->Text(), m_cur);
+    EXPECT_EQ(ListPath(), m_cur);
+    EXPECT_EQ(Selected().path, m_cur);
     EXPECT_EQ(RowOf(m_mid + "alpha\\"), -1);
+    EXPECT_EQ(m_beeps.Count(), 1);
 
-    // A double click whose folder went away after its first click keeps the list open on what
-    // is left (the first click selected the row; the second arrives as the double click).
     const int nZed = RowOf(m_mid + "Zed\\");
     ASSERT_GE(nZed, 0);
     ::SendMessageA(ListBox(), LB_SETCURSEL, nZed, 0);
@@ -317,7 +319,7 @@ TEST_F(DropDirListTest, ClickRebuildsOnlyWhenTheFolderOrItsNeighbourhoodChangesO
     List()->SendMessage(WM_COMMAND, MAKEWPARAM(CDropDirListWnd::kListId, LBN_DBLCLK),
                         reinterpret_cast<LPARAM>(ListBox()));
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_mid);
+    EXPECT_EQ(m_pEdit->Text(), m_cur);
     EXPECT_EQ(RowOf(m_mid + "Zed\\"), -1);
-    EXPECT_EQ(m_beeps.Count(), 0);
+    EXPECT_EQ(m_beeps.Count(), 2);
 }

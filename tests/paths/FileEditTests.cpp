@@ -32,6 +32,9 @@ TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFoll
         { "folder, read-only: refused, the tree goes there", folder, true, "", "docs\\sub\\" },
         { "folder, writable", folder, false, kKept, "docs\\sub\\" },
         { "folder without backslash, writable", Path("docs\\sub"), false, kKept, "docs\\sub\\" },
+        // Regression: other spellings were kept as given.
+        { "file with dot segments and a trailing dot", Path("docs\\sub\\..\\a.txt."), true, file, "docs\\a.txt" },
+        { "folder with a doubled backslash", Path("docs\\\\sub\\"), false, folder, "docs\\sub\\" },
         { "file not on disk", Path("docs\\new.txt"), false, "", log },
         { "empty", "", true, "", log },
         { "read-only folder with an initial folder", folder, true, "", "onlylog\\", "onlylog" },
@@ -121,7 +124,8 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
         { "read-only, folder", true, "other", Path("docs\\c.log") },
         { "writable, file", false, "docs\\a.txt", Path("docs\\a.txt") },
         { "writable, folder holding the name", false, "other", Path("other\\c.log") },
-        { "writable, folder without the name", false, "third", Path("third\\") },
+        // Regression: a writable edit dropped its name where no file of that name was.
+        { "writable, folder without the name keeps it as a save dialog does", false, "third", Path("third\\c.log") },
     };
     for (const Row& row : rows)
     {
@@ -135,7 +139,18 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
         EXPECT_EQ(m_pEdit->Text(), row.expected);
         EXPECT_TRUE(DropVisible());
     }
+    // A typed new name is kept too.
+    MakeEdit(false, Path("docs\\c.log"));
+    const int end = static_cast<int>(Path("docs\\c.log").size());
+    m_pEdit->SetSel(end, end);
+    PressKey(VK_BACK);
+    harness::TypeText("g.txt");
+    ASSERT_EQ(m_pEdit->Text(), Path("docs\\c.log.txt"));
+    Open();
+    harness::Click(LabelPoint(Tree(), Find(Tree(), Path("other"))));
+    EXPECT_EQ(m_pEdit->Text(), Path("other\\c.log.txt"));
     // With a folder in the edit there is no name to keep: the folder alone.
+    SetText(Path("third"));
     harness::Click(LabelPoint(Tree(), Find(Tree(), Path("other"))));
     EXPECT_EQ(m_pEdit->Text(), Path("other\\"));
 }
@@ -197,15 +212,16 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         const char* text;
         std::vector<const char*> removed; // newdir\ and zz.txt come in docs each time
         Labels docs;
-        bool textStaysSelected;
+        const char* selected; // the edit's text, or the nearest folder left of it
     } rows[] = {
         { "entries gone and new around the edit's file", "docs\\a.txt", { "docs\\c.log", "docs\\sub" },
-          { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, true },
-        // Regression: the selection the refresh moved off the deleted file reached the edit as a pick.
+          { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, "docs\\a.txt" },
+        // Regression: the selection the refresh moved off the deleted file reached the edit as a
+        // pick; later the tree showed an unrelated item selected.
         { "the edit's file deleted", "docs\\c.log", { "docs\\c.log" },
-          { "newdir", "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, false },
+          { "newdir", "sub", "a.txt", "app1.exe", "app2.exe", "B.TXT", "notes", "readme", "zz.txt" }, "docs\\" },
         { "the folder of the edit's file deleted", "docs\\sub\\deep.txt", { "docs\\sub" },
-          { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme", "zz.txt" }, false },
+          { "newdir", "a.txt", "app1.exe", "app2.exe", "B.TXT", "c.log", "notes", "readme", "zz.txt" }, "docs\\" },
     };
     for (const auto& row : rows)
     {
@@ -222,11 +238,7 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         m_scratch.Make("docs\\newdir\\inner.txt");
         Open();
         EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), row.docs);
-        // The selection stays, or moves off a vanished item to one that exists; that is no pick.
-        const std::string selected = SelectedPath(Tree());
-        EXPECT_TRUE(row.textStaysSelected ? selected == Path(row.text)
-                                          : ::GetFileAttributesA(selected.c_str()) != INVALID_FILE_ATTRIBUTES)
-            << selected;
+        EXPECT_EQ(SelectedPath(Tree()), Path(row.selected));
         EXPECT_EQ(m_pEdit->m_nPicks, 0);
         EXPECT_EQ(m_pEdit->Text(), Path(row.text));
 
@@ -235,6 +247,19 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         m_scratch.Remove("docs\\newdir");
         m_scratch.Remove("docs\\zz.txt");
     }
+}
+
+// Regression: a click on the item the tree showed selected did nothing, so the edit could not
+// be given the folder the tree had moved to after a deletion.
+TEST_F(FileEditTest, AClickOnTheSelectedItemPicksIt)
+{
+    MakeEdit(false, Path("docs\\sub\\deep.txt"));
+    m_scratch.Remove("docs\\sub");
+    Open();
+    HTREEITEM hDocs = Find(Tree(), Path("docs"));
+    ASSERT_EQ(Tree().GetSelectedItem(), hDocs);
+    harness::Click(LabelPoint(Tree(), hDocs));
+    EXPECT_EQ(m_pEdit->Text(), Path("docs\\deep.txt")) << "the writable edit keeps its name";
 }
 
 TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)

@@ -205,6 +205,8 @@ protected:
         m_pDlg = new harness::CHostDialog;
         ASSERT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 500, 380 }, { 10, 10, 330, 34 }));
         m_pEdit = new CProbeEdit<TEdit>;
+        if (m_beforeAttach)
+            m_beforeAttach(m_pDlg->Edit());
         ASSERT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
         if (nth > 0)
             FaultInjection::FailNth(kind, nth);
@@ -281,6 +283,8 @@ protected:
     }
 
     harness::ScratchDir m_scratch;
+    // Runs on the plain edit before the control attaches to it (a procedure put below it).
+    std::function<void(HWND)> m_beforeAttach;
     harness::CHostDialog* m_pDlg = nullptr;
     CProbeEdit<TEdit>* m_pEdit = nullptr;
     BeepCounter m_beeps;

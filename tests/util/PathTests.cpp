@@ -208,3 +208,45 @@ TEST(PathText, PartsOfPathsAndRelativePaths)
     DirUtils::MakePathsRelative("C:\\Data", paths);
     EXPECT_EQ("a.txt|Sub\\|C:\\Database\\x|D:\\y", Join(paths)) << "paths outside the folder stay";
 }
+
+// Regression: a name outside the code page came back from the ANSI listing as a look-alike
+// ("Omega" for a Greek capital omega) that no path reaches; only '?' spellings were left out.
+TEST_F(PathTest, ListingsLeaveOutEntriesWhoseAnsiNameDoesNotLeadBack)
+{
+    const std::wstring names = std::wstring(m_root.GetString(), m_root.GetString() + m_root.GetLength()) + L"names\\";
+    ASSERT_TRUE(::CreateDirectoryW(names.c_str(), nullptr));
+    for (const wchar_t* dir : {L"\x03A9mega", L"\x4E2D\x6587", L"plain"})
+        ASSERT_TRUE(::CreateDirectoryW((names + dir).c_str(), nullptr));
+    for (const wchar_t* file : {L"\x03A9" L"file.txt", L"plain.txt"})
+    {
+        HANDLE hFile = ::CreateFileW((names + file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+        ::CloseHandle(hFile);
+    }
+    TextArray listed;
+    DirUtils::GetDirectoryList(m_root + "names\\", listed, DirUtils::ListSorted);
+    EXPECT_EQ("plain\\", Join(listed));
+    FileUtils::GetFileList(m_root + "names\\", TextArray(), false, listed, false, false, false);
+    EXPECT_EQ("names\\plain.txt", Relative(listed));
+}
+
+TEST_F(PathTest, CanonicalPathsResolveSpellingsOfExistingEntriesOnly)
+{
+    const struct { std::string given, canonical; } rows[] = { // relative to the scratch folder
+        {"beta ", "beta"},
+        {"beta.", "beta"},
+        {"beta\\", "beta\\"},
+        {"Alpha\\\\inner", "Alpha\\inner"},
+        {"Alpha\\.\\inner\\..\\inner\\", "Alpha\\inner\\"},
+        {"Alpha/inner/deep.txt", "Alpha\\inner\\deep.txt"},
+        {"notes.txt.", "notes.txt"},
+        {"missing\\..\\beta", "beta"}, // ".." is read as text, as the file system reads it
+        {"nothing.txt", "nothing.txt"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.given);
+        EXPECT_EQ(m_root.GetString() + row.canonical,
+                  FileUtils::GetCanonicalPath(m_root + row.given.c_str()).GetString());
+    }
+}

@@ -1,3 +1,5 @@
+#include "CharWalk.h"
+#include "DirUtils.h"
 #include "NumberTextConv.h"
 #include "TextList.h"
 #include <gtest/gtest.h>
@@ -254,4 +256,21 @@ TEST(NumberTextConv, ReadsWholeNumbersOnlyAndWritesTextThatReadsBack)
             EXPECT_EQ(row.value, NumberTextConv::GetNumberFromString(text));
         }
     }
+}
+
+// The bytes that make Japanese characters under code page 932 are characters of their own on a
+// single-byte code page, and every scan goes on treating them so, with today's order.
+TEST(StringUtils, ASingleByteCodePageScansEveryByteAsACharacter)
+{
+    if (CharWalk::IsDoubleByteCodePage())
+        GTEST_SKIP() << "the rows below hold only on a single-byte code page";
+    TextArray texts = Split("\x93\x8C\x8B\x9E|\x83\x4A\x83\x81|\x83\x6A|\x83\x41\x83\x54|\x83\x41\x83\x43|"
+                            "\x83\x61|ABD|abc");
+    texts.Sort(true, false, TextArray::ContentText);
+    EXPECT_EQ("abc|ABD|\x83\x61|\x83\x41\x83\x43|\x83\x41\x83\x54|\x83\x6A|\x83\x4A\x83\x81|\x93\x8C\x8B\x9E",
+              Join(texts));
+    EXPECT_TRUE(StringUtils::MatchFirstChars("\x83\x74x", "\x83T", false));
+    EXPECT_EQ(CString("C:\\a\\\x95\\"), DirUtils::ParseParentDir("C:\\a\\\x95\\b\\"));
+    EXPECT_EQ(CString("\x95"), DirUtils::ParseLastDir("C:\\a\\\x95\\"));
+    EXPECT_EQ(2, CharWalk::Prev("a\x95\x5C", 3));
 }

@@ -1,0 +1,124 @@
+// Code page 932 itself, and the text helpers every control scans with: path separators and
+// parents, case-blind order and prefixes. Rows are named after what went wrong when a trail
+// byte was read as a character of its own.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "DirUtils.h"
+#include "FileUtils.h"
+#include "Japanese.h"
+#include "RegistryUtils.h"
+#include "ScratchDir.h"
+#include "StringUtils.h"
+#include "TextArray.h"
+
+using namespace dbcstest;
+
+namespace
+{
+// Nothing here means anything under another code page: the run stops before the first test.
+class CodePage932 : public testing::Environment
+{
+public:
+    void SetUp() override { ASSERT_EQ(::GetACP(), 932u) << "run this executable in the Japanese prefix"; }
+};
+const testing::Environment* const g_codePage = testing::AddGlobalTestEnvironment(new CodePage932);
+
+std::string S(const CString& text)
+{
+    return static_cast<const char*>(text);
+}
+}
+
+TEST(DbcsText, PathTextsSplitOnlyAtRealBackslashes)
+{
+    const std::string jp = "C:\\jp\\";
+    const struct
+    {
+        const char* name;
+        std::string got;
+        std::string expected;
+    } cases[] = {
+        { "parent of a folder ending in a 0x5C trail byte", S(DirUtils::ParseParentDir((jp + kHyouji + "\\" + kNou + "\\").c_str())),
+          jp + kHyouji + "\\" },
+        { "parent without the closing backslash", S(DirUtils::ParseParentDir((jp + kHyouji + "\\" + kNou).c_str())),
+          jp + kHyouji + "\\" },
+        { "last folder ending in a 0x5C trail byte", S(DirUtils::ParseLastDir((jp + kIchiranHyou + "\\").c_str())), kIchiranHyou },
+        { "folder of a file", S(DirUtils::ParsePathFromFile((jp + kSofuto + "\\" + kNouryoku + ".txt").c_str())),
+          jp + kSofuto + "\\" },
+        { "file name opening with a 0x5C trail byte", S(FileUtils::ParseFileNameFromPath((jp + kSofuto + "\\" + kNouryoku + ".txt").c_str(), true)),
+          kNouryoku + ".txt" },
+        { "no trailing backslash to remove", [&] { CString p((jp + kHyou).c_str()); DirUtils::RemoveTrailingSlash(p); return S(p); }(),
+          jp + kHyou },
+        { "a real trailing backslash goes", [&] { CString p((jp + kHyou + "\\").c_str()); DirUtils::RemoveTrailingSlash(p); return S(p); }(),
+          jp + kHyou },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.got, c.expected);
+    }
+    // "ma" has the trail byte 0x7C, the bar that no path may hold.
+    EXPECT_TRUE(DirUtils::IsDir(("C:\\" + kMa + "\\").c_str(), false));
+}
+
+TEST(DbcsText, SortingKeepsTheCodePageOrderOfTwoByteCharacters)
+{
+    const std::vector<std::string> expected{ "abc", "ABD", kA + kI, kA + kSa, kKa + kMe, kDi, kNi, kTou + kKyou };
+    TextArray texts;
+    for (auto it = expected.rbegin(); it != expected.rend(); ++it)
+        texts.Add(it->c_str());
+    texts.Sort(true, false, TextArray::ContentText);
+    std::vector<std::string> got;
+    for (size_t i = 0; i < texts.GetCount(); ++i)
+        got.push_back(S(texts[i]));
+    EXPECT_EQ(got, expected);
+    // Two texts that differ in a trail byte as "A" and "a" do are not duplicates.
+    TextArray unique;
+    unique.Add((kA + "x").c_str());
+    unique.Add((kDi + "x").c_str());
+    unique.RemoveDuplicates(true, TextArray::ContentText);
+    EXPECT_EQ(unique.GetCount(), 2u);
+}
+
+TEST(DbcsText, APrefixMatchesWholeCharactersAndFoldsOnlySingleByteLetters)
+{
+    const struct
+    {
+        std::string text;
+        std::string prefix;
+        bool matches;
+    } cases[] = {
+        { kSa + kKu + kRa, kSa, true },
+        { kFu + kZi, kSa, false }, // trail bytes 't' and 'T'
+        { kDi, kA, false },        // trail bytes 'a' and 'A'
+        { kSa + "Bc", kSa + "b", true },
+        { kHyou, "\x95", false },  // half a character
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text + " / " + c.prefix);
+        EXPECT_EQ(StringUtils::MatchFirstChars(c.text.c_str(), c.prefix.c_str(), false), c.matches);
+    }
+    TextArray texts;
+    for (const std::string& t : { kSa + kKu + kRa, kFu + kZi, kSa + kN + kMa, std::string("Tokyo") })
+        texts.Add(t.c_str());
+    texts.Sort(true, false, TextArray::ContentText);
+    size_t first = 0;
+    size_t last = 0;
+    ASSERT_TRUE(texts.FindPrefixRange(kSa.c_str(), first, last));
+    EXPECT_EQ(last - first, 1u);
+    EXPECT_EQ(S(texts[first]), kSa + kKu + kRa);
+}
+
+// Regression: a key name ending in a 0x5C trail byte lost it as a "trailing backslash", so the
+// value went under another key.
+TEST(DbcsText, RegistryKeysKeepNamesEndingInA5CTrailByte)
+{
+    const std::string key = "Software\\orv-dbcs-test\\" + kHyou;
+    harness::RegistryKeyGuard guard(HKEY_CURRENT_USER, "Software\\orv-dbcs-test");
+    ASSERT_TRUE(RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, (key + "\\").c_str(), "v", "x", false));
+    HKEY hKey = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey), ERROR_SUCCESS);
+    ::RegCloseKey(hKey);
+    EXPECT_EQ(S(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key.c_str(), "v", false)), "x");
+}
