@@ -56,11 +56,6 @@ void CAutoSuggestEdit::Init()
     OnTextsChanged(true);
 }
 
-void CAutoSuggestEdit::PrepareDropWnd(CDropTextSelectWnd& dropWnd)
-{
-    dropWnd.m_bMarkMatches = true;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Match mode, completion, texts
 

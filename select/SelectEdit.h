@@ -43,8 +43,6 @@ public:
 protected:
     /// Performs the current editing command (cut, paste, clear, undo) under the mode's rules.
     virtual void ProcessEdit();
-    // Sets options of the text drop window before Init creates its window.
-    virtual void PrepareDropWnd(CDropTextSelectWnd& dropWnd);
 
 public:
     /// Lays out the drop button, copies the parent's font and creates the drop window.
@@ -90,6 +88,7 @@ protected:
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSettleTexts(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -106,4 +105,8 @@ private:
     // not one of the texts.
     bool StepText(bool bUp);
     void OnEnterInOpenList();
+    // Has the texts added one at a time merged once the program is idle, not by the next key.
+    void SettleWhenIdle();
+
+    bool m_bSettlePosted;
 };
