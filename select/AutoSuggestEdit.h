@@ -59,6 +59,9 @@ protected:
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // The match index of the word-start and contains modes is built while idle, too.
+    bool HasIdleWork() const override;
+    void DoIdleWork() override;
 
     DECLARE_MESSAGE_MAP()
 

@@ -134,15 +134,25 @@ void CSelectEdit::AddText(const CString& text)
 // the user's next key, once the host has finished adding.
 void CSelectEdit::SettleWhenIdle()
 {
-    if (m_bSettlePosted || !m_texts.HasWaitingTexts() || !::IsWindow(m_hWnd))
+    if (m_bSettlePosted || !HasIdleWork() || !::IsWindow(m_hWnd))
         return;
     m_bSettlePosted = PostMessage(WM_SELECTEDIT_SETTLE) != FALSE;
+}
+
+bool CSelectEdit::HasIdleWork() const
+{
+    return m_texts.HasWaitingTexts();
+}
+
+void CSelectEdit::DoIdleWork()
+{
+    m_texts.Settle();
 }
 
 LRESULT CSelectEdit::OnSettleTexts(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     m_bSettlePosted = false;
-    m_texts.Settle();
+    DoIdleWork();
     return 0;
 }
 

@@ -89,6 +89,12 @@ protected:
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSettleTexts(WPARAM wParam, LPARAM lParam);
+    /// Has the work that texts added one at a time leave behind done once the program is idle
+    /// (before the user's next key, after the host has finished adding), not by that key.
+    void SettleWhenIdle();
+    /// Whether such work waits; the base class merges the waiting texts.
+    virtual bool HasIdleWork() const;
+    virtual void DoIdleWork();
 
     DECLARE_MESSAGE_MAP()
 
@@ -105,8 +111,6 @@ private:
     // not one of the texts.
     bool StepText(bool bUp);
     void OnEnterInOpenList();
-    // Has the texts added one at a time merged once the program is idle, not by the next key.
-    void SettleWhenIdle();
 
     bool m_bSettlePosted;
 };

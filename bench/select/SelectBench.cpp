@@ -107,7 +107,7 @@ ProcessMemory GetProcessMemory()
     return { static_cast<double>(counters.PagefileUsage) / mb, static_cast<double>(counters.WorkingSetSize) / mb };
 }
 
-// 1,000,000 texts of 12 characters, all beginning with "qtext0", handed over in batches of
+// 1,000,000 texts of 12 to 20 characters, all beginning with "qtext0", handed over in batches of
 // 10,000 as a host reads them in (a copy of all of them would be the host's memory, not the
 // edit's).
 void AddMillion(CSelectEdit& edit)
@@ -117,7 +117,11 @@ void AddMillion(CSelectEdit& edit)
     {
         texts.clear();
         for (int i = 0; i < 10000; ++i)
-            texts.push_back(Numbered("qtext%07d", batch * 10000 + i));
+        {
+            const int n = batch * 10000 + i;
+            // A tail of 0 to 8 letters after the number keeps the order and varies the length.
+            texts.push_back(Numbered("qtext%07d", n) + CString('k', n % 9));
+        }
         edit.AddText(texts);
     }
 }
