@@ -1,6 +1,7 @@
 // The gallery's form driven headless as its user would: each drop window opened with the mouse,
 // a pick made with the keys, and what the host reads back checked beside the control.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "BkgStyle.h"
 #include "FileExtMgr.h"
 #include "GalleryFrame.h"
@@ -29,10 +30,7 @@ int VisibleDropWindows()
 
 bool Logged(const CGalleryLogger& logger, const CString& line)
 {
-    for (const CString& logged : logger.Lines())
-        if (logged == line)
-            return true;
-    return false;
+    return std::find(logger.Lines().begin(), logger.Lines().end(), line) != logger.Lines().end();
 }
 
 class GalleryTest : public testing::Test

@@ -2,6 +2,7 @@
 // for drawing tests.
 #pragma once
 #include <afxwin.h>
+#include <memory>
 
 namespace harness
 {
@@ -39,9 +40,17 @@ struct Canvas
         for (int y = rc.top; y < rc.bottom; ++y)
             for (int x = rc.left; x < rc.right; ++x)
                 if (dc.GetPixel(x, y) == clr)
-                    box = box.IsRectEmpty() ? CRect(x, y, x + 1, y + 1) : CRect(std::min<int>(box.left, x),
-                          std::min<int>(box.top, y), std::max<int>(box.right, x + 1), std::max<int>(box.bottom, y + 1));
+                    box |= CRect(x, y, x + 1, y + 1); // a union ignores the empty start
         return box;
+    }
+    // What a window shows now, painted by the window itself, on a canvas of its client size.
+    static std::unique_ptr<Canvas> Print(HWND hWnd, COLORREF fill = kWhite)
+    {
+        RECT rc{};
+        ::GetClientRect(hWnd, &rc);
+        auto canvas = std::make_unique<Canvas>(rc.right, rc.bottom, fill);
+        ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->dc.m_hDC), PRF_CLIENT);
+        return canvas;
     }
 };
 }

@@ -1,5 +1,7 @@
 #include "Input.h"
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include "TestApp.h"
 
 namespace harness
@@ -8,20 +10,14 @@ namespace
 {
 void SendKey(WORD vk, DWORD flags, WORD scan = 0)
 {
+    static const WORD kExtended[] = { VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_PRIOR, VK_NEXT, VK_INSERT, VK_DELETE };
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     input.ki.wScan = scan != 0 ? scan : static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = flags;
-    switch (vk)
-    {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END:
-    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
+    if (std::find(std::begin(kExtended), std::end(kExtended), vk) != std::end(kExtended))
         input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-        break;
-    default:
-        break;
-    }
     ::SendInput(1, &input, sizeof(INPUT));
 }
 
@@ -35,13 +31,16 @@ void ForEachModifier(unsigned modifiers, bool down)
     }
 }
 
-void SendMouse(DWORD flags, DWORD data = 0)
+// One mouse event at a screen point, then the pump.
+void MouseAt(POINT screen, DWORD flags, DWORD data = 0)
 {
+    ::SetCursorPos(screen.x, screen.y);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     input.mi.mouseData = data;
     ::SendInput(1, &input, sizeof(INPUT));
+    Pump();
 }
 }
 
@@ -90,26 +89,9 @@ void TypeText(const char* text)
     }
 }
 
-void MoveMouse(POINT screen)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    SendMouse(MOUSEEVENTF_MOVE);
-    Pump();
-}
-
-void MouseDown(POINT screen, Button button)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
-    Pump();
-}
-
-void MouseUp(POINT screen, Button button)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
-    Pump();
-}
+void MoveMouse(POINT screen) { MouseAt(screen, MOUSEEVENTF_MOVE); }
+void MouseDown(POINT screen, Button button) { MouseAt(screen, button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
+void MouseUp(POINT screen, Button button) { MouseAt(screen, button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
 
 void Click(POINT screen, Button button)
 {
@@ -132,24 +114,26 @@ void DoubleClick(POINT screen)
 
 void Wheel(POINT screen, int delta, bool horizontal)
 {
-    ::SetCursorPos(screen.x, screen.y);
-    SendMouse(horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
-    Pump();
+    MouseAt(screen, horizontal ? MOUSEEVENTF_HWHEEL : MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
 }
 
 bool SetClipboardText(const char* text)
 {
-    const size_t nSize = std::strlen(text) + 1;
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
-    if (hMem == nullptr)
-        return false;
-    std::memcpy(::GlobalLock(hMem), text, nSize);
-    ::GlobalUnlock(hMem);
+    HGLOBAL hMem = nullptr;
+    if (text != nullptr)
+    {
+        const size_t nSize = std::strlen(text) + 1;
+        hMem = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+        if (hMem == nullptr)
+            return false;
+        std::memcpy(::GlobalLock(hMem), text, nSize);
+        ::GlobalUnlock(hMem);
+    }
     // An owner window: a clipboard emptied without one refuses new data on some systems.
     const bool ok = ::OpenClipboard(App().m_pMainWnd->GetSafeHwnd()) && ::EmptyClipboard() &&
-                    ::SetClipboardData(CF_TEXT, hMem) != nullptr;
+                    (hMem == nullptr || ::SetClipboardData(CF_TEXT, hMem) != nullptr);
     ::CloseClipboard();
-    if (!ok)
+    if (!ok && hMem != nullptr)
         ::GlobalFree(hMem);
     return ok;
 }

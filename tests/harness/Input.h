@@ -37,8 +37,8 @@ void DoubleClick(POINT screen);
 // One wheel turn of delta (WHEEL_DELTA per notch; negative turns towards the user).
 void Wheel(POINT screen, int delta, bool horizontal = false);
 
-// Puts ANSI text on the clipboard, as another program would before the user pastes; false
-// when the clipboard cannot be had.
+// Puts ANSI text on the clipboard, as another program would before the user pastes, or empties
+// it for null; false when the clipboard cannot be had.
 bool SetClipboardText(const char* text);
 
 // Screen point of the centre of a rectangle given relative to a window's top-left corner (as

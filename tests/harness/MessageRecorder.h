@@ -48,7 +48,6 @@ public:
 
     void Watch(HWND hWnd, const char* name);
     void Clear();
-    const std::vector<RecordedMessage>& Messages() const { return m_messages; }
     std::vector<RecordedMessage> Of(HWND hWnd, UINT message) const;
     size_t Count(HWND hWnd, UINT message) const { return Of(hWnd, message).size(); }
 

@@ -1,5 +1,4 @@
 #include "ScratchDir.h"
-#include <shellapi.h>
 #include <vector>
 
 namespace harness
@@ -70,22 +69,19 @@ void MakeDirs(const std::string& path)
     }
     ::CreateDirectoryA(path.c_str(), nullptr);
 }
+
+std::string UniqueName()
+{
+    static unsigned s_counter = 0;
+    char name[64];
+    wsprintfA(name, "orvtest-%lu-%u", ::GetCurrentProcessId(), ++s_counter);
+    return name;
+}
 }
 
-ScratchDir::ScratchDir()
-{
-    char name[64];
-    static unsigned s_counter = 0;
-    wsprintfA(name, "orvtest-%lu-%u", ::GetCurrentProcessId(), ++s_counter);
-    Create(name);
-}
+ScratchDir::ScratchDir() : ScratchDir(UniqueName().c_str()) {}
 
 ScratchDir::ScratchDir(const char* fixedName)
-{
-    Create(fixedName);
-}
-
-void ScratchDir::Create(const char* fixedName)
 {
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);

@@ -31,8 +31,6 @@ public:
     void Remove(const std::string& relative) const;
 
 private:
-    void Create(const char* name);
-
     std::string m_root;
 };
 

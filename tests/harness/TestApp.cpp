@@ -58,12 +58,7 @@ bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs)
 
 void PumpFor(DWORD ms)
 {
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms)
-    {
-        Pump();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    WaitUntil([] { return false; }, ms);
 }
 }
 

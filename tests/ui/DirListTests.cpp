@@ -36,15 +36,7 @@ protected:
         m_list.GetItemRect(nIndex, rc);
         return rc;
     }
-    // What the list shows now, painted by the control itself through its parent.
-    std::unique_ptr<Canvas> Render()
-    {
-        CRect rcClient;
-        m_list.GetClientRect(rcClient);
-        auto canvas = std::make_unique<Canvas>(rcClient.Width(), rcClient.Height(), ::GetSysColor(COLOR_WINDOW));
-        m_list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->dc.m_hDC), PRF_CLIENT);
-        return canvas;
-    }
+    std::unique_ptr<Canvas> Render() { return Canvas::Print(m_list.m_hWnd, ::GetSysColor(COLOR_WINDOW)); }
     // The left edge of what a row shows (its picture), or -1 when it shows nothing.
     static int InkLeft(const Canvas& canvas, const CRect& rcRow)
     {

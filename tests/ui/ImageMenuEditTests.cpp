@@ -14,20 +14,6 @@
 
 namespace
 {
-// Empties the clipboard, then copies text (if any) to it from the dialog's other edit.
-bool SetClipboardText(harness::CHostDialog& dlg, const char* text)
-{
-    if (!::OpenClipboard(dlg.m_hWnd) || !::EmptyClipboard() || !::CloseClipboard())
-        return false;
-    if (text != nullptr)
-    {
-        ::SetWindowTextA(dlg.Other(), text);
-        ::SendMessageA(dlg.Other(), EM_SETSEL, 0, -1);
-        ::SendMessageA(dlg.Other(), WM_COPY, 0, 0);
-    }
-    return true;
-}
-
 // Refuses every paste, as the library's controls guard their editing commands.
 class CPasteGuardEdit : public CImageMenuEdit
 {
@@ -40,32 +26,29 @@ BEGIN_MESSAGE_MAP(CPasteGuardEdit, CImageMenuEdit)
     ON_MESSAGE(WM_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
-// A host dialog whose edit is attached to an edit object; the clipboard is emptied when it goes.
+// A host dialog whose edit is attached to an edit object, shown focused with its text typed (so
+// there is something to undo) or set (nothing to undo), a selection and a clipboard text (null:
+// empty). The clipboard is emptied when it goes.
 class EditHost
 {
 public:
-    explicit EditHost(CImageMenuEdit& edit) : m_edit(edit) {}
-    ~EditHost()
+    EditHost(CImageMenuEdit& edit, const char* text, bool typed, int nStart, int nEnd, const char* clipboard) : m_edit(edit)
     {
-        if (m_edit.m_hWnd != nullptr)
-            m_edit.UnsubclassWindow();
-        SetClipboardText(m_dlg, nullptr);
-    }
-    // Shows the edit focused, its text typed (so there is something to undo) or set (nothing to
-    // undo), with a selection and a clipboard text (null: empty).
-    testing::AssertionResult Open(const char* text, bool typed, int nStart, int nEnd, const char* clipboard)
-    {
-        if (!m_dlg.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}) || !m_edit.SubclassWindow(m_dlg.Edit()))
-            return testing::AssertionFailure() << "no host";
+        EXPECT_TRUE(m_dlg.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}) && m_edit.SubclassWindow(m_dlg.Edit()));
         m_dlg.FocusEdit();
-        if (!harness::WaitUntil([&] { return ::GetFocus() == m_edit.m_hWnd; }))
-            return testing::AssertionFailure() << "no focus";
+        EXPECT_EVENTUALLY(::GetFocus() == m_edit.m_hWnd);
         if (typed)
             harness::TypeText(text);
         else
             m_edit.SetWindowText(text);
         m_edit.SetSel(nStart, nEnd);
-        return SetClipboardText(m_dlg, clipboard) ? testing::AssertionSuccess() : testing::AssertionFailure() << "clipboard";
+        EXPECT_TRUE(harness::SetClipboardText(clipboard));
+    }
+    ~EditHost()
+    {
+        if (m_edit.m_hWnd != nullptr)
+            m_edit.UnsubclassWindow();
+        harness::SetClipboardText(nullptr);
     }
     void RightClick() { harness::Click(harness::ClientCenter(m_edit.m_hWnd), harness::Button::Right); }
 
@@ -96,8 +79,7 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActHoweverTheMenuIsOpened)
     {
         SCOPED_TRACE(row.name);
         CImageMenuEdit edit;
-        EditHost host(edit);
-        ASSERT_TRUE(host.Open(row.text, row.typed, row.selStart, row.selEnd, row.clipboard));
+        EditHost host(edit, row.text, row.typed, row.selStart, row.selEnd, row.clipboard);
         if (row.readOnly == kReadOnlyMessage)
             edit.SetReadOnly(TRUE);
         else if (row.readOnly == kReadOnlyStyleBit)
@@ -148,8 +130,7 @@ TEST(ImageMenuEditTest, ChosenItemReachesTheEditAsItsMessage)
     {
         SCOPED_TRACE(row.name);
         std::unique_ptr<CImageMenuEdit> pEdit(row.guarded ? new CPasteGuardEdit : new CImageMenuEdit);
-        EditHost host(*pEdit);
-        ASSERT_TRUE(host.Open("abcd", true, 1, 3, "XY"));
+        EditHost host(*pEdit, "abcd", true, 1, 3, "XY");
         harness::MessageRecorder recorder;
         recorder.Watch(pEdit->m_hWnd, "edit");
         uitest::MenuProbe probe({row.key});

@@ -1,10 +1,8 @@
 // CImageMenu: popups loaded from real menu resources (written into a scratch module at run
-// time), what filtering leaves of them, ownership, and tracking with real keys.
+// time) and what filtering leaves of them.
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include "HostDialog.h"
 #include "ImageMenu.h"
-#include "MenuProbe.h"
 #include "ScratchDir.h"
 #include "TestApp.h"
 #include <memory>
@@ -129,32 +127,4 @@ TEST_F(ImageMenuTest, FilteringLeavesOnlySeparatorsThatSeparateAndNullWhenNothin
         std::unique_ptr<CImageMenu> pPopup(loader.LoadFilteredPopupMenu(row.id, AfxGetMainWnd()));
         EXPECT_EQ(row.expected, pPopup ? Describe(pPopup->m_hMenu) : "");
     }
-}
-
-// No window given when tracking: the popup goes to the window it was loaded for.
-TEST_F(ImageMenuTest, PopupOutlivesTheLoaderTracksForItsWindowAndIsDestroyedWithItsObject)
-{
-    harness::CHostDialog host;
-    ASSERT_TRUE(host.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}));
-    host.FocusEdit();
-    CImageMenu* pPopup = nullptr;
-    {
-        CImageMenu loader;
-        pPopup = loader.LoadFilteredPopupMenu(kCases, &host);
-    }
-    ASSERT_NE(nullptr, pPopup);
-    {
-        uitest::MenuProbe probe({VK_DOWN, VK_DOWN, VK_RETURN});
-        EXPECT_EQ(2, pPopup->TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN, 150, 150, nullptr));
-        EXPECT_EQ(1, probe.MenusOpened());
-    }
-    HMENU hMenu = pPopup->m_hMenu;
-    delete pPopup;
-    EXPECT_FALSE(::IsMenu(hMenu));
-
-    CImageMenu ownerless;
-    ASSERT_TRUE(ownerless.CreatePopupMenu());
-    ownerless.AppendMenu(MF_STRING, 1, "item");
-    EXPECT_FALSE(ownerless.TrackPopupMenu(TPM_RETURNCMD, 10, 10, nullptr));
-    EXPECT_FALSE(CImageMenu().TrackPopupMenu(TPM_RETURNCMD, 10, 10, &host)) << "no menu";
 }

@@ -38,13 +38,7 @@ protected:
             n += LOWORD(m.wParam) == kButtonId && HIWORD(m.wParam) == code && reinterpret_cast<HWND>(m.lParam) == m_button.m_hWnd;
         return n;
     }
-    // What the button shows now, painted by the control itself through its parent.
-    std::unique_ptr<Canvas> Render()
-    {
-        auto canvas = std::make_unique<Canvas>(kButtonRect.Width(), kButtonRect.Height());
-        m_button.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->dc.m_hDC), PRF_CLIENT);
-        return canvas;
-    }
+    std::unique_ptr<Canvas> Render() { return Canvas::Print(m_button.m_hWnd); }
     POINT Centre() const { return harness::ClientCenter(m_button.m_hWnd); }
 
     harness::CHostDialog m_host;
