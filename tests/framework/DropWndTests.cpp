@@ -152,6 +152,18 @@ TEST_F(DropEditTest, OnlyTheBottomAndTheSidesResizeTheDropWindow)
     EXPECT_EQ(hit(rc.left + 1, rc.CenterPoint().y), HTLEFT);
 }
 
+// The room below the edit limits the height (see the selection list's tests), but never to less
+// than 125 pixels; without an edit nothing limits it.
+TEST_F(DropEditTest, TheHeightLimitLeavesAtLeast125Pixels)
+{
+    MakeHost({ 100, 100 }, { 10, 230, 210, 254 }); // 46 pixels below the edit
+    EXPECT_EQ(m_pDrop->LimitHeightToParent(46), 46);
+    EXPECT_EQ(m_pDrop->LimitHeightToParent(60), 125);
+    m_pDrop->m_pEdit = nullptr;
+    EXPECT_EQ(m_pDrop->LimitHeightToParent(5000), 5000);
+    m_pDrop->m_pEdit = m_pEdit;
+}
+
 TEST_F(DropEditTest, ChildCloseRequestsCloseWithTheirVerdictAndAreForwardedToTheHost)
 {
     m_pEdit->SetEnterKeyOptions(true, true);
