@@ -188,22 +188,3 @@ TEST(DateTime, AddMonthsClampsTheDayAndAddMinutesWrapsAtMidnight)
         EXPECT_TRUE(value == row.expected);
     }
 }
-
-TEST(DateTime, WeekdayClearingAndNow)
-{
-    DateTime value = MakeDate(2023, 3, 1, 9);
-    EXPECT_EQ(3, value.GetDayOfWeek()); // a Wednesday
-    value.ClearTime();
-    EXPECT_FALSE(value.IsValidTime());
-    EXPECT_TRUE(value.IsValidDate());
-    value.ClearDate();
-    EXPECT_TRUE(value == DateTime());
-    EXPECT_EQ(-1, value.GetDayOfWeek());
-
-    DateTime now;
-    now.SetToCurrent();
-    SYSTEMTIME local;
-    GetLocalTime(&local);
-    EXPECT_TRUE(now.IsValidDate() && now.IsValidTime());
-    EXPECT_EQ(local.wYear, now.GetYear());
-}
