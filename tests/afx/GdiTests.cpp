@@ -1,4 +1,4 @@
-#include <afxcmn.h>
+#include <afxwin.h>
 #include <lite/Gdi.h>
 #include <gtest/gtest.h>
 #include "Canvas.h"
@@ -91,49 +91,6 @@ TEST(Gdi, DrawingAndCopyingReachTheBitmap)
         EXPECT_EQ(row.expected, dc.GetPixel(row.x, row.y));
         EXPECT_EQ(row.expected, copy.dc.GetPixel(row.x, row.y)) << "copied";
     }
-}
-
-TEST(Gdi, TextIsMeasuredAndDrawn)
-{
-    Canvas canvas;
-    CDC& dc = canvas.dc;
-    CFont font;
-    font.CreatePointFont(100, "Arial");
-    CFont* pOldFont = dc.SelectObject(&font);
-    CSize one = dc.GetTextExtent("W", 1);
-    CSize two = dc.GetTextExtent(CString("WW"));
-    EXPECT_GT(one.cx, 0);
-    EXPECT_EQ(2 * one.cx, two.cx);
-    TEXTMETRICA tm = {};
-    EXPECT_TRUE(dc.GetTextMetrics(&tm));
-    EXPECT_EQ(tm.tmHeight, one.cy);
-
-    CRect calc(0, 0, 0, 0);
-    dc.DrawText(CString("WW"), calc, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(two.cx, calc.Width());
-    dc.SetBkMode(TRANSPARENT);
-    CRect line(0, 0, 40, one.cy);
-    dc.DrawText(CString("W"), line, DT_SINGLELINE);
-    EXPECT_GT(canvas.CountNot(CRect(0, 0, one.cx, one.cy), kWhite), 0);
-    EXPECT_EQ(0, canvas.CountNot(CRect(one.cx + 1, 0, 40, one.cy), kWhite));
-    dc.SelectObject(pOldFont);
-}
-
-TEST(Gdi, ImageListsHoldIconsDrawThemAndAreCounted)
-{
-    const int start = AfxLiteGetLiveGdiObjectCount();
-    {
-        CImageList list;
-        ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 4));
-        EXPECT_EQ(start + 1, AfxLiteGetLiveGdiObjectCount());
-        EXPECT_EQ(0, list.Add(::LoadIconA(nullptr, IDI_APPLICATION)));
-        EXPECT_EQ(-1, list.Add(static_cast<HICON>(nullptr)));
-        EXPECT_EQ(1, list.GetImageCount());
-        Canvas canvas;
-        EXPECT_TRUE(list.Draw(&canvas.dc, 0, CPoint(4, 4), ILD_NORMAL));
-        EXPECT_GT(canvas.CountNot(CRect(4, 4, 20, 20), kWhite), 0);
-    }
-    EXPECT_EQ(start, AfxLiteGetLiveGdiObjectCount());
 }
 
 TEST(Gdi, WindowDCsBelongToTheirWindowAndAreReleasedWithTheObject)

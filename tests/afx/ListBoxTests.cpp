@@ -45,31 +45,6 @@ public:
 };
 }
 
-TEST(ListBox, AddInsertFindSelectAndTextGoThroughTheControl)
-{
-    ListInHost<CListBox> f;
-    ASSERT_TRUE(f.Open(WS_VSCROLL));
-    CListBox& list = f.list;
-    list.AddString("beta");
-    list.AddString("Band");
-    EXPECT_EQ(0, list.InsertString(0, "alpha"));
-    ASSERT_EQ(3, list.GetCount());
-    const char* rows[] = { "alpha", "beta", "Band" };
-    for (int nRow = 0; nRow < 3; ++nRow)
-        EXPECT_STREQ(rows[nRow], RowText(list, nRow)) << "row " << nRow;
-    EXPECT_STREQ("", RowText(list, 9)) << "a missing row reads empty, not sized by LB_ERR";
-
-    EXPECT_EQ(2, list.FindStringExact(-1, "band"));
-    EXPECT_EQ(LB_ERR, list.FindStringExact(-1, "ban"));
-    list.SetCurSel(1);
-    EXPECT_EQ(1, ::SendMessageA(list.m_hWnd, LB_GETCURSEL, 0, 0));
-    EXPECT_EQ(1, list.GetCurSel());
-    list.SetItemData(2, 77);
-    EXPECT_EQ(77u, list.GetItemData(2));
-    list.ResetContent();
-    EXPECT_EQ(0, list.GetCount());
-}
-
 TEST(ListBox, OwnerDrawVariableRowsAreMeasuredAndDrawnByReflection)
 {
     ListInHost<CMeasuredList> f;

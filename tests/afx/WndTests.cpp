@@ -1,9 +1,7 @@
-// Window objects: the creation hook, message-map dispatch and chaining, reflection, the
-// pre-translation walk, temporary and permanent objects.
+// Window objects: the creation hook, message-map dispatch and chaining, reflection, temporary
+// and permanent objects.
 #include <afxwin.h>
 #include <gtest/gtest.h>
-#include "HostDialog.h"
-#include "Input.h"
 #include <vector>
 
 namespace
@@ -181,63 +179,4 @@ TEST(HandleMaps, TemporaryObjectsAreFreedAtIdleAndPermanentOnesStay)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
     ::DestroyWindow(hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
-}
-
-namespace
-{
-// Records which objects saw a message in PreTranslateMessage, and can swallow it.
-std::vector<std::string>* g_pPreTranslateLog = nullptr;
-
-class CPreTranslateEdit : public CWnd
-{
-public:
-    bool m_bSwallow = false;
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'Q')
-        {
-            g_pPreTranslateLog->push_back("edit");
-            return m_bSwallow;
-        }
-        return CWnd::PreTranslateMessage(pMsg);
-    }
-};
-
-class CPreTranslateDialog : public harness::CHostDialog
-{
-public:
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'Q')
-            g_pPreTranslateLog->push_back("dialog");
-        return CHostDialog::PreTranslateMessage(pMsg);
-    }
-};
-}
-
-TEST(PreTranslate, WalkGoesFromTheFocusedChildUpToItsDialog)
-{
-    std::vector<std::string> log;
-    g_pPreTranslateLog = &log;
-    CPreTranslateDialog dlg;
-    ASSERT_TRUE(dlg.CreateHost(POINT{ 100, 100 }, SIZE{ 300, 150 }, RECT{ 10, 10, 200, 34 }));
-    CPreTranslateEdit edit;
-    ASSERT_TRUE(edit.SubclassDlgItem(harness::CHostDialog::kEditId, &dlg));
-    dlg.FocusEdit();
-    ASSERT_EQ(edit.m_hWnd, ::GetFocus());
-
-    harness::TypeText("q");
-    EXPECT_EQ((std::vector<std::string>{ "edit", "dialog" }), log);
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_STREQ("q", text);
-
-    // Swallowed by the edit's PreTranslateMessage: neither the dialog nor the edit sees it.
-    log.clear();
-    edit.m_bSwallow = true;
-    harness::TypeText("q");
-    EXPECT_EQ((std::vector<std::string>{ "edit" }), log);
-    edit.GetWindowText(text);
-    EXPECT_STREQ("q", text);
-    g_pPreTranslateLog = nullptr;
 }
