@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include "AutoSuggestEdit.h"
+#include "Controls.h"
 #include "DateEdit.h"
 #include "DropWnd.h"
 #include "FileEdit.h"
@@ -38,12 +39,7 @@ public:
     HWND Edit() const { return m_dlg.Edit(); }
     // How much of the edit's client width Init took for the button and icon.
     int CutOut() const { RECT rc; ::GetClientRect(Edit(), &rc); return m_nClientWidth - rc.right; }
-    std::string Text() const
-    {
-        char text[2 * MAX_PATH] = {};
-        ::GetWindowTextA(Edit(), text, sizeof(text));
-        return text;
-    }
+    std::string Text() const { return harness::WindowText(Edit()); }
 
     harness::CHostDialog m_dlg;
 
@@ -195,13 +191,12 @@ TEST(Module, TimeEditInitsFromTheDllAndStoresItsInterval)
     EXPECT_EQ(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, CTimeEdit::kIntervalKey, "incr", false), "60");
 }
 
-TEST(Module, DirEditShowsTheLibrarysIconAndOpensItsList)
+TEST(Module, DirEditShowsTheLibrarysIcon)
 {
     CExposedDirEdit edit;
     DllHost host({420, 320}, {10, 10, 330, 34});
     ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
     edit.Init(true);
-    host.m_dlg.FocusEdit();
     EXPECT_EQ(host.CutOut(), ::GetSystemMetrics(SM_CXVSCROLL) + ::GetSystemMetrics(SM_CXSMICON) + 1);
     ASSERT_NE(edit.m_hIcon, nullptr);
     const BITMAP bm = IconBitmap(edit.m_hIcon);
@@ -220,15 +215,6 @@ TEST(Module, DirEditShowsTheLibrarysIconAndOpensItsList)
     EXPECT_GT(nInk, 20);
     edit.Init(true);
     EXPECT_NE(edit.m_hIcon, nullptr) << "a second Init loads it again";
-
-    harness::ScratchDir tree;
-    const std::string folder = tree.MakeDir("pick\\");
-    edit.SetWindowText(folder.c_str());
-    harness::PressKey(VK_F9);
-    EXPECT_TRUE(edit.DropVisible());
-    harness::PressKey(VK_ESCAPE);
-    EXPECT_FALSE(edit.DropVisible());
-    EXPECT_EQ(host.Text(), folder);
 }
 
 TEST(Module, FileEditTakesAFileAndWorksItsTree)
