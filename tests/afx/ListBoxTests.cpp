@@ -16,16 +16,6 @@ CString RowText(const CListBox& list, int nRow)
     return strText;
 }
 
-// A list box of the given kind in a fresh host window (destroyed before its host).
-template <class TList>
-struct ListInHost
-{
-    CControlHost host;
-    TList list;
-
-    bool Open(DWORD dwStyle) { return host.Open() && list.Create(WS_VISIBLE | dwStyle, CRect(0, 0, 150, 120), &host, kListId); }
-};
-
 // Rows 10, 12, 14, ... pixels high; records which rows were measured and drawn.
 class CMeasuredList : public CListBox
 {
@@ -47,9 +37,11 @@ public:
 
 TEST(ListBox, OwnerDrawVariableRowsAreMeasuredAndDrawnByReflection)
 {
-    ListInHost<CMeasuredList> f;
-    ASSERT_TRUE(f.Open(LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT));
-    CMeasuredList& list = f.list;
+    CControlHost host;
+    ASSERT_TRUE(host.Open());
+    CMeasuredList list; // destroyed before its host
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                            CRect(0, 0, 150, 120), &host, kListId));
     list.AddString("zero");
     list.AddString("two");
     list.InsertString(1, "one");
