@@ -156,6 +156,9 @@ TEST(DateTime, SetTimeFormsAndTextsThatParseBack)
     }
     EXPECT_EQ("8:00:00", DateTime::ConvertTimeToText(MakeDate(2001, 2, 3, 8), true));
     EXPECT_EQ("", DateTime::ConvertTimeToText(DateTime(), false));
+    DateTime cleared = MakeDate(2001, 2, 3, 8);
+    cleared.ClearTime();
+    EXPECT_TRUE(cleared == MakeDate(2001, 2, 3)) << "clearing the time keeps the date";
 }
 
 TEST(DateTime, AddMonthsClampsTheDayAndAddMinutesWrapsAtMidnight)
