@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include "AutoSuggestEdit.h"
+#include "Controls.h"
 #include "DateEdit.h"
 #include "DropWnd.h"
 #include "FileEdit.h"
@@ -38,12 +39,7 @@ public:
     HWND Edit() const { return m_dlg.Edit(); }
     // How much of the edit's client width Init took for the button and icon.
     int CutOut() const { RECT rc; ::GetClientRect(Edit(), &rc); return m_nClientWidth - rc.right; }
-    std::string Text() const
-    {
-        char text[2 * MAX_PATH] = {};
-        ::GetWindowTextA(Edit(), text, sizeof(text));
-        return text;
-    }
+    std::string Text() const { return harness::WindowText(Edit()); }
 
     harness::CHostDialog m_dlg;
 
@@ -162,7 +158,6 @@ TEST(Module, DateEditInitsFromTheDll)
     Exposed<CDateEdit> edit;
     DllHost host;
     ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
-    EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CDropBaseEdit)));
     DateTime date;
     ASSERT_TRUE(date.SetDate(2024, 1, 31));
     edit.Init(date, true);
@@ -175,9 +170,6 @@ TEST(Module, DateEditInitsFromTheDll)
     EXPECT_FALSE(edit.DropVisible());
     edit.ShowCalendar();
     EXPECT_TRUE(edit.DropVisible());
-    harness::ScratchDir scratch;
-    EXPECT_TRUE(edit.SaveCalendarWebPage((scratch.Path() + "month.html").c_str()));
-    EXPECT_FALSE(edit.SaveCalendarWebPage(CString())) << "an empty path writes nothing";
 }
 
 TEST(Module, TimeEditInitsFromTheDllAndStoresItsInterval)
@@ -187,7 +179,6 @@ TEST(Module, TimeEditInitsFromTheDllAndStoresItsInterval)
         CTimeEdit edit;
         DllHost host;
         ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
-        EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CSelectEdit)));
         host.m_dlg.FocusEdit();
         edit.Init(8, 17, false, true);
         DateTime time;
@@ -200,13 +191,12 @@ TEST(Module, TimeEditInitsFromTheDllAndStoresItsInterval)
     EXPECT_EQ(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, CTimeEdit::kIntervalKey, "incr", false), "60");
 }
 
-TEST(Module, DirEditShowsTheLibrarysIconAndWorksItsList)
+TEST(Module, DirEditShowsTheLibrarysIcon)
 {
     CExposedDirEdit edit;
     DllHost host({420, 320}, {10, 10, 330, 34});
     ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
     edit.Init(true);
-    host.m_dlg.FocusEdit();
     EXPECT_EQ(host.CutOut(), ::GetSystemMetrics(SM_CXVSCROLL) + ::GetSystemMetrics(SM_CXSMICON) + 1);
     ASSERT_NE(edit.m_hIcon, nullptr);
     const BITMAP bm = IconBitmap(edit.m_hIcon);
@@ -225,24 +215,9 @@ TEST(Module, DirEditShowsTheLibrarysIconAndWorksItsList)
     EXPECT_GT(nInk, 20);
     edit.Init(true);
     EXPECT_NE(edit.m_hIcon, nullptr) << "a second Init loads it again";
-
-    harness::ScratchDir tree;
-    const std::string folder = tree.MakeDir("pick\\");
-    edit.SetWindowText(tree.MakeFile("pick\\f.txt", "x").c_str());
-    EXPECT_EQ(host.Text(), "") << "a directory edit takes no file";
-    edit.SetWindowText(folder.c_str());
-    EXPECT_EQ(host.Text(), folder);
-    harness::PressKey(VK_F9);
-    EXPECT_TRUE(edit.DropVisible());
-    harness::PressKey(VK_DOWN); // into the list
-    harness::PressKey(VK_LEFT); // up to the scratch root
-    EXPECT_EQ(host.Text(), tree.Path());
-    harness::PressKey(VK_ESCAPE);
-    EXPECT_FALSE(edit.DropVisible());
-    EXPECT_EQ(host.Text(), folder);
 }
 
-TEST(Module, FileEditTakesFilesAndFoldersAndWorksItsTree)
+TEST(Module, FileEditTakesAFileAndWorksItsTree)
 {
     harness::ScratchDir tree;
     const std::string other = tree.MakeFile("pick\\a.txt", "x");
@@ -250,22 +225,14 @@ TEST(Module, FileEditTakesFilesAndFoldersAndWorksItsTree)
     Exposed<CFileEdit> edit;
     DllHost host({420, 320}, {10, 10, 330, 34});
     ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
-    EXPECT_TRUE(edit.IsKindOf(RUNTIME_CLASS(CDropBaseEdit)));
     edit.Init(false);
     CStringArray exts;
     exts.Add("txt");
     edit.SetExt(exts);
     host.m_dlg.FocusEdit();
 
-    const struct { std::string text, expected; } rows[] = {
-        {file, file}, {tree.Path() + "pick\\", tree.Path() + "pick\\"}, {tree.Path() + "pick\\a|b", ""}, {file, file},
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.text);
-        edit.SetWindowText(row.text.c_str());
-        EXPECT_EQ(host.Text(), row.expected) << "a writable file edit takes a file or a folder";
-    }
+    edit.SetWindowText(file.c_str());
+    EXPECT_EQ(host.Text(), file);
     harness::PressKey(VK_F9);
     EXPECT_TRUE(edit.DropVisible());
     harness::PressKey(VK_DOWN); // into the tree, on the edit's file
