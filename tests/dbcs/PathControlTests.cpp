@@ -11,94 +11,81 @@ using namespace dbcstest;
 
 namespace
 {
-// The Japanese folders and files under jp\ of the scratch tree.
-void MakeJapaneseTree(const harness::ScratchDir& scratch)
-{
-    for (const std::string& entry :
-         { "jp\\" + kHyouji + "\\" + kNou + "\\", "jp\\" + kIchiran + "\\", "jp\\" + kIchiranHyou + "\\sub\\",
-           "jp\\" + kIchiranHyou + "\\data.txt", "jp\\" + kSofuto + "\\" + kNouryoku + ".txt",
-           "jp\\abc\\" + kNouryoku + ".txt", "jp\\" + kHyou + "\\", "jp\\" + kJi + "\\" })
-        scratch.Make(entry);
-}
-
-std::string Indent(size_t steps)
-{
-    std::string indent;
-    for (size_t i = 0; i < steps; ++i)
-        indent += "..\\";
-    return indent;
-}
-
-class DbcsDirEditTest : public DirEditTest
+// A path edit test over Japanese folders and files under jp\ of the scratch tree.
+template <class TEditTest>
+class Japanese : public TEditTest
 {
 protected:
     void SetUp() override
     {
-        m_beforeAttach = EmulateWindowsEditBytes;
-        DirEditTest::SetUp();
-        MakeJapaneseTree(m_scratch);
-        m_jp = Path("jp\\");
+        TEditTest::SetUp();
+        for (const std::string& entry :
+             { "jp\\" + kHyouji + "\\" + kNou + "\\", "jp\\" + kIchiran + "\\", "jp\\" + kIchiranHyou + "\\sub\\",
+               "jp\\" + kIchiranHyou + "\\data.txt", "jp\\" + kSofuto + "\\" + kNouryoku + ".txt",
+               "jp\\abc\\" + kNouryoku + ".txt", "jp\\" + kHyou + "\\", "jp\\" + kJi + "\\" })
+            this->m_scratch.Make(entry);
+        m_jp = this->Path("jp\\");
     }
-    // The rows from jp\ down to the last folder row (drive rows such as "D:\" follow it).
-    std::vector<std::string> RowsFromJp() const
-    {
-        const std::vector<std::string> rows = harness::ListRows(ListBox());
-        auto end = rows.end();
-        while (end != rows.begin() && (end - 1)->size() == 3 && (*(end - 1))[1] == ':')
-            --end;
-        return std::vector<std::string>(std::find(rows.begin(), end, Indent(JpDepth()) + "jp\\"), end);
-    }
-    // How many folders stand above jp\ (the drive included).
-    size_t JpDepth() const { return static_cast<size_t>(std::count(m_jp.begin(), m_jp.end(), '\\')) - 1; }
-
     std::string m_jp;
 };
+using DbcsDirEditTest = Japanese<DirEditTest>;
+using DbcsFileEditTest = Japanese<FileEditTest>;
+
+// A folder list row: a name indented by its depth below the drive.
+std::string Row(size_t depth, const std::string& name)
+{
+    std::string row;
+    for (size_t i = 0; i < depth; ++i)
+        row += "..\\";
+    return row + name + "\\";
+}
 }
 
-TEST_F(DbcsDirEditTest, FolderListRowsHoldWholeNamesAndSelectTheFolder)
+TEST_F(DbcsDirEditTest, FolderListRowsHoldWholeNamesAndLeftGoesToTheRealParent)
 {
-    const size_t n = JpDepth();
+    // How many folders stand above jp\ (the drive included).
+    const size_t n = static_cast<size_t>(std::count(m_jp.begin(), m_jp.end(), '\\')) - 1;
+    const auto children = [n](std::vector<std::string> names) {
+        for (std::string& name : names)
+            name = Row(n + 1, name);
+        return names;
+    };
     const struct
     {
         const char* name;
         std::string folder;
-        std::vector<std::string> rows;
+        std::vector<std::string> rowsBelowJp;
         std::string selected;
+        std::string parent;
     } cases[] = {
         { "names ending in 0x5C trail bytes", m_jp + kHyouji + "\\" + kNou + "\\",
-          { Indent(n) + "jp\\", Indent(n + 1) + kHyouji + "\\", Indent(n + 2) + kNou + "\\" }, Indent(n + 2) + kNou + "\\" },
+          { Row(n + 1, kHyouji), Row(n + 2, kNou) }, Row(n + 2, kNou), m_jp + kHyouji + "\\" },
         { "siblings of a name ending in 0x5C", m_jp + kIchiranHyou + "\\",
-          { Indent(n) + "jp\\", Indent(n + 1) + "abc\\", Indent(n + 1) + kSofuto + "\\", Indent(n + 1) + kIchiran + "\\",
-            Indent(n + 1) + kIchiranHyou + "\\", Indent(n + 1) + kIchiranHyou + "\\sub\\", Indent(n + 1) + kJi + "\\",
-            Indent(n + 1) + kHyou + "\\", Indent(n + 1) + kHyouji + "\\" },
-          Indent(n + 1) + kIchiranHyou + "\\" },
+          children({ "abc", kSofuto, kIchiran, kIchiranHyou, kIchiranHyou + "\\sub", kJi, kHyou, kHyouji }),
+          Row(n + 1, kIchiranHyou), m_jp },
         { "a name opening with a 0x5C trail byte has its siblings", m_jp + kSofuto + "\\",
-          { Indent(n) + "jp\\", Indent(n + 1) + "abc\\", Indent(n + 1) + kSofuto + "\\", Indent(n + 1) + kIchiran + "\\",
-            Indent(n + 1) + kIchiranHyou + "\\", Indent(n + 1) + kJi + "\\", Indent(n + 1) + kHyou + "\\",
-            Indent(n + 1) + kHyouji + "\\" },
-          Indent(n + 1) + kSofuto + "\\" },
+          children({ "abc", kSofuto, kIchiran, kIchiranHyou, kJi, kHyou, kHyouji }), Row(n + 1, kSofuto), m_jp },
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         SetText(c.folder);
         EXPECT_EQ(m_pEdit->Text(), c.folder);
-        Open();
-        EXPECT_EQ(RowsFromJp(), c.rows);
+        m_pEdit->ShowList(); // the host opens the list for the user, who is then in it
+        ASSERT_TRUE(DropVisible());
+        // The rows below jp\ down to the last folder row (drive rows such as "D:\" follow it).
+        std::vector<std::string> rows = harness::ListRows(ListBox());
+        const auto jp = std::find(rows.begin(), rows.end(), Row(n, "jp"));
+        ASSERT_NE(jp, rows.end());
+        rows.erase(rows.begin(), jp + 1);
+        while (!rows.empty() && rows.back().size() == 3 && rows.back()[1] == ':')
+            rows.pop_back();
+        EXPECT_EQ(rows, c.rowsBelowJp);
         EXPECT_EQ(harness::ListSelection(ListBox()), c.selected);
+        PressKey(VK_LEFT);
+        EXPECT_EQ(m_pEdit->Text(), c.parent);
         PressKey(VK_ESCAPE);
     }
-}
-
-TEST_F(DbcsDirEditTest, LeftGoesToTheRealParent)
-{
-    SetText(m_jp + kHyouji + "\\" + kNou + "\\");
-    m_pEdit->ShowList();
-    ASSERT_TRUE(DropVisible());
-    PressKey(VK_LEFT);
-    EXPECT_EQ(m_pEdit->Text(), m_jp + kHyouji + "\\");
-    PressKey(VK_LEFT);
-    EXPECT_EQ(m_pEdit->Text(), m_jp);
 }
 
 TEST_F(DbcsDirEditTest, BackspaceAndDeleteTakeWholeCharactersAndStopAtRealBackslashes)
@@ -116,19 +103,6 @@ TEST_F(DbcsDirEditTest, BackspaceAndDeleteTakeWholeCharactersAndStopAtRealBacksl
         { "a folder ending in 0x5C from the host stands", m_jp + kHyou, 0, 0, Key(VK_END), m_jp + kHyou },
     });
 }
-
-class DbcsFileEditTest : public FileEditTest
-{
-protected:
-    void SetUp() override
-    {
-        m_beforeAttach = EmulateWindowsEditBytes;
-        FileEditTest::SetUp();
-        MakeJapaneseTree(m_scratch);
-        m_jp = Path("jp\\");
-    }
-    std::string m_jp;
-};
 
 TEST_F(DbcsFileEditTest, TheNameAfterTheLastRealBackslashIsEditable)
 {

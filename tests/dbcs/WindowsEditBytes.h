@@ -1,28 +1,21 @@
-// Windows' edit control behaviour on a double-byte code page, put under a control in the
-// tests. Two measured differences of Wine's edit control under code page 932 stand in the way
-// of testing the controls as they run on Windows:
+// Windows' edit control behaviour on a double-byte code page, for every edit of the tests. Two
+// measured differences of Wine's edit control under code page 932 stand in the way of testing
+// the controls as they run on Windows:
 // - a two-byte character that reaches the edit as two WM_CHAR bytes is taken as two
 //   characters; Windows takes the lead byte and the trail byte as one character;
 // - EM_GETSEL, EM_SETSEL and EM_LINELENGTH count characters; on Windows they count bytes.
-// EmulateWindowsEditBytes installs, below the control's own window procedure, a procedure that
-// gives the edit these two Windows behaviours and passes everything else on. TypeJapanese sends
-// two-byte characters as Windows delivers them.
+// EmulateWindowsEditBytes makes the edit class's own procedure one that gives every edit made
+// afterwards these two Windows behaviours, below any control that subclasses it, and passes
+// everything else on. TypeJapanese sends two-byte characters as Windows delivers them.
 #pragma once
 #include <windows.h>
 #include <string>
+#include "Controls.h"
 #include "Input.h"
 #include "TestApp.h"
 
 namespace dbcstest
 {
-// Bytes of the edit's text.
-inline std::string EditBytes(HWND hEdit)
-{
-    char text[1024] = {};
-    ::GetWindowTextA(hEdit, text, sizeof(text));
-    return text;
-}
-
 // Byte position of character index nChars in text, and the other way round.
 inline int BytesOfChars(const std::string& text, int nChars)
 {
@@ -39,20 +32,19 @@ inline int CharsOfBytes(const std::string& text, int nBytes)
     return nChars;
 }
 
-inline const char* kSuperProp = "dbcstest.super";
+inline WNDPROC g_wineEditProc = nullptr;
 inline const char* kLeadProp = "dbcstest.lead";
 
 inline LRESULT CALLBACK WindowsEditProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto super = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSuperProp));
     switch (msg)
     {
     case EM_GETSEL:
     {
         DWORD start = 0;
         DWORD end = 0;
-        ::CallWindowProcA(super, hWnd, msg, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        const std::string text = EditBytes(hWnd);
+        ::CallWindowProcA(g_wineEditProc, hWnd, msg, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const std::string text = harness::WindowText(hWnd);
         start = static_cast<DWORD>(BytesOfChars(text, static_cast<int>(start)));
         end = static_cast<DWORD>(BytesOfChars(text, static_cast<int>(end)));
         if (wParam != 0)
@@ -63,22 +55,21 @@ inline LRESULT CALLBACK WindowsEditProc(HWND hWnd, UINT msg, WPARAM wParam, LPAR
     }
     case EM_SETSEL:
     {
-        const std::string text = EditBytes(hWnd);
+        const std::string text = harness::WindowText(hWnd);
         const int start = static_cast<int>(wParam);
         const int end = static_cast<int>(lParam);
-        return ::CallWindowProcA(super, hWnd, msg, start < 0 ? wParam : CharsOfBytes(text, start),
+        return ::CallWindowProcA(g_wineEditProc, hWnd, msg, start < 0 ? wParam : CharsOfBytes(text, start),
                                  end < 0 ? lParam : CharsOfBytes(text, end));
     }
     case EM_LINELENGTH:
-        return static_cast<LRESULT>(EditBytes(hWnd).size());
+        return static_cast<LRESULT>(harness::WindowText(hWnd).size());
     case WM_CHAR:
     {
-        const auto lead = static_cast<BYTE>(reinterpret_cast<UINT_PTR>(::GetPropA(hWnd, kLeadProp)));
+        const auto lead = static_cast<BYTE>(reinterpret_cast<UINT_PTR>(::RemovePropA(hWnd, kLeadProp)));
         if (lead != 0)
         {
-            ::RemovePropA(hWnd, kLeadProp);
             const char both[3] = { static_cast<char>(lead), static_cast<char>(wParam), '\0' };
-            return ::CallWindowProcA(super, hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(both));
+            return ::CallWindowProcA(g_wineEditProc, hWnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(both));
         }
         if (wParam < 0x100 && ::IsDBCSLeadByte(static_cast<BYTE>(wParam)))
         {
@@ -88,14 +79,12 @@ inline LRESULT CALLBACK WindowsEditProc(HWND hWnd, UINT msg, WPARAM wParam, LPAR
         break;
     }
     case WM_NCDESTROY:
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
-        ::RemovePropA(hWnd, kSuperProp);
         ::RemovePropA(hWnd, kLeadProp);
-        return ::CallWindowProcA(super, hWnd, msg, wParam, lParam);
+        break;
     default:
         break;
     }
-    return ::CallWindowProcA(super, hWnd, msg, wParam, lParam);
+    return ::CallWindowProcA(g_wineEditProc, hWnd, msg, wParam, lParam);
 }
 
 // Types text into the focus window. A two-byte character reaches it as Windows' GetMessageA
@@ -119,11 +108,13 @@ inline void TypeJapanese(const std::string& text)
     }
 }
 
-// Call before the control subclasses the edit, so that this procedure sits below it.
-inline void EmulateWindowsEditBytes(HWND hEdit)
+// Every edit window made from now on in this process starts on WindowsEditProc (the process's
+// edit class, changed through a scratch edit).
+inline void EmulateWindowsEditBytes()
 {
-    const LONG_PTR super =
-        ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowsEditProc));
-    ::SetPropA(hEdit, kSuperProp, reinterpret_cast<HANDLE>(super));
+    const HWND hScratch = ::CreateWindowExA(0, "EDIT", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    g_wineEditProc = reinterpret_cast<WNDPROC>(
+        ::SetClassLongPtrA(hScratch, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowsEditProc)));
+    ::DestroyWindow(hScratch);
 }
 }

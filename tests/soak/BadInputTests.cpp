@@ -1,24 +1,14 @@
 // Host calls in the wrong order or with unreasonable input: nothing may crash, leak a drop
 // window or leave a path control holding a path that does not exist.
-#include <gtest/gtest.h>
 #include <cstdlib>
-#include "DropWnd.h"
 #include "Input.h"
 #include "RobustnessFixture.h"
-#include "ScratchDir.h"
-#include "SoakRun.h"
-#include "TestApp.h"
+
+using soak::CSoakHost;
+using BadInput = soak::Robustness;
 
 namespace
 {
-size_t DropWindowsOf(const CDropBaseEdit& edit)
-{
-    size_t n = 0;
-    for (CDropWnd* pDrop : soak::SoakRun::DropWindows(false))
-        n += pDrop->m_pEdit == &edit ? 1 : 0;
-    return n;
-}
-
 // Every host operation of the control, with ordinary arguments.
 void CallEverything(CDropBaseEdit& edit, const CString& folder)
 {
@@ -66,80 +56,83 @@ void CallEverything(CDropBaseEdit& edit, const CString& folder)
         }
     }
 }
-}
 
-class BadInput : public testing::Test
+CString TextOf(CDropBaseEdit& edit)
 {
-protected:
-    BadInput() : m_cases(soak::ControlCases(m_scratch.Path())) { m_scratch.MakeDir("sub\\"); }
-    harness::RegistryKeyGuard m_registry{ HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT" };
-    harness::ScratchDir m_scratch;
-    std::vector<soak::ControlCase> m_cases;
-};
+    CString text;
+    edit.GetWindowText(text);
+    return text;
+}
+}
 
 TEST_F(BadInput, CallsBeforeInitAfterDestructionAndInitTwice)
 {
-    const CString folder(m_scratch.Path().c_str());
-    for (const soak::ControlCase& c : m_cases)
+    CSoakHost host;
+    ASSERT_TRUE(host.CreateHost(150, 150));
+    for (CSoakHost::Control control : kControls)
     {
-        SCOPED_TRACE(c.name);
-        soak::HostedControl hosted(c);
-        CallEverything(hosted.Edit(), folder); // before Init: a plain edit
-        EXPECT_EQ(DropWindowsOf(hosted.Edit()), 0u);
-        c.init(hosted.Edit());
-        c.init(hosted.Edit()); // a second Init replaces the drop window, it does not add one
-        EXPECT_EQ(DropWindowsOf(hosted.Edit()), 1u);
-        CallEverything(hosted.Edit(), folder);
+        SCOPED_TRACE(CSoakHost::Name(control));
+        host.Focus(control);
+        CallEverything(host.Edit(control), Folder()); // before Init: a plain edit
+        EXPECT_EQ(DropWindowsOf(host.Edit(control)), 0u);
+        Configure(host, control);
+        Configure(host, control); // a second Init replaces the drop window, it does not add one
+        EXPECT_EQ(DropWindowsOf(host.Edit(control)), 1u);
+        CallEverything(host.Edit(control), Folder());
         harness::PressKey(VK_ESCAPE);
-        hosted.Destroy();
-        CallEverything(hosted.Edit(), folder); // after the window is gone
-        EXPECT_EQ(DropWindowsOf(hosted.Edit()), 0u);
+    }
+    Destroy(host);
+    for (CSoakHost::Control control : kControls)
+    {
+        SCOPED_TRACE(CSoakHost::Name(control));
+        CallEverything(host.Edit(control), Folder()); // after the window is gone
+        EXPECT_EQ(DropWindowsOf(host.Edit(control)), 0u);
     }
 }
 
 TEST_F(BadInput, EmptyAndHugeTexts)
 {
     const CString huge('7', 64 * 1024);
-    for (const soak::ControlCase& c : m_cases)
+    CSoakHost host;
+    ASSERT_TRUE(host.CreateHost(150, 150));
+    for (CSoakHost::Control control : kControls)
     {
-        SCOPED_TRACE(c.name);
-        soak::HostedControl hosted(c);
-        c.init(hosted.Edit());
-        for (const CString& text : { CString(), huge, CString(m_scratch.Path().c_str()) + huge })
+        SCOPED_TRACE(CSoakHost::Name(control));
+        Configure(host, control);
+        host.Focus(control);
+        for (const CString& text : { CString(), huge, Folder() + huge })
         {
-            hosted.Edit().SetWindowText(text);
-            harness::PressKey(VK_F9);
-            harness::PressKey(VK_DOWN);
-            harness::PressKey(VK_ESCAPE);
-            EXPECT_LE(hosted.Edit().GetWindowTextLength(), 64 * 1024 + MAX_PATH);
+            host.Edit(control).SetWindowText(text);
+            for (WORD vk : { VK_F9, VK_DOWN, VK_ESCAPE })
+                harness::PressKey(vk);
+            EXPECT_LE(host.Edit(control).GetWindowTextLength(), 64 * 1024 + MAX_PATH);
         }
     }
 }
 
 TEST_F(BadInput, PathsWithEveryKindOfFaultLeaveThePathEditsEmptyOrOnAFolder)
 {
-    const std::string root = m_scratch.Path();
-    const std::string deep = root + std::string(300, 'd');
+    const std::string deep = m_scratch.Path() + std::string(300, 'd');
     const char* const paths[] = { "c:", "c:\\nul", "con", "\\\\?\\c:\\", "\\\\server\\share\\", "::::", "c:\\a<b>",
                                   "q:\\missing\\deep\\", "c:\\windows\\..\\..\\..\\..\\", "\xE9\xE8\\\xFF",
                                   "relative\\sub", deep.c_str(), "c:\\\\\\\\" };
-    for (size_t i = 4; i < m_cases.size(); ++i) // the directory and file edits
+    CSoakHost host;
+    ASSERT_TRUE(host.CreateHost(150, 150));
+    for (CSoakHost::Control control : { CSoakHost::kDir, CSoakHost::kFile })
     {
-        const soak::ControlCase& c = m_cases[i];
-        soak::HostedControl hosted(c);
-        c.init(hosted.Edit());
-        auto& edit = static_cast<CDirEdit&>(hosted.Edit());
+        Configure(host, control);
+        host.Focus(control);
+        auto& edit = static_cast<CDirEdit&>(host.Edit(control));
         for (const char* path : paths)
         {
-            SCOPED_TRACE(std::string(c.name) + ": " + path);
+            SCOPED_TRACE(std::string(CSoakHost::Name(control)) + ": " + path);
             edit.SetWindowText(path);
             edit.SetInitBrowseToDir(path);
             harness::PressKey(VK_F9);
             harness::PressKey(VK_ESCAPE);
-            CString text;
-            edit.GetWindowText(text);
-            const DWORD attrs = text.IsEmpty() ? 0 : ::GetFileAttributesA(text);
-            EXPECT_TRUE(text.IsEmpty() || attrs != INVALID_FILE_ATTRIBUTES) << static_cast<const char*>(text);
+            const CString text = TextOf(edit);
+            EXPECT_TRUE(text.IsEmpty() || ::GetFileAttributesA(text) != INVALID_FILE_ATTRIBUTES)
+                << static_cast<const char*>(text);
         }
     }
 }
@@ -156,18 +149,16 @@ TEST_F(BadInput, AMillionTexts)
         wsprintfA(buffer, "t%07d", static_cast<int>((static_cast<long long>(i) * 7919) % nCount) / 4);
         texts.push_back(buffer);
     }
-    soak::HostedControl hosted(m_cases[0]); // the selection edit, sorted and read-only
-    auto& edit = static_cast<CSelectEdit&>(hosted.Edit());
-    edit.SetSorted(true);
-    edit.SetReadOnly(true);
-    edit.AddText(texts);
-    edit.Init();
+    CSoakHost host;
+    ASSERT_TRUE(host.CreateHost(150, 150));
+    host.m_select.SetSorted(true);
+    host.m_select.SetReadOnly(true);
+    host.m_select.AddText(texts);
+    host.m_select.Init();
+    host.Focus(CSoakHost::kSelect);
     harness::TypeText("t");
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_EQ(text, "t0000000");
+    EXPECT_EQ(TextOf(host.m_select), "t0000000");
     harness::PressKey(VK_DOWN);
     harness::PressKey(VK_DOWN);
-    edit.GetWindowText(text);
-    EXPECT_EQ(text, "t0000002"); // duplicates were dropped
+    EXPECT_EQ(TextOf(host.m_select), "t0000002"); // duplicates were dropped
 }

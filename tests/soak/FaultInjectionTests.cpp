@@ -1,15 +1,14 @@
 // Every allocation and window creation of a control's set-up fails in turn: the control must
 // then work as the library promises (a plain edit without its drop window, failures logged
 // as tags only) and leave nothing behind.
-#include <gtest/gtest.h>
 #include <cstdio>
 #include "FaultInjection.h"
 #include "Input.h"
 #include "LogCapture.h"
 #include "RobustnessFixture.h"
-#include "ScratchDir.h"
-#include "SoakRun.h"
-#include "TestApp.h"
+
+using soak::CSoakHost;
+using FailedSetUp = soak::Robustness;
 
 namespace
 {
@@ -29,39 +28,37 @@ void Use(CDropBaseEdit& edit)
 }
 }
 
-TEST(FaultInjection, EveryFailedAllocationOrCreationLeavesAWorkingEdit)
+TEST_F(FailedSetUp, EveryFailedAllocationOrCreationLeavesAWorkingEdit)
 {
-    harness::RegistryKeyGuard registry(HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT");
-    harness::ScratchDir scratch;
-    scratch.MakeDir("sub\\");
     const int nLiveBefore = AfxLiteGetLiveGdiObjectCount();
     int nFired = 0;
-    for (const soak::ControlCase& c : soak::ControlCases(scratch.Path()))
+    for (CSoakHost::Control control : kControls)
     {
         for (FaultInjection::Kind kind : { FaultInjection::kAllocation, FaultInjection::kWindowCreation })
         {
             for (int n = 1;; ++n)
             {
-                SCOPED_TRACE(std::string(c.name) + (kind == FaultInjection::kAllocation ? " allocation " : " creation ") +
-                             std::to_string(n));
+                SCOPED_TRACE(std::string(CSoakHost::Name(control)) +
+                             (kind == FaultInjection::kAllocation ? " allocation " : " creation ") + std::to_string(n));
                 harness::LogCapture log;
-                soak::HostedControl hosted(c);
+                CSoakHost host;
+                ASSERT_TRUE(host.CreateHost(150, 150));
+                host.Focus(control);
                 FaultInjection::FailNth(kind, n);
-                c.init(hosted.Edit());
+                Configure(host, control);
                 const bool fired = FaultInjection::Remaining(kind) == 0;
                 FaultInjection::Reset();
-                Use(hosted.Edit());
+                Use(host.Edit(control));
                 // The drop window may be missing; the edit stays an edit.
                 EXPECT_LE(soak::SoakRun::DropWindows(true).size(), 1u);
-                if (c.editable)
+                const CString text = host.Text(control);
+                if (control != CSoakHost::kDir) // the only read-only one
                 {
-                    CString text;
-                    hosted.Edit().GetWindowText(text);
                     EXPECT_NE(text.Find('1'), -1) << "typing reached the edit: " << static_cast<const char*>(text);
                 }
                 for (const CString& line : log.Lines())
                     EXPECT_TRUE(IsFailureTag(line)) << static_cast<const char*>(line);
-                hosted.Destroy();
+                Destroy(host);
                 EXPECT_TRUE(soak::SoakRun::DropWindows(false).empty());
                 if (!fired)
                     break; // every event of this set-up has failed once

@@ -18,6 +18,12 @@ CDropBaseEdit& CSoakHost::Edit(Control control)
     return *edits[control];
 }
 
+const char* CSoakHost::Name(Control control)
+{
+    const char* const names[kControlCount] = { "select", "suggest", "date", "time", "dir", "file" };
+    return names[control];
+}
+
 CString CSoakHost::Text(Control control) const
 {
     CString text;
@@ -26,7 +32,7 @@ CString CSoakHost::Text(Control control) const
     return text;
 }
 
-BOOL CSoakHost::CreateHost(int x, int y, const std::vector<CString>& texts, const CString& folder)
+BOOL CSoakHost::CreateHost(int x, int y)
 {
     harness::DialogTemplate tmpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "soak host", "MS Shell Dlg", 8);
     if (!CreateIndirect(tmpl.Get(), AfxGetMainWnd()))
@@ -49,32 +55,54 @@ BOOL CSoakHost::CreateHost(int x, int y, const std::vector<CString>& texts, cons
     for (int i = 0; i < kControlCount; ++i)
         if (!Edit(static_cast<Control>(i)).SubclassDlgItem(kFirstId + i, this))
             return FALSE;
-
-    m_select.SetReadOnly(true);
-    for (size_t i = 0; i < texts.size() && i < 40; ++i)
-        m_select.AddText(texts[i]);
-    m_select.Init();
-
-    m_suggest.AddText(texts);
-    m_suggest.Init();
-
-    m_date.SetShowClearButton(true);
-    m_date.SetShowOptionsButton(true);
-    m_date.SetShowDateRanges(true);
-    m_date.SetShowSpecialDates(true);
-    DateTime date;
-    date.SetDate(2026, 12, 6);
-    m_date.Init(date, true);
-
-    m_time.Init(8, 18, true, true);
-
-    m_dir.Init(true);
-    m_dir.SetInitBrowseToDir(folder);
-    m_file.Init(true);
-    m_file.SetInitBrowseToDir(folder);
-
-    ShowWindow(SW_SHOW);
-    harness::Pump();
     return TRUE;
+}
+
+void CSoakHost::Configure(Control control, const std::vector<CString>& texts, const CString& folder, bool bReadOnly)
+{
+    switch (control)
+    {
+    case kSelect:
+        m_select.SetReadOnly(bReadOnly);
+        for (size_t i = 0; i < texts.size() && i < 40; ++i)
+            m_select.AddText(texts[i]);
+        m_select.Init();
+        break;
+    case kSuggest:
+        m_suggest.AddText(texts);
+        m_suggest.Init();
+        break;
+    case kDate:
+    {
+        m_date.SetShowClearButton(true);
+        m_date.SetShowOptionsButton(true);
+        m_date.SetShowDateRanges(true);
+        m_date.SetShowSpecialDates(true);
+        DateTime date;
+        date.SetDate(2026, 12, 6);
+        m_date.Init(date, true);
+        break;
+    }
+    case kTime:
+        m_time.Init(8, 18, true, true);
+        break;
+    case kDir:
+        m_dir.Init(true);
+        m_dir.SetInitBrowseToDir(folder);
+        break;
+    default:
+        m_file.Init(bReadOnly);
+        m_file.SetInitBrowseToDir(folder);
+        break;
+    }
+}
+
+void CSoakHost::Focus(Control control)
+{
+    ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(m_hWnd);
+    ::SetActiveWindow(m_hWnd);
+    Edit(control).SetFocus();
+    harness::Pump();
 }
 }

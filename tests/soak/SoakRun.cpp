@@ -16,6 +16,14 @@ const UINT kDropClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_CLASSDC |
 const size_t kRecentActions = 12;
 const size_t kMaxDiskEntries = 40;
 
+// ORV_SOAK_TRACE prints every action as it starts and the modal states the watchdog meets: the
+// last lines show where a run hangs.
+bool Tracing()
+{
+    static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
+    return s_bTrace;
+}
+
 // Context menus, the system menu and mouse tracking loops are modal; a real user ends them by
 // closing the menu or releasing the button. The run ends them from a timer that those loops
 // still dispatch: a menu at once, a mouse capture still held after a few ticks (the tree view's
@@ -23,10 +31,9 @@ const size_t kMaxDiskEntries = 40;
 void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD)
 {
     static int s_nCaptureTicks = 0;
-    static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    if (s_bTrace && ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.flags != 0)
+    if (Tracing() && ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && info.flags != 0)
     {
         char cls[64] = "";
         ::GetClassNameA(info.hwndCapture != nullptr ? info.hwndCapture : info.hwndMenuOwner, cls, sizeof(cls));
@@ -53,24 +60,6 @@ LRESULT CALLBACK CloseIdleMenus(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-struct DropCollector
-{
-    bool bVisibleOnly;
-    std::vector<CDropWnd*> windows;
-};
-
-BOOL CALLBACK CollectDropWindow(HWND hWnd, LPARAM lParam)
-{
-    DropCollector* p = reinterpret_cast<DropCollector*>(lParam);
-    if (static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) != kDropClassStyle)
-        return TRUE;
-    if (p->bVisibleOnly && !::IsWindowVisible(hWnd))
-        return TRUE;
-    if (CDropWnd* pDrop = dynamic_cast<CDropWnd*>(CWnd::FromHandlePermanent(hWnd)))
-        p->windows.push_back(pDrop);
-    return TRUE;
-}
-
 // Points the run does not press on. The system's own tracking loops on a caption, its buttons
 // or a sizing border wait for a release that queued input does not deliver. Another program's
 // window (the desktop around the host) takes the activation away at a time of that program's
@@ -89,16 +78,35 @@ bool IsOffLimits(POINT pt)
            hit == HTHELP || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT);
 }
 
-bool IsFolder(const CString& path)
+bool Exists(const CString& path, bool bFolder)
 {
     const DWORD attrs = ::GetFileAttributesA(path);
-    return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return attrs != INVALID_FILE_ATTRIBUTES && ((attrs & FILE_ATTRIBUTE_DIRECTORY) != 0) == bFolder;
 }
 
-bool IsFile(const CString& path)
+// Whether a date or time edit's text shows its value: empty for none, else the same day or minute.
+bool ShowsValue(const CString& text, const DateTime& value, bool bDate)
 {
-    const DWORD attrs = ::GetFileAttributesA(path);
-    return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    DateTime parsed;
+    if (text.IsEmpty())
+        return bDate ? !value.IsValidDate() : !value.IsValidTime();
+    if (bDate)
+        return value.IsValidDate() && parsed.SetDate(text) && parsed.GetYear() == value.GetYear() &&
+               parsed.GetMonth() == value.GetMonth() && parsed.GetDay() == value.GetDay();
+    parsed.SetTime(text);
+    return value.IsValidTime() && parsed.IsValidTime() && parsed.GetHour() == value.GetHour() &&
+           parsed.GetMinute() == value.GetMinute();
+}
+
+std::string WindowName(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return "nothing";
+    char cls[64] = "";
+    ::GetClassNameA(hWnd, cls, sizeof(cls));
+    // The framework's generated class names hold handle values, which differ between runs.
+    std::string name = std::strncmp(cls, "Afx:", 4) == 0 ? "Afx" : cls;
+    return name + "#" + std::to_string(::GetDlgCtrlID(hWnd));
 }
 
 const WORD kKeys[] = { VK_BACK,  VK_TAB,   VK_RETURN, VK_ESCAPE, VK_SPACE, VK_PRIOR, VK_NEXT,   VK_END,
@@ -127,9 +135,21 @@ SoakRun::~SoakRun()
 
 std::vector<CDropWnd*> SoakRun::DropWindows(bool bVisibleOnly)
 {
-    DropCollector collector{ bVisibleOnly, {} };
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectDropWindow, reinterpret_cast<LPARAM>(&collector));
-    return collector.windows;
+    struct Found
+    {
+        bool bVisibleOnly;
+        std::vector<CDropWnd*> windows;
+    } found{ bVisibleOnly, {} };
+    const WNDENUMPROC collect = [](HWND hWnd, LPARAM lParam) -> BOOL {
+        Found* p = reinterpret_cast<Found*>(lParam);
+        if (static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) == kDropClassStyle &&
+            (!p->bVisibleOnly || ::IsWindowVisible(hWnd)))
+            if (CDropWnd* pDrop = dynamic_cast<CDropWnd*>(CWnd::FromHandlePermanent(hWnd)))
+                p->windows.push_back(pDrop);
+        return TRUE;
+    };
+    ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
 }
 
 int SoakRun::Pick(int n)
@@ -151,10 +171,9 @@ void SoakRun::Note(const std::string& action, const POINT* pHit)
     line << "step " << m_nStep << ": " << action << " -> " << WindowName(hTarget) << " of control " << FocusOwner();
     m_recent.push_back(line.str());
     if (m_nStep < kDigestSteps)
-        m_digest.Add(line.str());
-    // ORV_SOAK_TRACE prints every action as it starts: the last line shows where a run hangs.
-    static const bool s_bTrace = std::getenv("ORV_SOAK_TRACE") != nullptr;
-    if (s_bTrace)
+        for (const char ch : line.str() + "\n")
+            m_digest = (m_digest ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+    if (Tracing())
     {
         std::fprintf(stderr, "%s\n", line.str().c_str());
         std::fflush(stderr);
@@ -163,28 +182,10 @@ void SoakRun::Note(const std::string& action, const POINT* pHit)
         m_recent.erase(m_recent.begin());
 }
 
-std::string SoakRun::WindowName(HWND hWnd)
-{
-    if (hWnd == nullptr)
-        return "nothing";
-    char cls[64] = "";
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    // The framework's generated class names hold handle values, which differ between runs.
-    std::string name = std::strncmp(cls, "Afx:", 4) == 0 ? "Afx" : cls;
-    return name + "#" + std::to_string(::GetDlgCtrlID(hWnd));
-}
-
-void TraceDigest::Add(const std::string& line)
-{
-    // FNV-1a over the line and its end.
-    for (const char ch : line + "\n")
-        m_value = (m_value ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
-}
-
-std::string TraceDigest::Text() const
+std::string SoakRun::Digest() const
 {
     char text[17];
-    std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(m_value));
+    std::snprintf(text, sizeof(text), "%016llx", m_digest);
     return text;
 }
 
@@ -192,8 +193,8 @@ testing::AssertionResult SoakRun::Run(int steps)
 {
     m_host.m_select.SetFocus();
     harness::Pump();
-    m_prevDirText = m_host.Text(CSoakHost::kDir);
-    m_prevFileText = m_host.Text(CSoakHost::kFile);
+    m_prevTexts[CSoakHost::kDir] = m_host.Text(CSoakHost::kDir);
+    m_prevTexts[CSoakHost::kFile] = m_host.Text(CSoakHost::kFile);
     m_prevFocusOwner = FocusOwner();
     for (m_nStep = 0; m_nStep < steps; ++m_nStep)
     {
@@ -548,22 +549,25 @@ void SoakRun::ChangeDisk()
 // ---------------------------------------------------------------------------------------------
 // Invariants
 
+int SoakRun::ControlOf(const CWnd* pEdit) const
+{
+    for (int i = 0; i < CSoakHost::kControlCount; ++i)
+        if (&m_host.Edit(static_cast<CSoakHost::Control>(i)) == pEdit)
+            return i;
+    return -1;
+}
+
 int SoakRun::FocusOwner() const
 {
     const HWND hFocus = ::GetFocus();
     if (hFocus == nullptr)
         return -1;
-    for (int i = 0; i < CSoakHost::kControlCount; ++i)
-        if (m_host.Edit(static_cast<CSoakHost::Control>(i)).m_hWnd == hFocus)
-            return i;
+    if (const int owner = ControlOf(CWnd::FromHandlePermanent(hFocus)); owner >= 0)
+        return owner;
     for (CDropWnd* pDrop : DropWindows(false))
-    {
-        if (pDrop->m_hWnd != hFocus && !::IsChild(pDrop->m_hWnd, hFocus))
-            continue;
-        for (int i = 0; i < CSoakHost::kControlCount; ++i)
-            if (pDrop->m_pEdit == &m_host.Edit(static_cast<CSoakHost::Control>(i)))
-                return i;
-    }
+        if (pDrop->m_hWnd == hFocus || ::IsChild(pDrop->m_hWnd, hFocus))
+            if (const int owner = ControlOf(pDrop->m_pEdit); owner >= 0)
+                return owner;
     return -1;
 }
 
@@ -577,25 +581,19 @@ testing::AssertionResult SoakRun::Check()
     if (HWND hFocus = ::GetFocus())
         ::GetClassNameA(hFocus, focusClass, sizeof(focusClass));
     if (owner < 0 && !open.empty())
-    {
-        int control = -1;
-        for (int i = 0; i < CSoakHost::kControlCount; ++i)
-            if (open[0]->m_pEdit == &m_host.Edit(static_cast<CSoakHost::Control>(i)))
-                control = i;
-        return testing::AssertionFailure() << "the drop window of control " << control
+        return testing::AssertionFailure() << "the drop window of control " << ControlOf(open[0]->m_pEdit)
                                            << " is visible while the focus is outside the controls, on a "
                                            << focusClass << (::GetFocus() == m_host.Other() ? " (the other edit)" : "");
+
+    // A path edit's text, when it changes, names an existing folder (directory edit) or file.
+    for (const CSoakHost::Control control : { CSoakHost::kDir, CSoakHost::kFile })
+    {
+        const CString text = m_host.Text(control);
+        if (text != m_prevTexts[control] && !text.IsEmpty() && !Exists(text, control == CSoakHost::kDir))
+            return testing::AssertionFailure() << (control == CSoakHost::kDir ? "directory" : "read-only file")
+                                               << " edit holds \"" << static_cast<const char*>(text) << "\"";
+        m_prevTexts[control] = text;
     }
-
-    const CString dirText = m_host.Text(CSoakHost::kDir);
-    if (dirText != m_prevDirText && !dirText.IsEmpty() && !IsFolder(dirText))
-        return testing::AssertionFailure() << "directory edit holds \"" << static_cast<const char*>(dirText) << "\"";
-    m_prevDirText = dirText;
-
-    const CString fileText = m_host.Text(CSoakHost::kFile);
-    if (fileText != m_prevFileText && !fileText.IsEmpty() && !IsFile(fileText))
-        return testing::AssertionFailure() << "read-only file edit holds \"" << static_cast<const char*>(fileText) << "\"";
-    m_prevFileText = fileText;
 
     const CString selectText = m_host.Text(CSoakHost::kSelect);
     if (!selectText.IsEmpty() && selectText != m_selectHostText && m_selectTexts.count(selectText) == 0)
@@ -603,34 +601,18 @@ testing::AssertionResult SoakRun::Check()
                                            << "\"";
 
     // Leaving the date or time edit leaves text and value in step.
-    if (m_prevFocusOwner == CSoakHost::kDate && owner != CSoakHost::kDate)
+    for (const CSoakHost::Control control : { CSoakHost::kDate, CSoakHost::kTime })
     {
-        const CString text = m_host.Text(CSoakHost::kDate);
-        const DateTime& date = m_host.m_date.GetDate();
-        DateTime parsed;
-        const bool inStep = text.IsEmpty() ? !date.IsValidDate()
-                                           : date.IsValidDate() && parsed.SetDate(text) &&
-                                                 parsed.GetYear() == date.GetYear() &&
-                                                 parsed.GetMonth() == date.GetMonth() && parsed.GetDay() == date.GetDay();
-        if (!inStep)
-            return testing::AssertionFailure() << "date edit shows \"" << static_cast<const char*>(text)
-                                               << "\" for " << date.GetYear() << "-" << date.GetMonth() << "-"
-                                               << date.GetDay() << " after the focus went to a " << focusClass;
-    }
-    if (m_prevFocusOwner == CSoakHost::kTime && owner != CSoakHost::kTime)
-    {
-        const CString text = m_host.Text(CSoakHost::kTime);
-        const DateTime& time = m_host.m_time.GetTime();
-        DateTime parsed;
-        parsed.SetTime(text);
-        const bool inStep = text.IsEmpty() ? !time.IsValidTime()
-                                           : time.IsValidTime() && parsed.IsValidTime() &&
-                                                 parsed.GetHour() == time.GetHour() &&
-                                                 parsed.GetMinute() == time.GetMinute();
-        if (!inStep)
-            return testing::AssertionFailure() << "time edit shows \"" << static_cast<const char*>(text) << "\" for "
-                                               << time.GetHour() << ":" << time.GetMinute()
-                                               << " after the focus went to a " << focusClass;
+        if (m_prevFocusOwner != control || owner == control)
+            continue;
+        const bool bDate = control == CSoakHost::kDate;
+        const DateTime& value = bDate ? m_host.m_date.GetDate() : m_host.m_time.GetTime();
+        const CString text = m_host.Text(control);
+        if (!ShowsValue(text, value, bDate))
+            return testing::AssertionFailure() << CSoakHost::Name(control) << " edit shows \""
+                                               << static_cast<const char*>(text) << "\" for " << value.GetYear() << "-"
+                                               << value.GetMonth() << "-" << value.GetDay() << " " << value.GetHour()
+                                               << ":" << value.GetMinute() << " after the focus went to a " << focusClass;
     }
     m_prevFocusOwner = owner;
     return testing::AssertionSuccess();

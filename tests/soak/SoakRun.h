@@ -13,18 +13,6 @@ class CDropWnd;
 
 namespace soak
 {
-// A digest of the run's step trace (each action and what it landed on). The same seed gives the
-// same digest on every machine, or the environment leaks into the run.
-class TraceDigest
-{
-public:
-    void Add(const std::string& line);
-    std::string Text() const;
-
-private:
-    unsigned long long m_value = 14695981039346656037ull;
-};
-
 class SoakRun
 {
 public:
@@ -35,9 +23,10 @@ public:
     // invariant.
     testing::AssertionResult Run(int steps);
 
-    // The digest of the first kDigestSteps steps' trace.
+    // A digest of the first kDigestSteps steps' trace (each action and what it landed on). The
+    // same seed gives the same digest on every machine, or the environment leaks into the run.
     static const int kDigestSteps = 3000;
-    std::string Digest() const { return m_digest.Text(); }
+    std::string Digest() const;
 
     // Visible drop windows of the thread (all of them when bVisibleOnly is false).
     static std::vector<CDropWnd*> DropWindows(bool bVisibleOnly);
@@ -57,6 +46,7 @@ private:
 
     testing::AssertionResult Check();
     int FocusOwner() const;
+    int ControlOf(const CWnd* pEdit) const;
     POINT PointIn(const CRect& rc);
     CRect TargetRect();
     CString RandomText();
@@ -64,7 +54,6 @@ private:
     int Pick(int n);
     bool Chance(int percent);
     void Note(const std::string& action, const POINT* pHit = nullptr);
-    static std::string WindowName(HWND hWnd);
 
     CSoakHost& m_host;
     const harness::ScratchDir& m_scratch;
@@ -73,13 +62,12 @@ private:
     std::mt19937 m_rng;
     int m_nStep = 0;
     std::vector<std::string> m_recent;
-    TraceDigest m_digest;
+    unsigned long long m_digest = 14695981039346656037ull; // FNV-1a
 
     // What the invariants compare against.
     std::set<CString> m_selectTexts;
     CString m_selectHostText;
-    CString m_prevDirText;
-    CString m_prevFileText;
+    CString m_prevTexts[CSoakHost::kControlCount];
     int m_prevFocusOwner = -1;
     std::vector<std::string> m_diskEntries; // relative paths made by the run
     int m_nMade = 0;

@@ -41,7 +41,11 @@ TEST(Soak, RandomUseKeepsEveryInvariantAndLeavesNothingBehind)
     const std::vector<CString> words = Words();
     {
         soak::CSoakHost host;
-        ASSERT_TRUE(host.CreateHost(120, 120, words, scratch.Path().c_str()));
+        ASSERT_TRUE(host.CreateHost(120, 120));
+        for (int i = 0; i < soak::CSoakHost::kControlCount; ++i)
+            host.Configure(static_cast<soak::CSoakHost::Control>(i), words, scratch.Path().c_str(), true);
+        host.ShowWindow(SW_SHOW);
+        harness::Pump();
         {
             soak::SoakRun run(host, scratch, words, seed);
             EXPECT_TRUE(run.Run(steps));
