@@ -1,5 +1,6 @@
 // The auto-suggest edit's match modes, the marked part of each suggestion, completion in place,
 // and the text index behind the word-start and contains modes.
+#include "Canvas.h"
 #include "SelectFixture.h"
 #include "TextIndex.h"
 #include "TextMatch.h"
@@ -51,23 +52,16 @@ protected:
         CRect rcClient, rcRow;
         List().GetClientRect(&rcClient);
         List().GetItemRect(row, &rcRow);
-        HDC hScreen = ::GetDC(List().m_hWnd);
-        HDC hDC = ::CreateCompatibleDC(hScreen);
-        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rcClient.Width(), rcClient.Height());
-        HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-        List().SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT | PRF_ERASEBKGND);
+        harness::Canvas canvas(rcClient.Width(), rcClient.Height());
+        List().SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc.m_hDC), PRF_CLIENT | PRF_ERASEBKGND);
         std::pair<int, int> columns{ -1, -1 };
         for (int x = rcRow.left; x < rcRow.right; ++x)
             for (int y = rcRow.top; y < rcRow.bottom; ++y)
-                if (IsMarkColour(::GetPixel(hDC, x, y)))
+                if (IsMarkColour(canvas.dc.GetPixel(x, y)))
                 {
                     columns.first = columns.first < 0 ? x : columns.first;
                     columns.second = x;
                 }
-        ::SelectObject(hDC, hOld);
-        ::DeleteObject(hBitmap);
-        ::DeleteDC(hDC);
-        ::ReleaseDC(List().m_hWnd, hScreen);
         return columns;
     }
     // The cells of the first and the last marked character when bytes [start, start + length)
