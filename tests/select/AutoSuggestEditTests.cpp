@@ -82,13 +82,12 @@ TEST_F(SelectTest, EnterThatOpensNothingReachesTheDialogsDefaultButton)
         const char *name, *typed;
         bool suggest;
         int ok;
-        bool visible;
     } rows[] = {
-        { "the only match, already typed", "Berlin", true, 1, false },
-        { "no match", "Xyz", true, 1, false },
-        { "nothing typed", "", true, 1, false },
-        { "a selection edit without texts", "", false, 1, false },
-        { "an open list closes and keeps the key", "B", true, 0, false },
+        { "the only match, already typed", "Berlin", true, 1 },
+        { "no match", "Xyz", true, 1 },
+        { "nothing typed", "", true, 1 },
+        { "a selection edit without texts", "", false, 1 },
+        { "an open list closes and keeps the key", "B", true, 0 },
     };
     for (const auto& row : rows)
     {
@@ -100,7 +99,7 @@ TEST_F(SelectTest, EnterThatOpensNothingReachesTheDialogsDefaultButton)
         TypeText(row.typed);
         PressKey(VK_RETURN);
         EXPECT_EQ(m_pDlg->m_nOkCount, row.ok);
-        EXPECT_EQ(ListVisible(), row.visible);
+        EXPECT_FALSE(ListVisible());
     }
 }
 
