@@ -50,4 +50,13 @@ inline bool Report(const char* name, double ms, double plainMs, double targetMs)
     std::fflush(stdout);
     return met;
 }
+
+// "name: 62.0 MB  (note)  target <= 100 MB: met"
+inline bool ReportMb(const char* name, double mb, const char* note, double targetMb)
+{
+    const bool met = mb <= targetMb;
+    std::printf("%-60s %9.1f MB  (%s)  target <= %.0f MB: %s\n", name, mb, note, targetMb, met ? "met" : "MISSED");
+    std::fflush(stdout);
+    return met;
+}
 }

@@ -242,14 +242,7 @@ void CDropTimeSelectWnd::FillTimeList()
     if (!bList)
         return;
 
-    // A list box under Wine redraws and regrows for every row added while redraw is on.
-    m_pList->SetRedraw(FALSE);
-    m_pList->ResetContent();
-    m_pList->InitStorage(static_cast<int>(m_pTexts->GetCount()), static_cast<UINT>(m_pTexts->GetCount() * 6));
-    for (size_t i = 0; i < m_pTexts->GetCount(); ++i)
-        m_pList->AddString((*m_pTexts)[i]);
-    m_pList->SetRedraw(TRUE);
-    m_pList->Invalidate();
+    m_pList->ShowTexts(m_pTexts, 0, m_pTexts->GetCount());
 }
 
 int CDropTimeSelectWnd::FindTimeRow(bool& bExact) const

@@ -8,3 +8,5 @@
 extern const UINT WM_DROPWND_CHILD_CLOSE;
 // Text list -> its drop window: the selection moved. wParam 0; lParam 1 by keyboard, 0 by a click.
 extern const UINT WM_DROPWND_CHILD_SELCHANGE;
+// Selection edit -> itself, posted: merge the texts added one at a time while nothing else waits.
+extern const UINT WM_SELECTEDIT_SETTLE;

@@ -56,11 +56,6 @@ void CAutoSuggestEdit::Init()
     OnTextsChanged(true);
 }
 
-void CAutoSuggestEdit::PrepareDropWnd(CDropTextSelectWnd& dropWnd)
-{
-    dropWnd.m_bMarkMatches = true;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Match mode, completion, texts
 
@@ -100,10 +95,24 @@ void CAutoSuggestEdit::OnTextsChanged(bool bBuildNow)
     m_index.Clear();
     if (bBuildNow && m_nMatchMode != kMatchPrefix)
         m_index.Build(m_texts);
+    else
+        SettleWhenIdle();
 }
 
-// A single text rebuilds the index on the next keystroke, not at once: a host adding a million
-// texts one by one would otherwise rebuild it a million times.
+bool CAutoSuggestEdit::HasIdleWork() const
+{
+    return CSelectEdit::HasIdleWork() || (m_nMatchMode != kMatchPrefix && !m_index.IsBuilt(m_texts.GetCount()));
+}
+
+void CAutoSuggestEdit::DoIdleWork()
+{
+    CSelectEdit::DoIdleWork();
+    if (m_nMatchMode != kMatchPrefix && !m_index.IsBuilt(m_texts.GetCount()))
+        m_index.Build(m_texts);
+}
+
+// A single text rebuilds the index once the program is idle, not at once: a host adding a
+// million texts one by one would otherwise rebuild it a million times.
 void CAutoSuggestEdit::AddText(const CString& text)
 {
     CSelectEdit::AddText(text);

@@ -56,11 +56,12 @@ protected:
     void UpdateDropWnd() override;
     // The editing commands refill or hide the suggestions, as typing does.
     void ProcessEdit() override;
-    // The list is owner-drawn, to mark the matched part of each row.
-    void PrepareDropWnd(CDropTextSelectWnd& dropWnd) override;
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // The match index of the word-start and contains modes is built while idle, too.
+    bool HasIdleWork() const override;
+    void DoIdleWork() override;
 
     DECLARE_MESSAGE_MAP()
 

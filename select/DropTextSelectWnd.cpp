@@ -28,7 +28,6 @@ CDropTextSelectWnd::CDropTextSelectWnd(TextArray* texts)
     : m_nFirstText(-1),
       m_nLastText(-1),
       m_bShowChosen(false),
-      m_bMarkMatches(false),
       m_pList(FaultInjection::New<CSelectionList>()), m_pTexts(texts)
 {
 }
@@ -100,13 +99,10 @@ int CDropTextSelectWnd::GetRowOfText(size_t index) const
     size_t last = 0;
     if (!IsListWindow() || !GetShownRange(first, last) || index < first || index > last)
         return -1;
-    const size_t row = index - first;
-    if (row >= static_cast<size_t>(m_pList->GetCount()))
-        return -1;
-    // Rows are filled when the list is shown; texts changed since then leave other texts there.
-    CString shown;
-    m_pList->GetText(static_cast<int>(row), shown);
-    return shown.Compare(m_pTexts->GetAt(index)) == 0 ? static_cast<int>(row) : -1;
+    // The rows are read from the array: a row shows the text at its index, or none past the end.
+    size_t shown = 0;
+    const int row = static_cast<int>(std::min<size_t>(index - first, INT_MAX));
+    return m_pList->GetTextIndex(row, shown) && shown == index ? row : -1;
 }
 
 CWnd* CDropTextSelectWnd::GetFirstControl()
@@ -175,39 +171,55 @@ bool CDropTextSelectWnd::GetShownRange(size_t& first, size_t& last) const
 void CDropTextSelectWnd::FillList(size_t first, size_t last, const CString& editText, int& chosenRow)
 {
     const TextArray& texts = *m_pTexts;
-    const size_t rows = last - first + 1;
-    size_t bytes = 0;
+    m_pList->ShowTexts(&texts, first, last - first + 1);
+    // A sorted array finds the edit's text by binary search; otherwise only the shown range is
+    // read, and the length is compared before any text.
+    if (texts.IsSortedUnique())
+    {
+        bool found = false;
+        const size_t index = texts.Find(editText, false, found);
+        if (found && index >= first && index <= last)
+            chosenRow = static_cast<int>(index - first);
+        return;
+    }
+    const int length = editText.GetLength();
     for (size_t i = first; i <= last; ++i)
-        bytes += static_cast<size_t>(texts[i].GetLength()) + 1;
-    m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
-                         static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
-    for (size_t i = first; i <= last; ++i)
-        AddRow(texts[i], editText, chosenRow);
-}
-
-void CDropTextSelectWnd::AddRow(const CString& text, const CString& editText, int& chosenRow)
-{
-    const int row = m_pList->AddString(text);
-    if (chosenRow < 0 && row >= 0 && editText.Compare(text) == 0)
-        chosenRow = row;
+    {
+        const CString& text = texts[i];
+        if (text.GetLength() == length && editText.Compare(text) == 0)
+        {
+            chosenRow = static_cast<int>(i - first);
+            return;
+        }
+    }
 }
 
 void CDropTextSelectWnd::FillChosen(const CString& editText, int& chosenRow)
 {
     const TextArray& texts = *m_pTexts;
-    size_t bytes = 0;
-    size_t rows = 0;
-    for (const size_t i : m_chosenTexts)
+    // The texts may have been replaced since the indices were chosen: never read past the array.
+    while (!m_chosenTexts.empty() && m_chosenTexts.back() >= texts.GetCount())
+        m_chosenTexts.pop_back();
+    m_pList->ShowChosen(&texts, &m_chosenTexts);
+    if (texts.IsSortedUnique())
     {
-        if (i >= texts.GetCount())
-            break; // the texts were replaced since: never read past the array
-        bytes += static_cast<size_t>(texts[i].GetLength()) + 1;
-        ++rows;
+        bool found = false;
+        const size_t index = texts.Find(editText, false, found);
+        const auto it = std::lower_bound(m_chosenTexts.begin(), m_chosenTexts.end(), index);
+        if (found && it != m_chosenTexts.end() && *it == index && it - m_chosenTexts.begin() < INT_MAX)
+            chosenRow = static_cast<int>(it - m_chosenTexts.begin());
+        return;
     }
-    m_pList->InitStorage(static_cast<int>(std::min<size_t>(rows, INT_MAX)),
-                         static_cast<UINT>(std::min<size_t>(bytes, UINT_MAX)));
-    for (size_t k = 0; k < rows; ++k)
-        AddRow(texts[m_chosenTexts[k]], editText, chosenRow);
+    const int length = editText.GetLength();
+    for (size_t row = 0; row < m_chosenTexts.size() && row < static_cast<size_t>(INT_MAX); ++row)
+    {
+        const CString& text = texts[m_chosenTexts[row]];
+        if (text.GetLength() == length && editText.Compare(text) == 0)
+        {
+            chosenRow = static_cast<int>(row);
+            return;
+        }
+    }
 }
 
 int CDropTextSelectWnd::ComputeListHeight() const
@@ -235,10 +247,6 @@ void CDropTextSelectWnd::UpdateList()
     if (m_pEdit != nullptr)
         m_pEdit->GetWindowText(editText);
     int chosenRow = -1;
-    // Without this a list box under Wine redraws and regrows for every row: a thousand rows
-    // would take seconds.
-    m_pList->SetRedraw(FALSE);
-    m_pList->ResetContent();
     size_t first = 0;
     size_t last = 0;
     if (m_bShowChosen)
@@ -248,8 +256,8 @@ void CDropTextSelectWnd::UpdateList()
     }
     else if (GetShownRange(first, last))
         FillList(first, last, editText, chosenRow);
-    m_pList->SetRedraw(TRUE);
-    m_pList->Invalidate();
+    else
+        m_pList->ShowTexts(nullptr, 0, 0);
 
     if (m_pList->GetCount() > 0)
     {
@@ -285,7 +293,7 @@ int CDropTextSelectWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CDropWnd::OnCreate(lpCreateStruct) == -1 || m_pList == nullptr)
         return -1;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
-                        (m_bMarkMatches ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0);
+                        CSelectionList::kRowStyle;
     const bool bCreated = !FaultInjection::ShouldFail(FaultInjection::kWindowCreation) &&
                           m_pList->Create(style, CRect(0, 0, 100, 100), this, kListId);
     if (!bCreated && AppLogger::m_pInstance != nullptr)

@@ -45,8 +45,6 @@ public:
     int m_nLastText;         // last array index shown, read only when m_nFirstText >= 0
     bool m_bShowChosen;      // m_chosenTexts is shown instead of the range
     std::vector<size_t> m_chosenTexts;
-    // Set before the window is created: the list is owner-drawn and marks the typed text.
-    bool m_bMarkMatches;
     CSelectionList* m_pList; // owned
     TextArray* m_pTexts;     // the edit's texts, not owned
 
@@ -73,6 +71,5 @@ private:
     bool GetShownRange(size_t& first, size_t& last) const;
     void FillList(size_t first, size_t last, const CString& editText, int& chosenRow);
     void FillChosen(const CString& editText, int& chosenRow);
-    void AddRow(const CString& text, const CString& editText, int& chosenRow);
     int ComputeListHeight() const;
 };

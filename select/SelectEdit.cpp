@@ -1,5 +1,6 @@
 #include "SelectEdit.h"
 #include "CharWalk.h"
+#include "DropMessages.h"
 #include "DropTextSelectWnd.h"
 #include "FaultInjection.h"
 #include "GraphicsUtils.h"
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(CSelectEdit, CDropBaseEdit)
     ON_MESSAGE(WM_CLEAR, OnClear)
     ON_MESSAGE(WM_UNDO, OnUndo)
     ON_WM_MOUSEWHEEL()
+    ON_REGISTERED_MESSAGE(WM_SELECTEDIT_SETTLE, OnSettleTexts)
 END_MESSAGE_MAP()
 
 namespace
@@ -63,7 +65,8 @@ CSelectEdit::CSelectEdit()
       m_bReadOnly(false),
       m_bSorted(false),
       m_bEnterKeyUsesSelection(false),
-      m_nUpDownIndex(-1)
+      m_nUpDownIndex(-1),
+      m_bSettlePosted(false)
 {
 }
 
@@ -124,6 +127,33 @@ void CSelectEdit::AddText(const CString& text)
 {
     AppendText(text);
     RefreshShownList();
+    SettleWhenIdle();
+}
+
+// A posted message is handled before any input waiting behind it: the merge is done before
+// the user's next key, once the host has finished adding.
+void CSelectEdit::SettleWhenIdle()
+{
+    if (m_bSettlePosted || !HasIdleWork() || !::IsWindow(m_hWnd))
+        return;
+    m_bSettlePosted = PostMessage(WM_SELECTEDIT_SETTLE) != FALSE;
+}
+
+bool CSelectEdit::HasIdleWork() const
+{
+    return m_texts.HasWaitingTexts();
+}
+
+void CSelectEdit::DoIdleWork()
+{
+    m_texts.Settle();
+}
+
+LRESULT CSelectEdit::OnSettleTexts(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    m_bSettlePosted = false;
+    DoIdleWork();
+    return 0;
 }
 
 void CSelectEdit::AddText(const CStringList& texts)
@@ -204,13 +234,10 @@ void CSelectEdit::Init()
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     CreateDropWndFont();
     CDropTextSelectWnd* pDropWnd = FaultInjection::New<CDropTextSelectWnd>(&m_texts);
-    if (pDropWnd == nullptr)
-        return;
-    PrepareDropWnd(*pDropWnd);
-    CreateDropWnd(pDropWnd, false);
+    if (pDropWnd != nullptr)
+        CreateDropWnd(pDropWnd, false);
+    SettleWhenIdle();
 }
-
-void CSelectEdit::PrepareDropWnd(CDropTextSelectWnd& /*dropWnd*/) {}
 
 bool CSelectEdit::CanShowDropDown()
 {
@@ -319,11 +346,21 @@ void CSelectEdit::TypeFirstLetter(UINT nChar)
     if (nChar <= ' ' || m_texts.IsEmpty())
         return;
     const size_t count = m_texts.GetCount();
-    size_t first = 0;
-    while (first < count && !StartsWithLetter(m_texts[first], nChar))
-        ++first;
-    if (first == count)
+    size_t first = count;
+    size_t last = 0;
+    // Sorted without regard to case, the texts with either case of the letter stand together:
+    // the first of them is found by halves, not by reading all before it.
+    const bool bSearch = nChar < 0x80 && m_texts.IsSortedUnique();
+    if (bSearch && !m_texts.FindPrefixRange(CString(static_cast<char>(nChar)), first, last))
         return;
+    if (!bSearch || !StartsWithLetter(m_texts[first], nChar))
+    {
+        first = 0;
+        while (first < count && !StartsWithLetter(m_texts[first], nChar))
+            ++first;
+        if (first == count)
+            return;
+    }
 
     CString text;
     GetWindowText(text);

@@ -43,8 +43,6 @@ public:
 protected:
     /// Performs the current editing command (cut, paste, clear, undo) under the mode's rules.
     virtual void ProcessEdit();
-    // Sets options of the text drop window before Init creates its window.
-    virtual void PrepareDropWnd(CDropTextSelectWnd& dropWnd);
 
 public:
     /// Lays out the drop button, copies the parent's font and creates the drop window.
@@ -90,6 +88,13 @@ protected:
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSettleTexts(WPARAM wParam, LPARAM lParam);
+    /// Has the work that texts added one at a time leave behind done once the program is idle
+    /// (before the user's next key, after the host has finished adding), not by that key.
+    void SettleWhenIdle();
+    /// Whether such work waits; the base class merges the waiting texts.
+    virtual bool HasIdleWork() const;
+    virtual void DoIdleWork();
 
     DECLARE_MESSAGE_MAP()
 
@@ -106,4 +111,6 @@ private:
     // not one of the texts.
     bool StepText(bool bUp);
     void OnEnterInOpenList();
+
+    bool m_bSettlePosted;
 };

@@ -1,8 +1,13 @@
 #include "SelectionList.h"
 #include "DropMessages.h"
+#include "StringUtils.h"
 #include "SystemUtils.h"
+#include "TextArray.h"
 #include "TextMatch.h"
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
 
 // A double click is a click for this list: it picks the row and closes.
 #define ON_WM_LBUTTONDBLCLK_AS_UP()                                                                  \
@@ -23,11 +28,120 @@ CSelectionList::CSelectionList()
       m_nWheelRemainder(0),
       m_nHWheelRemainder(0),
       m_nLastSel(LB_ERR),
-      m_nMatchMode(TextMatch::kPrefix)
+      m_nMatchMode(TextMatch::kPrefix),
+      m_pTexts(nullptr),
+      m_pChosen(nullptr),
+      m_nFirst(0),
+      m_nRows(0)
 {
 }
 
 CSelectionList::~CSelectionList() = default;
+
+void CSelectionList::ShowChosen(const TextArray* texts, const std::vector<size_t>* indices)
+{
+    ShowTexts(indices != nullptr ? texts : nullptr, 0, indices != nullptr ? indices->size() : 0);
+    m_pChosen = m_pTexts != nullptr ? indices : nullptr;
+}
+
+void CSelectionList::ShowTexts(const TextArray* texts, size_t first, size_t count)
+{
+    m_pTexts = texts;
+    m_pChosen = nullptr;
+    m_nFirst = first;
+    m_nRows = texts != nullptr ? std::min(count, static_cast<size_t>(INT_MAX)) : 0;
+    m_nLastSel = LB_ERR;
+    if (m_hWnd == nullptr)
+        return;
+    // Emptied first, so the selection and the scroll position start afresh as with new rows.
+    SendMessage(LB_RESETCONTENT);
+    SendMessage(LB_SETCOUNT, static_cast<WPARAM>(m_nRows));
+    Invalidate();
+}
+
+bool CSelectionList::GetTextIndex(int row, size_t& index) const
+{
+    if (m_pTexts == nullptr || row < 0 || static_cast<size_t>(row) >= m_nRows)
+        return false;
+    if (m_pChosen != nullptr && static_cast<size_t>(row) >= m_pChosen->size())
+        return false;
+    index = m_pChosen != nullptr ? (*m_pChosen)[static_cast<size_t>(row)] : m_nFirst + static_cast<size_t>(row);
+    // The array may have shrunk since it was shown: a row past its end shows nothing.
+    return index < m_pTexts->GetCount();
+}
+
+const CString* CSelectionList::RowText(int row) const
+{
+    size_t index = 0;
+    return GetTextIndex(row, index) ? &(*m_pTexts)[index] : nullptr;
+}
+
+int CSelectionList::FindRow(int start, const CString& text, bool exact) const
+{
+    const int rows = static_cast<int>(m_nRows);
+    if (rows <= 0)
+        return LB_ERR;
+    const int from = start < 0 || start >= rows ? 0 : start + 1;
+    const auto matches = [&](int row) {
+        const CString* pText = RowText(row);
+        if (pText == nullptr)
+            return false;
+        if (exact)
+            return pText->GetLength() == text.GetLength() && StringUtils::MatchFirstChars(*pText, text, false);
+        return StringUtils::MatchFirstChars(*pText, text, false);
+    };
+    // From the top, a sorted array finds a prefix by binary search when the shown range holds
+    // the first text that begins with it; anything else scans the rows.
+    if (from == 0 && !exact && m_pTexts != nullptr && m_pChosen == nullptr)
+    {
+        size_t index = 0;
+        size_t last = 0;
+        if (m_pTexts->FindPrefixRange(text, index, last) && index >= m_nFirst && index - m_nFirst < m_nRows &&
+            matches(static_cast<int>(index - m_nFirst)))
+            return static_cast<int>(index - m_nFirst);
+    }
+    for (int i = 0; i < rows; ++i)
+    {
+        const int row = (from + i) % rows;
+        if (matches(row))
+            return row;
+    }
+    return LB_ERR;
+}
+
+LRESULT CSelectionList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case LB_GETTEXTLEN:
+    {
+        const CString* pText = RowText(static_cast<int>(wParam));
+        return pText != nullptr ? pText->GetLength() : LB_ERR;
+    }
+    case LB_GETTEXT:
+    {
+        const CString* pText = RowText(static_cast<int>(wParam));
+        if (pText == nullptr || lParam == 0)
+            return LB_ERR;
+        std::memcpy(reinterpret_cast<char*>(lParam), pText->GetString(), static_cast<size_t>(pText->GetLength()) + 1);
+        return pText->GetLength();
+    }
+    case LB_FINDSTRINGEXACT:
+    case LB_FINDSTRING:
+    case LB_SELECTSTRING:
+    {
+        if (lParam == 0)
+            return LB_ERR;
+        const int row = FindRow(static_cast<int>(wParam), CString(reinterpret_cast<LPCSTR>(lParam)),
+                                message == LB_FINDSTRINGEXACT);
+        if (message == LB_SELECTSTRING && row != LB_ERR)
+            CListBox::WindowProc(LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        return row;
+    }
+    default:
+        return CListBox::WindowProc(message, wParam, lParam);
+    }
+}
 
 void CSelectionList::SendToParent(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -123,27 +237,20 @@ void CSelectionList::HorzWheel(short delta)
 // ---------------------------------------------------------------------------------------------
 // Marked matches
 
-bool CSelectionList::IsOwnerDrawn() const
-{
-    return ::IsWindow(m_hWnd) && (GetStyle() & LBS_OWNERDRAWFIXED) != 0;
-}
-
 void CSelectionList::SetMatch(const CString& typed, int mode)
 {
     m_strTyped = typed;
     m_nMatchMode = mode;
-    if (IsOwnerDrawn())
+    if (::IsWindow(m_hWnd))
         Invalidate(FALSE);
 }
 
 LRESULT CSelectionList::OnSetFont(WPARAM wParam, LPARAM /*lParam*/)
 {
+    // An owner-drawn list's rows are as high as its font, which arrives after they were sized.
     const LRESULT result = Default();
-    if (IsOwnerDrawn())
-    {
-        m_painter.SetFont(reinterpret_cast<HFONT>(wParam));
-        SetItemHeight(0, static_cast<UINT>(m_painter.GetRowHeight(m_hWnd)));
-    }
+    m_painter.SetFont(reinterpret_cast<HFONT>(wParam));
+    SetItemHeight(0, static_cast<UINT>(m_painter.GetRowHeight(m_hWnd)));
     return result;
 }
 
@@ -157,10 +264,8 @@ void CSelectionList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     if (lpDrawItemStruct == nullptr)
         return;
-    CString text;
-    const int row = static_cast<int>(lpDrawItemStruct->itemID);
-    if (row >= 0 && row < GetCount())
-        GetText(row, text);
+    const CString* pText = RowText(static_cast<int>(lpDrawItemStruct->itemID));
+    const CString text = pText != nullptr ? *pText : CString();
     const int start = m_strTyped.IsEmpty() ? -1 : TextMatch::Find(text, m_strTyped, m_nMatchMode);
     m_painter.Draw(*lpDrawItemStruct, text, start, start >= 0 ? m_strTyped.GetLength() : 0);
 }

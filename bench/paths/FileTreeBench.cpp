@@ -135,3 +135,38 @@ TEST(FileTreeBench, ShowingAgainWithTenOpenBranchesOf100Items)
     ReshowBench fixture;
     fixture.Run();
 }
+
+namespace
+{
+// A folder of 5,000 folders (every tenth with a folder of its own): the file tree opened at it,
+// then shown again with that branch open.
+class WideFolderBench : public pathtest::FileEditTest
+{
+public:
+    void TestBody() override {}
+    void Run()
+    {
+        SetUp();
+        char name[48];
+        for (int i = 0; i < 5000; ++i)
+        {
+            std::snprintf(name, sizeof(name), i % 10 == 0 ? "wide\\f%04d\\sub\\" : "wide\\f%04d\\", i);
+            m_scratch.MakeDir(name);
+        }
+        const double openMs = bench::MedianMs(
+            3, [&] { Open(); }, [&] { MakeEdit(true, Path("wide\\")); });
+        std::printf("  (%u items)\n", Tree().GetCount());
+        bench::Report("open the file tree at a folder of 5,000 folders", openMs, 0, 200);
+        const double showMs = bench::MedianMs(
+            5, [&] { Drop()->ShowWindow(SW_SHOWNOACTIVATE); }, [&] { Drop()->ShowWindow(SW_HIDE); });
+        bench::Report("show the file tree again after a branch of 5,000 folders", showMs, 0, 100);
+        TearDown();
+    }
+};
+}
+
+TEST(FileTreeBench, OpeningAndShowingAgainAtAFolderOf5000Folders)
+{
+    WideFolderBench fixture;
+    fixture.Run();
+}

@@ -8,6 +8,8 @@
 #include <VolumeUtils.h>
 #include <shellapi.h>
 #include <algorithm>
+#include <string>
+#include <unordered_set>
 
 IMPLEMENT_DYNAMIC(CDirTreeCtrl, CTreeCtrl)
 
@@ -53,6 +55,19 @@ bool IsDriveLetterData(DWORD_PTR data) { return data >= 'A' && data <= 'Z'; }
 bool IsSameNameIgnoringCase(const CString& a, const CString& b)
 {
     return a.GetLength() == b.GetLength() && StringUtils::MatchFirstChars(a, b, false);
+}
+
+// A key equal for two names exactly when IsSameNameIgnoringCase holds for them.
+std::string NameKey(const CString& name)
+{
+    std::string key(name.GetString(), static_cast<size_t>(name.GetLength()));
+    for (int i = 0; i < name.GetLength(); i = CharWalk::Next(name, i))
+    {
+        char& ch = key[static_cast<size_t>(i)];
+        if (CharWalk::CharLength(name, i) == 1)
+            ch = static_cast<char>(StringUtils::m_tableLowercase[static_cast<unsigned char>(ch)]);
+    }
+    return key;
 }
 
 // Upper-case drive letter of "X:..." texts, 0 for anything else.
@@ -518,27 +533,36 @@ bool CDirTreeCtrl::RefreshBranch(const CString& path, HTREEITEM item, bool& chan
 
     RedrawSuspension suspension(*this, m_nRedrawDepth);
     DirUtils::MakePathsRelative(path, dirs);
+    // Matched through sets: a branch of thousands of folders would otherwise compare every
+    // item with every name.
     TextArray names;
     names.Reserve(dirs.GetCount());
+    std::unordered_set<std::string> onDisk;
     for (size_t i = 0; i < dirs.GetCount(); ++i)
     {
         CString name = dirs[i];
         DirUtils::RemoveTrailingSlash(name);
+        onDisk.insert(NameKey(name));
         names.Add(name);
     }
 
+    std::unordered_set<std::string> shown;
     for (HTREEITEM hChild = hFirst; hChild != nullptr;)
     {
         HTREEITEM hNext = GetNextSiblingItem(hChild);
-        bool bFound = false;
         if (!IsDummyNode(hChild))
-            names.Find(GetItemText(hChild), true, bFound);
-        if (!bFound)
         {
-            MoveSelectionOff(hChild);
-            DeleteItem(hChild);
-            changed = true;
+            std::string key = NameKey(GetItemText(hChild));
+            if (onDisk.count(key) != 0)
+            {
+                shown.insert(std::move(key));
+                hChild = hNext;
+                continue;
+            }
         }
+        MoveSelectionOff(hChild);
+        DeleteItem(hChild);
+        changed = true;
         hChild = hNext;
     }
 
@@ -546,7 +570,7 @@ bool CDirTreeCtrl::RefreshBranch(const CString& path, HTREEITEM item, bool& chan
     for (size_t i = 0; i < names.GetCount(); ++i)
     {
         const CString& name = names[i];
-        if (GetTreeDirMatch(item, name, false) != nullptr)
+        if (!shown.insert(NameKey(name)).second)
             continue;
         const CString full = path + name + "\\";
         AddToTree(item, name, GetFolderImageIndex(item, false, full), DoesFolderHaveContent(full),

@@ -103,6 +103,11 @@ void TextArray::Settle() const
     m_pending.clear();
 }
 
+bool TextArray::HasWaitingTexts() const
+{
+    return !m_pending.empty();
+}
+
 bool TextArray::IsAscendingUnique() const
 {
     for (size_t i = 1; i < m_texts.size(); ++i)
@@ -122,6 +127,12 @@ size_t TextArray::GetCount() const
 bool TextArray::IsEmpty() const
 {
     return m_texts.empty() && m_pending.empty();
+}
+
+bool TextArray::IsSortedUnique() const
+{
+    Settle();
+    return m_bSortedUnique;
 }
 
 CString TextArray::GetAt(size_t index) const

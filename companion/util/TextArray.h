@@ -39,6 +39,9 @@ public:
     ///@}
     /// The text at index; an empty text when index is out of range.
     CString GetAt(size_t index) const;
+    /// Whether the texts are in the order of Sort(true, false, ContentText) without two equal
+    /// ones, so that Find and FindPrefixRange search by halves.
+    bool IsSortedUnique() const;
     /// The same as a reference, which stays valid until the array changes.
     const CString& operator[](size_t index) const;
 
@@ -69,6 +72,13 @@ public:
     /// as a scan of the whole array, found by binary search while the array is sorted.
     bool FindPrefixRange(const CString& prefix, size_t& first, size_t& last) const;
 
+    /// Merges the texts that AddSorted keeps waiting into their places. Every read does it
+    /// first; a caller calls it to have that work done at a moment of its choosing, such as
+    /// when the program is idle, rather than by the next read.
+    void Settle() const;
+    /// Whether texts given to AddSorted still wait for Settle.
+    bool HasWaitingTexts() const;
+
     /// Stable sort. caseSensitive true orders by unsigned byte values; false orders by the
     /// case-folded bytes (StringUtils::Compare), so that all texts that begin with one prefix
     /// under StringUtils::MatchFirstChars(..., false) stand together. descending reverses.
@@ -81,8 +91,6 @@ public:
 private:
     bool IsAscendingUnique() const;
     void Append(const CString& text);
-    // Merges m_pending into m_texts; every read and change starts with it.
-    void Settle() const;
 
     // Settle() changes these two inside const reads; what a caller sees never changes by it.
     mutable std::vector<CString> m_texts;
