@@ -1,28 +1,21 @@
-// The auto-suggest edit driven by typing: the list opens, narrows, hides, and the first Down
-// takes the highlighted suggestion.
+// The auto-suggest edit driven by typing and editing: the list opens, narrows, hides, and the
+// first Down takes the highlighted suggestion.
 #include "SelectFixture.h"
 
 using namespace seltest;
 
 TEST_F(SelectTest, SuggestionsFollowTheTypedTextAndTheFirstDownTakesTheHighlightedOne)
 {
-    enum Pick
-    {
-        kNone,
-        kDownDownEnter,
-        kClickSecond,
-    };
     const struct
     {
         const char *name, *typed;
         bool visible;
         Texts rows;
         const char* selected;
-        Pick pick = kNone; // then the list closes on apricot
+        bool down = false; // then Down writes the first suggestion and takes the focus into the list
     } rows[] = {
-        { "a opens the texts that begin with it", "a", true, { "apple", "apricot" }, "apple", kDownDownEnter },
-        { "ap narrows them, no row highlighted", "ap", true, { "apple", "apricot" }, "<none>", kDownDownEnter },
-        { "a click picks a suggestion", "a", true, { "apple", "apricot" }, "apple", kClickSecond },
+        { "a opens the texts that begin with it", "a", true, { "apple", "apricot" }, "apple", true },
+        { "ap narrows them, no row highlighted", "ap", true, { "apple", "apricot" }, "<none>", true },
         { "apr narrows to one that differs", "apr", true, { "apricot" }, "<none>" },
         { "case is ignored in matching", "A", true, { "apple", "apricot" }, "apple" },
         { "one match differing from the text shows one row", "b", true, { "banana" }, "banana" },
@@ -42,35 +35,13 @@ TEST_F(SelectTest, SuggestionsFollowTheTypedTextAndTheFirstDownTakesTheHighlight
             EXPECT_EQ(SelectedRow(), row.selected);
             EXPECT_TRUE(FocusInEdit());
         }
-        if (row.pick == kNone)
+        if (!row.down)
             continue;
-        if (row.pick == kClickSecond)
-        {
-            harness::Click(RowPoint(1));
-        }
-        else
-        {
-            PressKey(VK_DOWN); // takes the highlighted suggestion, or the first
-            EXPECT_EQ(Text(), "apple");
-            EXPECT_EQ(SelectedRow(), "apple");
-            EXPECT_TRUE(FocusInList());
-            PressKey(VK_DOWN);
-            PressKey(VK_RETURN);
-        }
-        EXPECT_EVENTUALLY(!ListVisible());
-        EXPECT_EQ(Text(), "apricot");
-        EXPECT_TRUE(FocusInEdit());
+        PressKey(VK_DOWN);
+        EXPECT_EQ(Text(), "apple");
+        EXPECT_EQ(SelectedRow(), "apple");
+        EXPECT_TRUE(FocusInList());
     }
-
-    // Regression: after Delete the suggestions were those of the text before the key.
-    AttachSuggest({ "apple", "apricot", "banana" });
-    TypeText("xap");
-    EXPECT_FALSE(ListVisible());
-    PressKey(VK_HOME);
-    PressKey(VK_DELETE);
-    EXPECT_EQ(Text(), "ap");
-    ASSERT_TRUE(ListVisible());
-    EXPECT_EQ(Rows(), Texts({ "apple", "apricot" }));
 }
 
 TEST_F(SelectTest, InitDropsTheButtonAndSortsTheTextsAddedBeforeIt)
@@ -94,14 +65,6 @@ TEST_F(SelectTest, InitDropsTheButtonAndSortsTheTextsAddedBeforeIt)
     AddTexts(*pEdit, { "cherry" });
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "apple|avocado|banana|cherry");
 
-    AttachSuggest({ "pear", "apple", "plum", "avocado", "peach", "banana" });
-    for (const auto& step : { std::make_pair("p", Texts{ "peach", "pear", "plum" }),
-                              std::make_pair("e", Texts{ "peach", "pear" }) })
-    {
-        TypeText(step.first);
-        EXPECT_EQ(Rows(), step.second);
-    }
-
     // Regression: Down in an empty edit with no list jumped to the second text.
     for (bool readOnly : { false, true })
     {
@@ -119,13 +82,12 @@ TEST_F(SelectTest, EnterThatOpensNothingReachesTheDialogsDefaultButton)
         const char *name, *typed;
         bool suggest;
         int ok;
-        bool visible;
     } rows[] = {
-        { "the only match, already typed", "Berlin", true, 1, false },
-        { "no match", "Xyz", true, 1, false },
-        { "nothing typed", "", true, 1, false },
-        { "a selection edit without texts", "", false, 1, false },
-        { "an open list closes and keeps the key", "B", true, 0, false },
+        { "the only match, already typed", "Berlin", true, 1 },
+        { "no match", "Xyz", true, 1 },
+        { "nothing typed", "", true, 1 },
+        { "a selection edit without texts", "", false, 1 },
+        { "an open list closes and keeps the key", "B", true, 0 },
     };
     for (const auto& row : rows)
     {
@@ -137,75 +99,56 @@ TEST_F(SelectTest, EnterThatOpensNothingReachesTheDialogsDefaultButton)
         TypeText(row.typed);
         PressKey(VK_RETURN);
         EXPECT_EQ(m_pDlg->m_nOkCount, row.ok);
-        EXPECT_EQ(ListVisible(), row.visible);
+        EXPECT_FALSE(ListVisible());
     }
 }
 
-TEST_F(SelectTest, SuggestionsFollowPasteAndCut)
+TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
 {
+    using harness::kCtrl;
+    using harness::kShift;
     const struct
     {
-        const char* name;
-        const char* clip; // null: cut with Ctrl+X
-        unsigned pasteKey;
+        const char *name, *start;
+        const char* clip; // put on the clipboard first
+        std::vector<std::pair<WORD, unsigned>> keys; // pressed with the whole text selected
+        const char *typed, *text;
         Texts rows; // empty: the list is hidden
+        const char* selected;
     } rows[] = {
-        { "Ctrl+V", "ch", 'V', { "cherry" } },
-        { "Shift+Insert", "b", VK_INSERT, { "banana" } },
-        { "a paste nothing begins with", "xyz", 'V', {} },
-        { "cutting everything", nullptr, 'X', {} },
+        { "Ctrl+V", "a", "ch", { { 'V', kCtrl } }, "", "ch", { "cherry" }, "<none>" },
+        { "Shift+Insert", "a", "b", { { VK_INSERT, kShift } }, "", "b", { "banana" }, "<none>" },
+        { "a paste nothing begins with", "a", "xyz", { { 'V', kCtrl } }, "", "xyz", {}, "" },
+        { "cutting everything", "a", nullptr, { { 'X', kCtrl } }, "", "", {}, "" },
+        { "after the first Down, letters replace the taken suggestion", "a", nullptr, { { VK_DOWN, 0 } }, "ap", "ap",
+          { "apple", "apricot" }, "<none>" },
+        { "after the first Down, another first letter", "a", nullptr, { { VK_DOWN, 0 } }, "b", "b", { "banana" },
+          "<none>" },
+        { "after the first Down, Backspace empties and hides", "a", nullptr, { { VK_DOWN, 0 }, { VK_BACK, 0 } }, "",
+          "", {}, "" },
+        // Regression: after Delete the suggestions were those of the text before the key.
+        { "Delete opens the suggestions of the text it leaves", "xap", nullptr, { { VK_HOME, 0 }, { VK_DELETE, 0 } },
+          "", "ap", { "apple", "apricot" }, "apple" },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         AttachSuggest({ "apple", "apricot", "Avocado", "banana", "cherry" });
-        TypeText("a");
-        ASSERT_EQ(Rows(), Texts({ "apple", "apricot", "Avocado" }));
+        TypeText(row.start);
         if (row.clip != nullptr)
         {
             ASSERT_TRUE(harness::SetClipboardText(row.clip));
         }
         m_pEdit->SetSel(0, -1);
-        PressKey(static_cast<WORD>(row.pasteKey), row.pasteKey == VK_INSERT ? harness::kShift : harness::kCtrl);
-        EXPECT_EQ(Text(), row.clip != nullptr ? row.clip : "");
-        EXPECT_EQ(ListVisible(), !row.rows.empty());
-        if (!row.rows.empty())
-        {
-            EXPECT_EQ(Rows(), row.rows);
-        }
-    }
-}
-
-TEST_F(SelectTest, TypingAfterTheFirstDownGoesOnEditingTheTextAndTheListFollows)
-{
-    const struct
-    {
-        const char* name;
-        const char* typed; // null: Backspace
-        const char* text;
-        Texts rows; // empty: the list is hidden
-    } rows[] = {
-        { "letters replace the taken suggestion", "ap", "ap", { "apple", "apricot" } },
-        { "another first letter", "b", "b", { "banana" } },
-        { "Backspace empties and hides", nullptr, "", {} },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        AttachSuggest({ "apple", "apricot", "avocado", "banana" });
-        TypeText("a");
-        PressKey(VK_DOWN);
-        ASSERT_TRUE(FocusInList());
-        if (row.typed == nullptr)
-            PressKey(VK_BACK);
-        else
-            TypeText(row.typed);
+        for (const auto& key : row.keys)
+            PressKey(key.first, key.second);
+        TypeText(row.typed);
         EXPECT_EQ(Text(), row.text);
         EXPECT_EQ(ListVisible(), !row.rows.empty());
         if (!row.rows.empty())
         {
             EXPECT_EQ(Rows(), row.rows);
-            EXPECT_EQ(SelectedRow(), "<none>");
+            EXPECT_EQ(SelectedRow(), row.selected);
         }
     }
 }

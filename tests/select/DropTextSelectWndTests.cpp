@@ -1,5 +1,5 @@
 // The text drop window and its list: filling from the whole array or a range, choosing the
-// row of the edit's text, its height and top row, and the wheel.
+// row of the edit's text, its height and top row, and a million-text list at both ends.
 #include "SelectFixture.h"
 
 using namespace seltest;
@@ -64,48 +64,6 @@ TEST_F(SelectTest, TheWindowAsksForTheHeightOfItsRowsWithinTheDialogAndKeepsCont
     m_pDrop->UpdateList();
     EXPECT_EQ(List().GetCurSel(), 2);
     EXPECT_EQ(List().GetTopIndex(), 0);
-}
-
-TEST_F(SelectTest, WheelTurnsSmallerThanANotchAddUpWhateverTheirDirection)
-{
-    AttachSelect({ "one", "two" }, false);
-    List().m_nScrollLines = 3;
-    const struct
-    {
-        const char* name;
-        bool vertical;
-        std::vector<short> turns;
-        size_t posted;
-        WPARAM code;
-        int remainder;
-    } rows[] = {
-        { "three turns of 40", true, { 40, 40, 40 }, 3, SB_LINEUP, 0 },
-        { "two turns of 40 post nothing", true, { 40, 40 }, 0, SB_LINEUP, 80 },
-        { "down then up adds up", true, { -120, 60 }, 3, SB_LINEDOWN, 60 },
-        { "two notches down", true, { -240 }, 6, SB_LINEDOWN, 0 },
-        { "horizontal right", false, { 120 }, 3, SB_LINERIGHT, 0 },
-        { "horizontal left with a rest", false, { -50, -100 }, 3, SB_LINELEFT, 30 },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        List().m_nWheelRemainder = 0;
-        List().m_nHWheelRemainder = 0;
-        harness::Pump();
-        harness::MessageRecorder recorder;
-        recorder.Watch(List().m_hWnd, "list");
-        for (short turn : row.turns)
-            m_pDrop->ForwardMouseWheel(row.vertical, turn);
-        harness::Pump();
-        const auto posted = recorder.Of(List().m_hWnd, row.vertical ? WM_VSCROLL : WM_HSCROLL);
-        EXPECT_EQ(posted.size(), row.posted);
-        for (const auto& m : posted)
-        {
-            EXPECT_EQ(m.delivery, harness::Delivery::Posted);
-            EXPECT_EQ(m.wParam, row.code);
-        }
-        EXPECT_EQ(row.vertical ? List().m_nWheelRemainder : List().m_nHWheelRemainder, row.remainder);
-    }
 }
 
 TEST_F(SelectTest, AMillionTextListReadsItsRowsAndKeysWheelAndClicksPickTheRightTextAtBothEnds)

@@ -43,6 +43,8 @@ TEST_F(SelectNotifyTest, TheSelectionEditReportsEachOpeningAndHowItClosed)
             { "F9 then Escape", [](SelectTest&) { PressKey(VK_F9); PressKey(VK_ESCAPE); },
               "DROPDOWN SELENDCANCEL CLOSEUP" },
             { "F9 twice", [](SelectTest&) { PressKey(VK_F9); PressKey(VK_F9); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
+            { "F9, Down into the list, Escape", [](SelectTest&) { PressKey(VK_F9); PressKey(VK_DOWN); PressKey(VK_ESCAPE); },
+              "DROPDOWN SELENDCANCEL CLOSEUP" },
             { "F9, Down into the list, Enter picks",
               [](SelectTest&) { PressKey(VK_F9); PressKey(VK_DOWN); PressKey(VK_RETURN); },
               "DROPDOWN SELENDOK(alpha) CLOSEUP" },
