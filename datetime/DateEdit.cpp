@@ -1,4 +1,5 @@
 #include "DateEdit.h"
+#include "DpiScale.h"
 #include "AppLogger.h"
 #include "CalendarWnd.h"
 #include "DropDateSelectWnd.h"
@@ -59,12 +60,13 @@ void CDateEdit::Init(const DateTime& date, bool drawButton)
     if (pDropWnd != nullptr)
     {
         // A larger font can make one month need more than the usual size: never clip it.
-        CSize size(kCalendarWidth, kCalendarHeight);
+        const UINT nDpi = DpiScale::GetWindowDpi(m_hWnd);
+        CSize size(DpiScale::Scale(kCalendarWidth, nDpi), DpiScale::Scale(kCalendarHeight, nDpi));
         if (pDropWnd->m_pCalendar != nullptr)
         {
             const CSize preferred = pDropWnd->m_pCalendar->GetPreferredSize();
-            size.cx = std::max<LONG>(size.cx, preferred.cx + 2 * ::GetSystemMetrics(SM_CXBORDER));
-            size.cy = std::max<LONG>(size.cy, preferred.cy + 2 * ::GetSystemMetrics(SM_CYBORDER));
+            size.cx = std::max<LONG>(size.cx, preferred.cx + 2 * DpiScale::GetSystemMetric(SM_CXBORDER, nDpi));
+            size.cy = std::max<LONG>(size.cy, preferred.cy + 2 * DpiScale::GetSystemMetric(SM_CYBORDER, nDpi));
         }
         if (pDropWnd->m_nPreferredWidth != size.cx || pDropWnd->m_nPreferredHeight != size.cy)
         {
@@ -185,9 +187,10 @@ int CDateEdit::GetDropWndMaxWidth() const
 {
     // The calendar's own wish (a font or platform may need more room) wins over the usual
     // width: a wide edit must not clip its Saturday column and its arrow.
+    const int width = DpiScale::ScaleForWindow(m_hWnd, kCalendarWidth);
     if (m_pDropWnd != nullptr)
-        return std::max(kCalendarWidth, m_pDropWnd->m_nPreferredWidth);
-    return kCalendarWidth;
+        return std::max(width, m_pDropWnd->m_nPreferredWidth);
+    return width;
 }
 
 void CDateEdit::GetMoveWndFinalTweak(CRect& r) const

@@ -109,7 +109,7 @@ bool CDropTimeSelectWnd::CreateStripButton(CShadeButton* pButton, LPCSTR caption
                                            UINT id, const char* failTag)
 {
     if (FaultInjection::ShouldFail(FaultInjection::kWindowCreation) ||
-        !pButton->Create(caption, style, CRect(0, 0, width, kStripHeight), this, id))
+        !pButton->Create(caption, style, CRect(0, 0, ScaleToEdit(width), ScaleToEdit(kStripHeight)), this, id))
     {
         LogTag(failTag);
         return false;
@@ -161,9 +161,10 @@ void CDropTimeSelectWnd::Setup(UINT interval, UINT firstHour, UINT lastHour)
 
 void CDropTimeSelectWnd::ApplyFixedSize()
 {
-    if (m_nPreferredWidth == kFixedWidth && m_nPreferredHeight == 0)
+    const int width = ScaleToEdit(kFixedWidth);
+    if (m_nPreferredWidth == width && m_nPreferredHeight == 0)
         return;
-    m_nPreferredWidth = kFixedWidth;
+    m_nPreferredWidth = width;
     m_nPreferredHeight = 0;
     if (m_pEdit != nullptr)
         m_pEdit->OnAppMove();
@@ -345,10 +346,11 @@ void CDropTimeSelectWnd::OnSize(UINT nType, int cx, int cy)
         !IsButtonWindow(m_pDecreaseBtn))
         return;
     const int quarter = cx / 4;
-    const int top = cy - kStripHeight;
+    const int strip = ScaleToEdit(kStripHeight);
+    const int top = cy - strip;
     if (IsListReady())
         m_pList->MoveWindow(0, 0, cx, top, TRUE);
-    m_pIncreaseBtn->MoveWindow(0, top, quarter, kStripHeight, TRUE);
-    m_pDetailLabel->MoveWindow(quarter, top, cx - 2 * quarter, kStripHeight, TRUE);
-    m_pDecreaseBtn->MoveWindow(cx - quarter, top, quarter, kStripHeight, TRUE);
+    m_pIncreaseBtn->MoveWindow(0, top, quarter, strip, TRUE);
+    m_pDetailLabel->MoveWindow(quarter, top, cx - 2 * quarter, strip, TRUE);
+    m_pDecreaseBtn->MoveWindow(cx - quarter, top, quarter, strip, TRUE);
 }

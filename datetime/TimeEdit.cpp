@@ -1,4 +1,5 @@
 #include "TimeEdit.h"
+#include "DpiScale.h"
 #include "AppLogger.h"
 #include "DropTimeSelectWnd.h"
 #include "FaultInjection.h"
@@ -100,7 +101,7 @@ bool CTimeEdit::GetDropWndRightAligned() const
 
 int CTimeEdit::GetDropWndMaxWidth() const
 {
-    return kMaxWidth;
+    return DpiScale::ScaleForWindow(m_hWnd, kMaxWidth);
 }
 
 void CTimeEdit::GetMoveWndFinalTweak(CRect& rc) const

@@ -4,6 +4,8 @@
 #include "FaultInjection.h"
 #include "AppLogger.h"
 #include "DropEditAccessible.h"
+#include "DpiScale.h"
+#include "DropDpiLayout.h"
 #include "Keyboard.h"
 #include "ORVIcon.h"
 #include <afxext.h>
@@ -38,6 +40,8 @@ BEGIN_MESSAGE_MAP(CDropBaseEdit, CImageMenuEdit)
     ON_MESSAGE(EM_SETREADONLY, OnSetReadOnly)
     ON_WM_CAPTURECHANGED()
     ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 namespace
@@ -91,6 +95,7 @@ CDropBaseEdit::CDropBaseEdit(COLORREF clrBackground)
       m_rcButton(0, 0, 0, 0),
       m_rcIcon(0, 0, 0, 0),
       m_notifier(this),
+      m_nDpi(0),
       m_bButtonTracking(false)
 {
     m_brBackground.CreateSolidBrush(clrBackground);
@@ -110,6 +115,7 @@ CDropBaseEdit::~CDropBaseEdit()
 
 void CDropBaseEdit::Init()
 {
+    m_nDpi = DpiScale::GetWindowDpi(m_hWnd);
     SetWindowPos(nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -450,16 +456,17 @@ void CDropBaseEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp
     if (lpncsp == nullptr || GetParent() == nullptr || !bCalcValidRects)
         return;
     const bool bDialogLike = HasDialogLikeParent();
-    const int cxEdge = ::GetSystemMetrics(SM_CXEDGE);
-    const int cyEdge = ::GetSystemMetrics(SM_CYEDGE);
+    const UINT nDpi = DpiScale::GetWindowDpi(m_hWnd);
+    const int cxEdge = DpiScale::GetSystemMetric(SM_CXEDGE, nDpi);
+    const int cyEdge = DpiScale::GetSystemMetric(SM_CYEDGE, nDpi);
 
     if (m_bDrawButton)
     {
         const CRect r(lpncsp->rgrc[0]);
-        const int cxButton = ::GetSystemMetrics(SM_CXVSCROLL);
+        const int cxButton = DpiScale::GetSystemMetric(SM_CXVSCROLL, nDpi);
         m_rcButton.SetRect(r.right - cxButton + 1, r.top, r.right, r.bottom);
         lpncsp->rgrc[0].right = r.right - cxButton;
-        m_rcButton.OffsetRect(-r.left, -(r.top + (m_bForwardCloseToParent ? 2 : 0)));
+        m_rcButton.OffsetRect(-r.left, -(r.top + (m_bForwardCloseToParent ? DpiScale::Scale(2, nDpi) : 0)));
         if (bDialogLike)
             m_rcButton.OffsetRect(cxEdge, cyEdge);
         Normalise(m_rcButton);
@@ -467,7 +474,7 @@ void CDropBaseEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp
     if (m_bDrawIcon)
     {
         const CRect r(lpncsp->rgrc[0]);
-        m_rcIcon.SetRect(r.left, r.top, r.left + ::GetSystemMetrics(SM_CXSMICON) + 1, r.bottom);
+        m_rcIcon.SetRect(r.left, r.top, r.left + DpiScale::GetSystemMetric(SM_CXSMICON, nDpi) + 1, r.bottom);
         lpncsp->rgrc[0].left = m_rcIcon.right;
         m_rcIcon.OffsetRect(-r.left, -r.top);
         if (bDialogLike)
@@ -482,7 +489,7 @@ bool CDropBaseEdit::IsPointOnButton(CPoint& pt) const
     if (m_bDrawIcon && !m_rcIcon.IsRectEmpty())
         rc.OffsetRect(m_rcIcon.left - m_rcIcon.right, 0);
     if (HasDialogLikeParent())
-        rc.OffsetRect(-::GetSystemMetrics(SM_CXEDGE), 0);
+        rc.OffsetRect(-DpiScale::GetSystemMetricForWindow(m_hWnd, SM_CXEDGE), 0);
     return rc.PtInRect(pt) != FALSE;
 }
 
@@ -713,8 +720,9 @@ void CDropBaseEdit::MoveDropWnd()
     const int ew = rc.Width();
     const int W = m_pDropWnd->m_nPreferredWidth;
     const int H = m_pDropWnd->m_nPreferredHeight;
+    const UINT nDpi = DpiScale::GetWindowDpi(m_hWnd);
     int top = rc.bottom;
-    int bottom = rc.bottom + (H > 0 ? H : kDefaultDropHeight);
+    int bottom = rc.bottom + (H > 0 ? H : DpiScale::Scale(kDefaultDropHeight, nDpi));
     int left = rc.left;
     int right = rc.right;
     const int mw = GetDropWndMaxWidth();
@@ -730,10 +738,10 @@ void CDropBaseEdit::MoveDropWnd()
             {
                 CRect t(0, 0, 0, 0);
                 GetMoveWndFinalTweak(t);
-                left += t.left;
-                right += t.right;
-                top += t.top;
-                bottom += t.bottom;
+                left += DpiScale::Scale(t.left, nDpi);
+                right += DpiScale::Scale(t.right, nDpi);
+                top += DpiScale::Scale(t.top, nDpi);
+                bottom += DpiScale::Scale(t.bottom, nDpi);
             }
         }
         else if (mw > 0)
@@ -768,7 +776,7 @@ void CDropBaseEdit::MoveDropWnd()
     }
     if (right > wa.right)
     {
-        const int d = right - wa.right + kRightEdgeGap;
+        const int d = right - wa.right + DpiScale::Scale(kRightEdgeGap, nDpi);
         left -= d;
         right -= d;
     }
@@ -819,6 +827,26 @@ void CDropBaseEdit::SetDropWndFont(const LOGFONTA& lf)
     }
     if (IsDropWndWindow())
         m_pDropWnd->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pDropWndFont->GetSafeHandle()), 1);
+}
+
+// A control moved to a monitor of another DPI: the frame gives the button and icon areas their
+// new widths; the drop font and the drop window's size follow; an open drop window is refilled
+// and placed again.
+LRESULT CDropBaseEdit::OnDpiChanged(WPARAM, LPARAM)
+{
+    const LRESULT lResult = Default();
+    const UINT nOldDpi = m_nDpi;
+    Init();
+    LOGFONTA lf;
+    if (DropDpiLayout::RescaleFont(m_pDropWndFont, nOldDpi, m_nDpi, lf))
+        SetDropWndFont(lf);
+    DropDpiLayout::RescaleDropWnd(m_pDropWnd, nOldDpi, m_nDpi);
+    if (IsDropWndVisible())
+    {
+        UpdateDropWnd();
+        MoveDropWnd();
+    }
+    return lResult;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -106,6 +106,7 @@ protected:
     CRect m_rcButton; ///< relative to the window's top-left corner
     CRect m_rcIcon;   ///< relative to the window's top-left corner
     CDropNotifier m_notifier;
+    UINT m_nDpi; ///< the DPI the frame, drop font and drop window size were made for; 0 before Init
 
     afx_msg void OnDestroy();
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -135,6 +136,9 @@ protected:
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     /// Answers screen readers with the control's accessible object.
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    /// WM_DPICHANGED_AFTERPARENT (and WM_DPICHANGED of an edit that is itself top-level): lays
+    /// the control and its drop window out again at the DPI of the monitor it is now on.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

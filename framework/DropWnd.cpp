@@ -2,6 +2,8 @@
 #include "DropBaseEdit.h"
 #include "DropMessages.h"
 #include "DropPaneAccessible.h"
+#include "DpiScale.h"
+#include "DropDpiLayout.h"
 #include "HostCaption.h"
 #include "Keyboard.h"
 #include <algorithm>
@@ -14,6 +16,7 @@ BEGIN_MESSAGE_MAP(CDropWnd, CWnd)
     ON_REGISTERED_MESSAGE(WM_DROPWND_CHILD_CLOSE, OnChildClose)
     ON_WM_WINDOWPOSCHANGED()
     ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 namespace
@@ -73,6 +76,21 @@ LRESULT CDropWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
     const LRESULT result =
         CAccessibleProxy::Answer(new (std::nothrow) CDropPaneAccessible(m_hWnd, m_pEdit->m_hWnd), wParam, lParam);
     return result != 0 ? result : Default();
+}
+
+int CDropWnd::ScaleToEdit(int nPixels) const
+{
+    const bool bEdit = m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd);
+    return DpiScale::ScaleForWindow(bEdit ? m_pEdit->m_hWnd : m_hWnd, nPixels);
+}
+
+LRESULT CDropWnd::OnDpiChanged(WPARAM, LPARAM)
+{
+    // The edit places this window: the rectangle the system suggests is not taken.
+    if (m_pEdit != nullptr && ::IsWindow(m_pEdit->m_hWnd))
+        m_pEdit->OnAppMove();
+    DropDpiLayout::RelayoutChildren(*this);
+    return 0;
 }
 
 LRESULT CDropWnd::OnChildClose(WPARAM wParam, LPARAM /*lParam*/)
@@ -163,5 +181,6 @@ int CDropWnd::LimitHeightToParent(int nHeight)
     m_pEdit->GetWindowRect(&rcEdit);
     if (rcEdit.bottom + nHeight <= rcContainer.bottom)
         return nHeight;
-    return std::max(static_cast<int>(rcContainer.bottom - rcEdit.bottom), kMinimumLimitedHeight);
+    return std::max(static_cast<int>(rcContainer.bottom - rcEdit.bottom),
+                    ScaleToEdit(kMinimumLimitedHeight));
 }

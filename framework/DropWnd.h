@@ -26,8 +26,11 @@ public:
     virtual void ForwardMouseWheel(bool bVertical, short zDelta);
 
     // The height to use for nHeight so that the window stays inside the edit's dialog or main
-    // window; never below 125 when it limits.
+    // window; never below 125 (at 96 DPI, scaled with the edit's DPI) when it limits.
     int LimitHeightToParent(int nHeight);
+    // nPixels designed at 96 DPI, at the DPI of the edit's monitor (this window's without an
+    // edit): the edit places this window, so its sizes follow the edit.
+    int ScaleToEdit(int nPixels) const;
 
 protected:
     CDropWnd();
@@ -40,6 +43,8 @@ protected:
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     // Screen readers find the drop window as a pane named after its edit.
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // Moved to a monitor of another DPI: placed again under the edit, children laid out anew.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

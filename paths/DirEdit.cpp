@@ -1,4 +1,5 @@
 #include "DirEdit.h"
+#include "DpiScale.h"
 #include "CharWalk.h"
 #include "DirUtils.h"
 #include "DropDirListWnd.h"
@@ -107,10 +108,12 @@ void CDirEdit::DoDropWindowInit()
 {
     if (m_pDropWnd == nullptr)
         return;
-    if (m_pDropWnd->m_nPreferredWidth == kDropWidth && m_pDropWnd->m_nPreferredHeight == kDropHeight)
+    const int width = m_pDropWnd->ScaleToEdit(kDropWidth);
+    const int height = m_pDropWnd->ScaleToEdit(kDropHeight);
+    if (m_pDropWnd->m_nPreferredWidth == width && m_pDropWnd->m_nPreferredHeight == height)
         return;
-    m_pDropWnd->m_nPreferredWidth = kDropWidth;
-    m_pDropWnd->m_nPreferredHeight = kDropHeight;
+    m_pDropWnd->m_nPreferredWidth = width;
+    m_pDropWnd->m_nPreferredHeight = height;
     if (m_pDropWnd->m_pEdit != nullptr)
         m_pDropWnd->m_pEdit->OnAppMove();
 }
@@ -456,8 +459,8 @@ void CDirEdit::DrawIcon(const CRect& rc)
     memDC.FillSolidRect(rc, ::GetSysColor(IsWindowEnabled() ? COLOR_WINDOW : COLOR_BTNFACE));
     if (m_pDropWnd == nullptr || m_hIcon == nullptr)
         return;
-    const int cx = ::GetSystemMetrics(SM_CXSMICON);
-    const int cy = ::GetSystemMetrics(SM_CYSMICON);
+    const int cx = DpiScale::GetSystemMetricForWindow(m_hWnd, SM_CXSMICON);
+    const int cy = DpiScale::GetSystemMetricForWindow(m_hWnd, SM_CYSMICON);
     const int x = rc.right - cx;
     const int y = rc.top + (rc.bottom - rc.top - cy) / 2;
     ::DrawStateA(memDC.GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(m_hIcon), 0, x, y, cx, cy,

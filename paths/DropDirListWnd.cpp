@@ -319,7 +319,7 @@ int CDropDirListWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
             AppLogger::m_pInstance->AddLine("{956C4DC7-0834-418A-9EB3-E6690E3D3B52}");
         return -1;
     }
-    m_list.m_nMaxTextWidth = kMaxTextWidth;
+    m_list.m_nMaxTextWidth = ScaleToEdit(kMaxTextWidth);
     return 0;
 }
 

@@ -114,7 +114,7 @@ bool CDropDirWnd::ShowsFile(const CString& path) const
 
 void CDropDirWnd::InitDropWindow()
 {
-    SetPreferredSize(kWidth, kHeight);
+    SetPreferredSize(ScaleToEdit(kWidth), ScaleToEdit(kHeight));
     if (HasTreeWindow())
         m_pTree->SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL,
                              reinterpret_cast<LPARAM>(m_pTree->m_imageList.GetSafeHandle()));
@@ -241,7 +241,7 @@ LRESULT CDropDirWnd::OnDirTreeKeyEscape(WPARAM /*wParam*/, LPARAM /*lParam*/)
 LRESULT CDropDirWnd::OnDirTreeExpand(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     if (HasTreeWindow())
-        SetPreferredSize(m_pTree->GetHorizontalExtent(), kHeight);
+        SetPreferredSize(m_pTree->GetHorizontalExtent(), ScaleToEdit(kHeight));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "AppLogger.h"
 #include "DropBaseEdit.h"
 #include "DropMessages.h"
+#include "DpiScale.h"
 #include "FaultInjection.h"
 #include "SelectionList.h"
 #include <algorithm>
@@ -232,10 +233,11 @@ int CDropTextSelectWnd::ComputeListHeight() const
     if (hOldFont != nullptr)
         ::SelectObject(dc.m_hDC, hOldFont);
 
+    const UINT nDpi = DpiScale::GetWindowDpi(m_pList->m_hWnd);
     long long height = static_cast<long long>(m_pList->GetCount()) * tm.tmHeight +
-                       2LL * ::GetSystemMetrics(SM_CYEDGE);
+                       2LL * DpiScale::GetSystemMetric(SM_CYEDGE, nDpi);
     if ((m_pList->GetStyle() & WS_HSCROLL) != 0)
-        height += ::GetSystemMetrics(SM_CYHSCROLL);
+        height += DpiScale::GetSystemMetric(SM_CYHSCROLL, nDpi);
     return static_cast<int>(std::min<long long>(height, INT_MAX));
 }
 

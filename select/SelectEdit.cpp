@@ -1,4 +1,5 @@
 #include "SelectEdit.h"
+#include "DpiScale.h"
 #include "CharWalk.h"
 #include "DropMessages.h"
 #include "DropTextSelectWnd.h"
@@ -548,7 +549,7 @@ BOOL CSelectEdit::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
 
 int CSelectEdit::GetMaxWidth()
 {
-    const int cxButton = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int cxButton = DpiScale::GetSystemMetricForWindow(m_hWnd, SM_CXVSCROLL);
     CDC* pDC = GetDC();
     if (pDC == nullptr)
         return cxButton;
@@ -570,5 +571,5 @@ int CSelectEdit::GetMaxWidth()
     pDC->SelectObject(pOldFont);
     font.DeleteObject();
     ReleaseDC(pDC);
-    return cxButton + widest + kWidthPadding;
+    return cxButton + widest + DpiScale::ScaleForWindow(m_hWnd, kWidthPadding);
 }

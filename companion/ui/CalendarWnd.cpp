@@ -1,4 +1,5 @@
 #include "CalendarWnd.h"
+#include "DpiScale.h"
 #include "BkgStyle.h"
 #include <LocaleUtils.h>
 #include <afxcmn.h>
@@ -307,10 +308,11 @@ CSize CCalendarWnd::GetPreferredSize() const
     if (m_monthsShown == AsManyAsFit)
     {
         // Two months side by side, with the gap the control leaves between them.
-        const int nGap = ::GetSystemMetrics(SM_CXEDGE) * 4;
+        const int nGap = DpiScale::GetSystemMetricForWindow(m_hWnd, SM_CXEDGE) * 4;
         cx = 2 * cx + nGap;
     }
-    return CSize(std::max(cx, StripHeight() > 0 ? 2 * kButtonWidth + 3 * kMargin : 0), rcMin.Height() + StripHeight());
+    const int cxButtons = DpiScale::ScaleForWindow(m_hWnd, 2 * kButtonWidth + 3 * kMargin);
+    return CSize(std::max(cx, StripHeight() > 0 ? cxButtons : 0), rcMin.Height() + StripHeight());
 }
 
 void CCalendarWnd::ApplyBkgShading()
@@ -366,7 +368,7 @@ void CCalendarWnd::ApplyBkgShading()
 
 int CCalendarWnd::StripHeight() const
 {
-    return m_bShowClearButton || m_bShowOptionsButton ? kStripHeight : 0;
+    return m_bShowClearButton || m_bShowOptionsButton ? DpiScale::ScaleForWindow(m_hWnd, kStripHeight) : 0;
 }
 
 void CCalendarWnd::Layout()
@@ -391,12 +393,15 @@ void CCalendarWnd::Layout()
     }
     ::MoveWindow(m_hMonthCal, rcCal.left, rcCal.top, rcCal.Width(), rcCal.Height(), TRUE);
 
-    const int nTop = rcClient.bottom - kStripHeight + kMargin;
-    const int nHeight = kStripHeight - 2 * kMargin;
+    const UINT nDpi = DpiScale::GetWindowDpi(m_hWnd);
+    const int nMargin = DpiScale::Scale(kMargin, nDpi);
+    const int nButtonWidth = DpiScale::Scale(kButtonWidth, nDpi);
+    const int nTop = rcClient.bottom - DpiScale::Scale(kStripHeight, nDpi) + nMargin;
+    const int nHeight = DpiScale::Scale(kStripHeight, nDpi) - 2 * nMargin;
     if (::IsWindow(m_btnClear.m_hWnd))
-        m_btnClear.MoveWindow(rcClient.left + kMargin, nTop, kButtonWidth, nHeight, TRUE);
+        m_btnClear.MoveWindow(rcClient.left + nMargin, nTop, nButtonWidth, nHeight, TRUE);
     if (::IsWindow(m_btnOptions.m_hWnd))
-        m_btnOptions.MoveWindow(rcClient.right - kMargin - kButtonWidth, nTop, kButtonWidth, nHeight, TRUE);
+        m_btnOptions.MoveWindow(rcClient.right - nMargin - nButtonWidth, nTop, nButtonWidth, nHeight, TRUE);
     Invalidate(TRUE);
 }
 

@@ -1,4 +1,5 @@
 #include "DirList.h"
+#include "DpiScale.h"
 #include "MemDC.h"
 #include <CharWalk.h>
 #include <algorithm>
@@ -12,11 +13,62 @@ END_MESSAGE_MAP()
 
 namespace
 {
+// Sizes at 96 DPI; Layout gives them at the list's DPI.
 const int kMargin = 2;
 const int kIndentStep = 12;
 const int kPicture = 16;
 const int kPictureGap = 4;
 const int kRowPadding = 2;
+
+struct Layout
+{
+    explicit Layout(HWND hList)
+        : nDpi(DpiScale::GetWindowDpi(hList)),
+          nMargin(DpiScale::Scale(kMargin, nDpi)),
+          nIndentStep(DpiScale::Scale(kIndentStep, nDpi)),
+          nPicture(DpiScale::Scale(kPicture, nDpi)),
+          nPictureGap(DpiScale::Scale(kPictureGap, nDpi)),
+          nRowPadding(DpiScale::Scale(kRowPadding, nDpi))
+    {
+    }
+    UINT nDpi;
+    int nMargin;
+    int nIndentStep;
+    int nPicture;
+    int nPictureGap;
+    int nRowPadding;
+};
+
+// The pictures are drawn on a 16-pixel grid; above 96 DPI the grid is scaled into rc.
+class PictureScale
+{
+public:
+    PictureScale(CDC& dc, const CRect& rc) : m_hDC(dc.m_hDC), m_nOldMode(0), m_bScaled(rc.Width() != kPicture)
+    {
+        if (!m_bScaled)
+            return;
+        m_nOldMode = ::SetGraphicsMode(m_hDC, GM_ADVANCED);
+        ::GetWorldTransform(m_hDC, &m_old);
+        const float f = static_cast<float>(rc.Width()) / kPicture;
+        const XFORM xf = {f, 0.0f, 0.0f, f, static_cast<float>(rc.left) * (1.0f - f), static_cast<float>(rc.top) * (1.0f - f)};
+        ::SetWorldTransform(m_hDC, &xf);
+    }
+    ~PictureScale()
+    {
+        if (!m_bScaled)
+            return;
+        ::SetWorldTransform(m_hDC, &m_old);
+        ::SetGraphicsMode(m_hDC, m_nOldMode);
+    }
+    PictureScale(const PictureScale&) = delete;
+    PictureScale& operator=(const PictureScale&) = delete;
+
+private:
+    HDC m_hDC;
+    int m_nOldMode;
+    bool m_bScaled;
+    XFORM m_old{};
+};
 // Marks item data as ours, so that rows added without a picture (plain LB_ADDSTRING leaves 0)
 // are told apart from the drive picture 0.
 const DWORD_PTR kIconTag = 0x4F520000;
@@ -168,7 +220,8 @@ int CDirList::RowHeight()
     dc.GetTextMetrics(&tm);
     if (pOldFont != nullptr)
         dc.SelectObject(pOldFont);
-    m_nRowHeight = std::max<int>(tm.tmHeight, kPicture) + kRowPadding;
+    const Layout layout(m_hWnd);
+    m_nRowHeight = std::max<int>(tm.tmHeight, layout.nPicture) + layout.nRowPadding;
     return m_nRowHeight;
 }
 
@@ -179,7 +232,8 @@ int CDirList::RowWidth(CDC& dc, const CString& text) const
     int nText = dc.GetTextExtent(name).cx;
     if (m_nMaxTextWidth > 0)
         nText = std::min(nText, m_nMaxTextWidth);
-    return kMargin + nSteps * kIndentStep + kPicture + kPictureGap + nText + kMargin;
+    const Layout layout(m_hWnd);
+    return layout.nMargin + nSteps * layout.nIndentStep + layout.nPicture + layout.nPictureGap + nText + layout.nMargin;
 }
 
 void CDirList::WidenExtentFor(const CString& text)
@@ -263,12 +317,13 @@ void CDirList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         CString text, name;
         GetText(nIndex, text);
         const int nSteps = ParseRow(text, name);
-        const int x = rc.left + kMargin + nSteps * kIndentStep;
-        const CRect rcPicture(x, rc.top + (rc.Height() - kPicture) / 2, x + kPicture,
-                              rc.top + (rc.Height() - kPicture) / 2 + kPicture);
+        const Layout layout(m_hWnd);
+        const int x = rc.left + layout.nMargin + nSteps * layout.nIndentStep;
+        const int y = rc.top + (rc.Height() - layout.nPicture) / 2;
+        const CRect rcPicture(x, y, x + layout.nPicture, y + layout.nPicture);
         DrawPicture(dc, GetItemIcon(nIndex), rcPicture);
 
-        CRect rcText(rcPicture.right + kPictureGap, rc.top, rc.right, rc.bottom);
+        CRect rcText(rcPicture.right + layout.nPictureGap, rc.top, rc.right, rc.bottom);
         if (m_nMaxTextWidth > 0)
             rcText.right = std::min<int>(rcText.right, rcText.left + m_nMaxTextWidth);
         CFont* pOldFont = nullptr;
@@ -297,6 +352,7 @@ void CDirList::DrawPicture(CDC& dc, int nIcon, const CRect& rc)
 {
     const int x = rc.left;
     const int y = rc.top;
+    const PictureScale scale(dc, rc);
     switch (nIcon)
     {
     case IconDrive:

@@ -1,4 +1,5 @@
 #include "DirTreeCtrl.h"
+#include "DpiScale.h"
 #include "ImageMenu.h"
 #include <CharWalk.h>
 #include <DirUtils.h>
@@ -104,6 +105,17 @@ private:
     int& m_nDepth;
 };
 
+// The tree-view's own indent does not grow with the DPI everywhere; never less than its 96-DPI
+// width scaled.
+const int kDesignIndent = 19;
+
+void RaiseIndentToDpi(HWND hTree)
+{
+    const int nIndent = DpiScale::ScaleForWindow(hTree, kDesignIndent);
+    if (static_cast<int>(::SendMessageA(hTree, TVM_GETINDENT, 0, 0)) < nIndent)
+        ::SendMessageA(hTree, TVM_SETINDENT, static_cast<WPARAM>(nIndent), 0);
+}
+
 // Adds a shell icon to the list and destroys it; the new index, -1 on failure.
 int AddShellIcon(CImageList& list, const SHFILEINFOA& info)
 {
@@ -156,6 +168,7 @@ void CDirTreeCtrl::AttachImageList()
 {
     if (m_imageList.GetSafeHandle() != nullptr)
         ::SendMessageA(m_hWnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList.GetSafeHandle()));
+    RaiseIndentToDpi(m_hWnd);
 }
 
 // ---------------------------------------------------------------------------------------------

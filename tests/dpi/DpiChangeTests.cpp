@@ -1,0 +1,115 @@
+// A control told that its monitor's DPI changed lays itself and its drop window out again. Wine
+// gives every window the one system DPI, so the old DPI is set on the control as if it had been
+// laid out on another monitor.
+#include <gtest/gtest.h>
+#include "DpiFixture.h"
+#include "TimeEdit.h"
+
+namespace
+{
+using dpitest::DpiHost;
+using dpitest::Probe;
+
+// A drop window without controls that counts how often its children were laid out.
+class CBareDropWnd : public CDropWnd
+{
+public:
+    CWnd* GetFirstControl() override { return nullptr; }
+    CWnd* GetLastControl() override { return nullptr; }
+    int m_nLayouts = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SIZE)
+            ++m_nLayouts;
+        return CDropWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class CBareEdit : public CDropBaseEdit
+{
+public:
+    using CDropBaseEdit::CreateDropWnd;
+    using CDropBaseEdit::CreateDropWndFont;
+};
+
+LONG FontHeight(CFont* pFont)
+{
+    LOGFONTA lf = {};
+    return pFont != nullptr && pFont->GetLogFont(&lf) != 0 ? lf.lfHeight : 0;
+}
+
+TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
+{
+    struct Row
+    {
+        const char* name;
+        UINT oldDpiFactor; // the DPI the control was laid out at, in multiples of this one
+        SIZE wishedBefore;
+        SIZE wishedAfter;
+    };
+    const Row rows[] = {
+        { "from a monitor of twice the DPI", 2, { 800, 300 }, { 400, 150 } },
+        // Regression guard: a repeated notification must not shrink or grow anything.
+        { "at the same DPI", 1, { 800, 300 }, { 800, 300 } },
+    };
+    const UINT dpi = DpiScale::GetSystemDpi();
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        DpiHost host;
+        CBareDropWnd* pDrop = new CBareDropWnd;
+        auto* pEdit = host.Attach<Probe<CBareEdit>>([&](auto& e) {
+            e.Init();
+            e.CreateDropWndFont();
+            e.CreateDropWnd(pDrop, false);
+        });
+        const CRect button = pEdit->m_rcButton;
+        const LONG fontHeight = FontHeight(pEdit->m_pDropWndFont);
+        ASSERT_NE(fontHeight, 0);
+        const HWND hDrop = host.Open(pEdit);
+
+        LOGFONTA lf = {};
+        pEdit->m_pDropWndFont->GetLogFont(&lf);
+        lf.lfHeight *= static_cast<LONG>(row.oldDpiFactor);
+        pEdit->SetDropWndFont(lf);
+        pEdit->m_nDpi = dpi * row.oldDpiFactor;
+        pDrop->m_nPreferredWidth = row.wishedBefore.cx;
+        pDrop->m_nPreferredHeight = row.wishedBefore.cy;
+        pEdit->m_rcButton.SetRectEmpty();
+        pDrop->m_nLayouts = 0;
+
+        pEdit->SendMessage(WM_DPICHANGED_AFTERPARENT);
+
+        EXPECT_EQ(pEdit->m_nDpi, dpi);
+        EXPECT_EQ(pEdit->m_rcButton, button);
+        // The font made for the old DPI is the host's font at this one again.
+        EXPECT_EQ(FontHeight(pEdit->m_pDropWndFont), fontHeight);
+        EXPECT_EQ(pDrop->m_nPreferredWidth, row.wishedAfter.cx);
+        EXPECT_EQ(pDrop->m_nPreferredHeight, row.wishedAfter.cy);
+        const CRect edit = DpiHost::Rect(pEdit->m_hWnd);
+        EXPECT_EQ(DpiHost::Rect(hDrop),
+                  CRect(edit.left, edit.bottom, edit.left + row.wishedAfter.cx, edit.bottom + row.wishedAfter.cy));
+        EXPECT_GE(pDrop->m_nLayouts, 1);
+    }
+}
+
+TEST(DpiChange, DropWindowStaysUnderItsEditAndLaysOutItsButtonsAgain)
+{
+    DpiHost host;
+    auto* pEdit = host.Attach<Probe<CTimeEdit>>([](auto& e) { e.Init(8, 18, false, true); });
+    const HWND hDrop = host.Open(pEdit);
+    const CRect placed = DpiHost::Rect(hDrop);
+    const HWND hButton = ::GetDlgItem(hDrop, 2602);
+    const CRect button = DpiHost::Rect(hButton);
+    ::MoveWindow(hButton, 0, 0, 1, 1, TRUE);
+
+    const UINT dpi = DpiScale::GetSystemDpi();
+    RECT suggested = { 0, 0, 50, 50 };
+    ::SendMessageA(hDrop, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+    EXPECT_EQ(DpiHost::Rect(hDrop), placed);
+    EXPECT_EQ(DpiHost::Rect(hButton), button);
+}
+}
