@@ -840,7 +840,7 @@ LRESULT CDropBaseEdit::OnDpiChanged(WPARAM, LPARAM)
     LOGFONTA lf;
     if (DropDpiLayout::RescaleFont(m_pDropWndFont, nOldDpi, m_nDpi, lf))
         SetDropWndFont(lf);
-    DropDpiLayout::RescaleDropWnd(m_pDropWnd, nOldDpi, m_nDpi);
+    DropDpiLayout::RescaleDropWnd(m_pDropWnd, nOldDpi, m_nDpi, m_pDropWndFont);
     if (IsDropWndVisible())
     {
         UpdateDropWnd();

@@ -25,7 +25,7 @@ bool DropDpiLayout::RescaleFont(CFont* pFont, UINT nFromDpi, UINT nToDpi, LOGFON
     return true;
 }
 
-void DropDpiLayout::RescaleDropWnd(CDropWnd* pDropWnd, UINT nFromDpi, UINT nToDpi)
+void DropDpiLayout::RescaleDropWnd(CDropWnd* pDropWnd, UINT nFromDpi, UINT nToDpi, CFont* pFont)
 {
     if (pDropWnd == nullptr || !IsChange(nFromDpi, nToDpi))
         return;
@@ -35,8 +35,15 @@ void DropDpiLayout::RescaleDropWnd(CDropWnd* pDropWnd, UINT nFromDpi, UINT nToDp
         if (*pSize > 0)
             *pSize = Rescale(*pSize, nFromDpi, nToDpi);
     }
-    if (::IsWindow(pDropWnd->m_hWnd))
-        RelayoutChildren(*pDropWnd);
+    if (!::IsWindow(pDropWnd->m_hWnd))
+        return;
+    // The children took the drop font when they were made; an open list would otherwise keep
+    // rows of the old size until it is made again.
+    HFONT hFont = pFont != nullptr ? static_cast<HFONT>(pFont->GetSafeHandle()) : nullptr;
+    for (HWND hChild = ::GetWindow(pDropWnd->m_hWnd, GW_CHILD); hFont != nullptr && hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        ::SendMessageA(hChild, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    RelayoutChildren(*pDropWnd);
 }
 
 void DropDpiLayout::RelayoutChildren(CWnd& dropWnd)

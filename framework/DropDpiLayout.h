@@ -12,8 +12,9 @@ class DropDpiLayout
 public:
     // The font pFont at nToDpi into lf; false (lf untouched) without a font or a change.
     static bool RescaleFont(CFont* pFont, UINT nFromDpi, UINT nToDpi, LOGFONTA& lf);
-    // Rescales the wished size of pDropWnd and lays its children out again.
-    static void RescaleDropWnd(CDropWnd* pDropWnd, UINT nFromDpi, UINT nToDpi);
+    // Rescales the wished size of pDropWnd, gives its children pFont (the drop font made for
+    // the new DPI; null: they keep theirs) and lays them out again.
+    static void RescaleDropWnd(CDropWnd* pDropWnd, UINT nFromDpi, UINT nToDpi, CFont* pFont);
     // Lays the children of a drop window out again at its current size (a WM_SIZE of it).
     static void RelayoutChildren(CWnd& dropWnd);
 

@@ -69,6 +69,7 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         const LONG fontHeight = FontHeight(pEdit->m_pDropWndFont);
         ASSERT_NE(fontHeight, 0);
         const HWND hDrop = host.Open(pEdit);
+        const HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, hDrop, nullptr, nullptr, nullptr);
 
         LOGFONTA lf = {};
         pEdit->m_pDropWndFont->GetLogFont(&lf);
@@ -86,6 +87,8 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         EXPECT_EQ(pEdit->m_rcButton, button);
         // The font made for the old DPI is the host's font at this one again.
         EXPECT_EQ(FontHeight(pEdit->m_pDropWndFont), fontHeight);
+        // A changed DPI hands the new font to the open window's children.
+        EXPECT_EQ(::SendMessageA(hChild, WM_GETFONT, 0, 0) != 0, row.oldDpiFactor != 1);
         EXPECT_EQ(pDrop->m_nPreferredWidth, row.wishedAfter.cx);
         EXPECT_EQ(pDrop->m_nPreferredHeight, row.wishedAfter.cy);
         const CRect edit = DpiHost::Rect(pEdit->m_hWnd);
