@@ -110,14 +110,12 @@ TEST_F(PathTest, DirectoryListsAndSubdirectoryChecksHonourTheFlags)
     DirUtils::GetDirectoryList(m_root, dirs, DirUtils::ListSorted | 12);
     EXPECT_EQ("alpha2\\", dirs.GetAt(0));
 
-    EXPECT_TRUE(DirUtils::HasSubdirectory(m_root, 12));
-    EXPECT_TRUE(DirUtils::HasSubdirectory(m_root + "Alpha", 12));
-    EXPECT_FALSE(DirUtils::HasSubdirectory(m_root + "beta\\", 12));
-    EXPECT_FALSE(DirUtils::HasSubdirectory(m_root + "notes.txt", 12));
     m_scratch.Make("only\\.git\\");
     m_scratch.SetAttributes("only\\.git", FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_FALSE(DirUtils::HasSubdirectory(m_root + "only\\", 12));
-    EXPECT_TRUE(DirUtils::HasSubdirectory(m_root + "only\\", 0));
+    const struct { const char* path; DWORD flags; bool expected; } subdirs[] = {
+        {"", 12, true}, {"Alpha", 12, true}, {"beta\\", 12, false}, {"notes.txt", 12, false}, {"only\\", 12, false}, {"only\\", 0, true}};
+    for (const auto& row : subdirs)
+        EXPECT_EQ(row.expected, DirUtils::HasSubdirectory(m_root + row.path, row.flags)) << row.path << " " << row.flags;
 }
 
 // expected: relative to the scratch folder; HasFile must answer whether the list is empty.
