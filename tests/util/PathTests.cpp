@@ -110,57 +110,49 @@ TEST_F(PathTest, DirectoryListsAndSubdirectoryChecksHonourTheFlags)
     DirUtils::GetDirectoryList(m_root, dirs, DirUtils::ListSorted | 12);
     EXPECT_EQ("alpha2\\", dirs.GetAt(0));
 
-    EXPECT_TRUE(DirUtils::HasSubdirectory(m_root, 12));
-    EXPECT_TRUE(DirUtils::HasSubdirectory(m_root + "Alpha", 12));
-    EXPECT_FALSE(DirUtils::HasSubdirectory(m_root + "beta\\", 12));
-    EXPECT_FALSE(DirUtils::HasSubdirectory(m_root + "notes.txt", 12));
     m_scratch.Make("only\\.git\\");
     m_scratch.SetAttributes("only\\.git", FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_FALSE(DirUtils::HasSubdirectory(m_root + "only\\", 12));
-    EXPECT_TRUE(DirUtils::HasSubdirectory(m_root + "only\\", 0));
+    const struct { const char* path; DWORD flags; bool expected; } subdirs[] = {
+        {"", 12, true}, {"Alpha", 12, true}, {"beta\\", 12, false}, {"notes.txt", 12, false}, {"only\\", 12, false}, {"only\\", 0, true}};
+    for (const auto& row : subdirs)
+        EXPECT_EQ(row.expected, DirUtils::HasSubdirectory(m_root + row.path, row.flags)) << row.path << " " << row.flags;
 }
 
-TEST_F(PathTest, FileListFiltersByExtension)
+// expected: relative to the scratch folder; HasFile must answer whether the list is empty.
+TEST_F(PathTest, FileListsFollowTheFilterAndTheOptions)
 {
     const char* const all = "archive.tar.gz|caf\xE9.txt|data.log|noext|notes.txt|SHOUT.TXT";
-    const struct { const char* filter; const char* expected; } rows[] = {
-        {"", all}, {"*", all}, {"|", all}, {"txt", "caf\xE9.txt|notes.txt|SHOUT.TXT"},
-        {".TXT", "caf\xE9.txt|notes.txt|SHOUT.TXT"}, {"*.txt| log ", "caf\xE9.txt|data.log|notes.txt|SHOUT.TXT"},
-        {"gz", "archive.tar.gz"}, {"tar.gz", "archive.tar.gz"}, {"*.", "noext"}, {"doc", ""}, {"xt", ""},
+    const char* const txt = "caf\xE9.txt|notes.txt|SHOUT.TXT";
+    const struct { const char* folder; const char* filter; const char* expected; bool recursive = false, skipHidden = true, withFolders = false; }
+    rows[] = {
+        {"", "", all}, {"", "*", all}, {"", "|", all}, {"", "txt", txt}, {"", ".TXT", txt},
+        {"", "*.txt| log ", "caf\xE9.txt|data.log|notes.txt|SHOUT.TXT"}, {"", "gz", "archive.tar.gz"},
+        {"", "tar.gz", "archive.tar.gz"}, {"", "*.", "noext"}, {"", "doc", ""}, {"", "xt", ""},
+        {"", "txt", "caf\xE9.txt|notes.txt|secret.txt|SHOUT.TXT", false, false},
+        {"", "txt", "Alpha\\inner\\deep.txt|caf\xE9.txt|notes.txt|SHOUT.TXT", true},
+        {"Alpha", "txt", "Alpha\\inner\\deep.txt", true}, {"Alpha", "txt", ""},
+        {"Alpha", "log", "Alpha\\inner\\", false, true, true}, // folders pass whatever the filter
+        {"beta", "", "", true, true, true},
     };
+    TextArray files;
     for (const auto& row : rows)
     {
-        SCOPED_TRACE(row.filter);
-        TextArray files;
-        FileUtils::GetFileList(m_root, Split(row.filter), false, files, true, true, false);
+        SCOPED_TRACE(std::string(row.folder) + " / " + row.filter);
+        const CString folder = m_root + row.folder;
+        FileUtils::GetFileList(folder, Split(row.filter), row.recursive, files, row.skipHidden, true, row.withFolders);
         EXPECT_EQ(row.expected, Relative(files));
-        EXPECT_EQ(files.GetCount() > 0, FileUtils::HasFile(m_root, Split(row.filter), false, true, true, false));
+        EXPECT_EQ(files.GetCount() > 0,
+                  FileUtils::HasFile(folder, Split(row.filter), row.recursive, row.skipHidden, true, row.withFolders));
     }
-}
-
-TEST_F(PathTest, FileListOptions)
-{
-    TextArray files;
-    const TextArray txt = Split("txt");
-    FileUtils::GetFileList(m_root, txt, false, files, false, true, false);
-    EXPECT_EQ("caf\xE9.txt|notes.txt|secret.txt|SHOUT.TXT", Relative(files));
-    FileUtils::GetFileList(m_root, txt, true, files, true, true, false);
-    EXPECT_EQ("Alpha\\inner\\deep.txt|caf\xE9.txt|notes.txt|SHOUT.TXT", Relative(files));
-    FileUtils::GetFileList(m_root + "Alpha", Split("log"), false, files, true, true, true);
-    EXPECT_EQ("Alpha\\inner\\", Relative(files)) << "folders pass whatever the filter";
-
-    EXPECT_TRUE(FileUtils::HasFile(m_root + "Alpha", txt, true, true, true, false));
-    EXPECT_FALSE(FileUtils::HasFile(m_root + "Alpha", txt, false, true, true, false));
-    EXPECT_TRUE(FileUtils::HasFile(m_root + "Alpha", txt, false, true, true, true));
-    EXPECT_FALSE(FileUtils::HasFile(m_root + "beta", TextArray(), true, true, true, true));
+    const TextArray txtFilter = Split("txt");
     for (const CString& bad : {CString(""), CString("notes"), CString("C:\\<>"), CString('x', 400), MissingDrive()})
     {
-        EXPECT_EQ(0u, FileUtils::GetFileList(bad, txt, true, files, false, false, true));
+        EXPECT_EQ(0u, FileUtils::GetFileList(bad, txtFilter, true, files, false, false, true));
         EXPECT_FALSE(FileUtils::HasFile(bad, TextArray(), true, false, false, true));
         EXPECT_EQ(0u, DirUtils::GetDirectoryList(bad, files, 0));
     }
     // The host may hand in one array as both the filter and the result.
-    files = txt;
+    files = txtFilter;
     FileUtils::GetFileList(m_root, files, false, files, true, true, false);
     EXPECT_EQ(3u, files.GetCount());
 }

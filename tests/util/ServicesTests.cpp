@@ -74,10 +74,8 @@ TEST(VolumeUtils, DrivesInAscendingOrderWithTheirTypes)
     types.Add(99); // stale content is replaced
     size_t count = VolumeUtils::GetDriveInformation(&roots, &types, &labels, &fileSystems);
     ASSERT_GE(count, 1u);
-    ASSERT_EQ(count, roots.GetCount());
-    ASSERT_EQ(static_cast<INT_PTR>(count), types.GetSize());
-    ASSERT_EQ(count, labels.GetCount());
-    ASSERT_EQ(count, fileSystems.GetCount());
+    for (size_t listed : {roots.GetCount(), static_cast<size_t>(types.GetSize()), labels.GetCount(), fileSystems.GetCount()})
+        ASSERT_EQ(count, listed);
     for (size_t i = 0; i < count; ++i)
     {
         SCOPED_TRACE(roots[i].GetString());
