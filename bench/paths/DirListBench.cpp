@@ -106,6 +106,6 @@ TEST(DirListBench, OpeningTheListBesideAFolderOf5000Siblings)
     double wideMs = 0;
     double unused = 0;
     TimeOpening(10 * kFolders, wideMs, unused);
-    bench::Report("open drive and folder list, parent of 50,000 folders (plain: x10 of 5,000)", wideMs, 10 * plainMs,
-                  100);
+    std::printf("  (the plain way beside 50,000 folders is ten times its figure beside 5,000)\n");
+    bench::Report("open drive and folder list, parent of 50,000 folders", wideMs, 10 * plainMs, 100);
 }

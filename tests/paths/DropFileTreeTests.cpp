@@ -101,9 +101,40 @@ TEST_F(FileTreeTest, OpenFolderThatLostItsOnlyFileClosesAndGetsItsButtonBackWhen
     m_scratch.Remove("onlylog\\x.log");
     Tree().Refresh(true);
     EXPECT_EQ(Tree().GetChildItem(hOnlyLog), nullptr);
+    EXPECT_FALSE(ShowsExpandButton(Tree(), hOnlyLog));
     m_scratch.Make("onlylog\\y.log");
     Tree().Refresh(true);
-    EXPECT_NE(Tree().GetChildItem(hOnlyLog), nullptr);
+    EXPECT_TRUE(ShowsExpandButton(Tree(), hOnlyLog));
+}
+
+TEST_F(FileTreeTest, ExpandButtonsAndNewFoldersFollowTheDiskAtTheNextShowing)
+{
+    const struct
+    {
+        const char* name;
+        const char* entry;
+        bool removed; // the entry is removed, else made
+        const char* folder;
+        bool before; // the folder's expand button before the change; it is missing before the third
+        bool after;
+    } rows[] = {
+        { "a closed empty folder gains a subfolder", "empty\\new\\", false, "empty", false, true },
+        { "a closed folder loses its only file", "docs\\sub\\deep.txt", true, "docs\\sub", true, false },
+        { "a folder with a file comes in an open branch", "docs\\newdir\\x.txt", false, "docs\\newdir", false, true },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        HTREEITEM hItem = Item(row.folder);
+        EXPECT_EQ(hItem != nullptr && ShowsExpandButton(Tree(), hItem), row.before);
+        PressKey(VK_F9);
+        ASSERT_FALSE(DropVisible());
+        row.removed ? m_scratch.Remove(row.entry) : (void)m_scratch.Make(row.entry);
+        Open();
+        hItem = Item(row.folder);
+        ASSERT_NE(hItem, nullptr);
+        EXPECT_EQ(ShowsExpandButton(Tree(), hItem), row.after);
+    }
 }
 
 TEST_F(FileTreeTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)

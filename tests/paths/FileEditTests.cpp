@@ -196,7 +196,7 @@ TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereShowingEveryFil
         EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), row.docs);
         Labels buttons;
         for (const char* folder : { "onlylog", "docs\\sub", "empty" })
-            if (Tree().GetChildItem(Find(Tree(), Path(folder))) != nullptr)
+            if (ShowsExpandButton(Tree(), Find(Tree(), Path(folder))))
                 buttons.push_back(folder);
         EXPECT_EQ(buttons, row.buttons);
         PressKey(VK_ESCAPE);
