@@ -29,10 +29,6 @@ const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TA
 const int kMaxTextWidth = 250;
 // Rows kept in view above the selected one.
 const int kRowsAboveSelection = 3;
-const DWORD kListFlags = DirUtils::ListFullPaths | DirUtils::ListSkipHidden | DirUtils::ListSkipSystem |
-                         DirUtils::ListSorted;                                    // 29
-// Names only ("name\"), for rows whose folder is known: no path is taken apart per row.
-const DWORD kNameFlags = kListFlags & ~DirUtils::ListFullPaths;
 const DWORD kSubfolderTestFlags = DirUtils::ListSkipHidden | DirUtils::ListSkipSystem; // 12
 
 // Drives are ordered against the current folder by their first byte as a signed character, so
@@ -212,10 +208,8 @@ void CDropDirListWnd::AddSiblings(const CString& indent, int& nSelected)
     const CString parent = DirUtils::ParseParentDir(m_strPath);
     if (parent.IsEmpty())
         return;
-    TextArray siblings;
-    DirUtils::GetDirectoryList(parent, siblings, kNameFlags);
-    TextArray children;
-    DirUtils::GetDirectoryList(m_strPath, children, kNameFlags);
+    const TextArray& siblings = m_parentListing.Read(parent);
+    const TextArray& children = m_ownListing.Read(m_strPath);
     Reserve(m_paths.GetCount() + siblings.GetCount() + children.GetCount() + 26);
 
     const CString current = m_strPath.Mid(parent.GetLength());
@@ -265,8 +259,7 @@ void CDropDirListWnd::FillList()
     if (IsDriveRoot(m_strPath) && DirUtils::DoesDirExist(m_strPath))
     {
         nSelected = AddDriveRow(m_strPath);
-        TextArray subdirs;
-        DirUtils::GetDirectoryList(m_strPath, subdirs, kNameFlags);
+        const TextArray& subdirs = m_ownListing.Read(m_strPath);
         Reserve(m_paths.GetCount() + subdirs.GetCount() + 26);
         for (size_t i = 0; i < subdirs.GetCount(); ++i)
             AddRow("..\\" + subdirs[i], CDirList::IconFolder, m_strPath + subdirs[i]);

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include "DirList.h"
 #include "DropWnd.h"
+#include "FolderListing.h"
 #include "TextArray.h"
 #include <vector>
 
@@ -56,6 +57,8 @@ protected:
     TextArray m_texts; // the rows as the list shows them
     std::vector<unsigned char> m_icons; // each row's picture (CDirList::Icons)
     CDirList m_list;
+    FolderListing m_parentListing; // the current folder's siblings
+    FolderListing m_ownListing;    // its subfolders (a drive root's too)
 
 private:
     bool HandleKey(UINT nKey);
