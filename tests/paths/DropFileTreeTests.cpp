@@ -1,5 +1,6 @@
 // The file edit's tree on the scratch folder tree: icons cached per type, selection of file
-// paths, bad paths, an emptied open folder, and the context menu from the library's own file.
+// paths, bad paths, expand buttons and branches after disk changes, and the context menu from the
+// library's own file.
 #include "../ui/MenuProbe.h"
 #include "PathsFixture.h"
 
@@ -94,20 +95,8 @@ TEST_F(FileTreeTest, FilePathSelectsItsItemWithoutAPickAndABadPathSelectsNothing
     EXPECT_EQ(m_pEdit->m_nPicks, 0);
 }
 
-TEST_F(FileTreeTest, OpenFolderThatLostItsOnlyFileClosesAndGetsItsButtonBackWhenOneComes)
-{
-    HTREEITEM hOnlyLog = Tree().SetSelectedDir(Path("onlylog\\").c_str(), true);
-    ASSERT_NE(hOnlyLog, nullptr);
-    m_scratch.Remove("onlylog\\x.log");
-    Tree().Refresh(true);
-    EXPECT_EQ(Tree().GetChildItem(hOnlyLog), nullptr);
-    EXPECT_FALSE(ShowsExpandButton(Tree(), hOnlyLog));
-    m_scratch.Make("onlylog\\y.log");
-    Tree().Refresh(true);
-    EXPECT_TRUE(ShowsExpandButton(Tree(), hOnlyLog));
-}
-
-TEST_F(FileTreeTest, ExpandButtonsAndNewFoldersFollowTheDiskAtTheNextShowing)
+// Each row changes the disk while the drop window is hidden and shows it again.
+TEST_F(FileTreeTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
 {
     const struct
     {
@@ -115,17 +104,25 @@ TEST_F(FileTreeTest, ExpandButtonsAndNewFoldersFollowTheDiskAtTheNextShowing)
         const char* entry;
         bool removed; // the entry is removed, else made
         const char* folder;
-        bool before; // the folder's expand button before the change; it is missing before the third
+        bool open;   // the folder's branch is opened before the change
+        bool before; // its expand button before the change (false also while it is missing)
         bool after;
     } rows[] = {
-        { "a closed empty folder gains a subfolder", "empty\\new\\", false, "empty", false, true },
-        { "a closed folder loses its only file", "docs\\sub\\deep.txt", true, "docs\\sub", true, false },
-        { "a folder with a file comes in an open branch", "docs\\newdir\\x.txt", false, "docs\\newdir", false, true },
+        { "an open folder loses its only file and closes", "onlylog\\x.log", true, "onlylog", true, true, false },
+        { "and gets its button back when one comes", "onlylog\\y.log", false, "onlylog", false, false, true },
+        { "a closed empty folder gains a subfolder", "empty\\new\\", false, "empty", false, false, true },
+        { "a closed folder loses its only file", "docs\\sub\\deep.txt", true, "docs\\sub", false, true, false },
+        { "a folder with a file comes in an open branch", "docs\\newdir\\x.txt", false, "docs\\newdir", false, false,
+          true },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         HTREEITEM hItem = Item(row.folder);
+        if (row.open)
+        {
+            ASSERT_TRUE(Tree().ExpandBranch(hItem, false));
+        }
         EXPECT_EQ(hItem != nullptr && ShowsExpandButton(Tree(), hItem), row.before);
         PressKey(VK_F9);
         ASSERT_FALSE(DropVisible());
@@ -134,6 +131,10 @@ TEST_F(FileTreeTest, ExpandButtonsAndNewFoldersFollowTheDiskAtTheNextShowing)
         hItem = Item(row.folder);
         ASSERT_NE(hItem, nullptr);
         EXPECT_EQ(ShowsExpandButton(Tree(), hItem), row.after);
+        if (!row.after)
+        {
+            EXPECT_EQ(Tree().GetChildItem(hItem), nullptr);
+        }
     }
 }
 
