@@ -9,6 +9,7 @@
 #include "StringUtils.h"
 #include "VolumeUtils.h"
 #include <algorithm>
+#include <utility>
 
 BEGIN_MESSAGE_MAP(CDropDirListWnd, CDropWnd)
     ON_WM_CREATE()
@@ -156,11 +157,12 @@ void CDropDirListWnd::NotifyEdit()
 // ---------------------------------------------------------------------------------------------
 // Rows
 
-int CDropDirListWnd::AddRow(const CString& text, int nIcon, const CString& path)
+int CDropDirListWnd::AddRow(CString text, int nIcon, CString path)
 {
-    m_texts.Add(text);
+    // Taken over, not copied: a wide folder adds tens of thousands of rows.
+    m_texts.Add(std::move(text));
     m_icons.push_back(static_cast<unsigned char>(nIcon));
-    m_paths.Add(path);
+    m_paths.Add(std::move(path));
     return static_cast<int>(m_paths.GetCount()) - 1;
 }
 

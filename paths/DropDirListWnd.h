@@ -67,7 +67,7 @@ private:
     // true when sel was refused.
     bool RefuseVanishedFolder(const CString& sel);
     void RebuildQuietly();
-    int AddRow(const CString& text, int nIcon, const CString& path);
+    int AddRow(CString text, int nIcon, CString path);
     void Reserve(size_t nRows);
     int AddDriveRow(const CString& root);
     void AddFolderChain(int& nSelected);

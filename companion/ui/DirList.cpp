@@ -87,15 +87,16 @@ class CharWidths
 {
 public:
     explicit CharWidths(CDC& dc) : m_dc(dc), m_bTable(::GetCharWidth32A(dc.m_hDC, 0, 255, m_widths) != FALSE) {}
-    int Of(const CString& text) const
+    // The width of text's characters from nStart to nEnd.
+    int Of(const CString& text, int nStart, int nEnd) const
     {
         if (!m_bTable)
-            return m_dc.GetTextExtent(text).cx;
+            return m_dc.GetTextExtent(text.Mid(nStart, nEnd - nStart)).cx;
         int nWidth = 0;
-        for (int i = 0; i < text.GetLength(); ++i)
+        for (int i = nStart; i < nEnd; ++i)
         {
             if (CharWalk::IsLeadByte(text[i]))
-                return m_dc.GetTextExtent(text).cx;
+                return m_dc.GetTextExtent(text.Mid(nStart, nEnd - nStart)).cx;
             nWidth += m_widths[static_cast<unsigned char>(text[i])];
         }
         return nWidth;
@@ -202,11 +203,14 @@ int CDirList::MeasureShownRows()
         pOldFont = dc.SelectObject(pFont);
     const CharWidths widths(dc);
     int nWidest = 0;
-    CString name;
     for (size_t i = 0; i < m_pRowTexts->GetCount(); ++i)
     {
-        const int nSteps = ParseRow((*m_pRowTexts)[i], name);
-        nWidest = std::max(nWidest, RowWidthFor(nSteps, widths.Of(name)));
+        // Read as ParseRow reads it, without copying: the name is the span [nStart, nEnd).
+        const CString& text = (*m_pRowTexts)[i];
+        int nStart = 0;
+        int nEnd = 0;
+        const int nSteps = FindName(text, nStart, nEnd);
+        nWidest = std::max(nWidest, RowWidthFor(nSteps, widths.Of(text, nStart, nEnd)));
     }
     if (pOldFont != nullptr)
         dc.SelectObject(pOldFont);
@@ -265,6 +269,39 @@ int CDirList::GetItemIcon(int nIndex) const
     if ((data & ~kIconMask) != kIconTag)
         return -1;
     return static_cast<int>(data & kIconMask);
+}
+
+int CDirList::FindName(const CString& text, int& nStart, int& nEnd)
+{
+    int nSteps = 0;
+    int nPos = 0;
+    const int nLength = text.GetLength();
+    while (nLength - nPos >= 3 && text[nPos] == '.' && text[nPos + 1] == '.' && text[nPos + 2] == '\\')
+    {
+        ++nSteps;
+        nPos += 3;
+    }
+    nEnd = nLength;
+    // The indentation is single-byte, so the rest starts on a character.
+    const bool bEndsWithSlash = nEnd > nPos && CharWalk::EndsWith(text, '\\');
+    if (nEnd - nPos >= 2 && bEndsWithSlash && text[nEnd - 2] == ':')
+    {
+        nStart = nPos;
+        return nSteps;
+    }
+    if (bEndsWithSlash)
+        --nEnd;
+    nStart = nPos;
+    for (int i = nPos; i < nEnd; i = CharWalk::Next(text, i))
+    {
+        if (text[i] == '\\' && CharWalk::CharLength(text, i) == 1)
+        {
+            if (i > nStart)
+                ++nSteps;
+            nStart = i + 1;
+        }
+    }
+    return nSteps;
 }
 
 // Returns the number of indentation steps and puts the name to show into name.

@@ -89,6 +89,8 @@ private:
     /// The widest shown row, measured from the font's character widths.
     int MeasureShownRows();
     static int ParseRow(const CString& text, CString& name);
+    /// ParseRow without copying: the name is the span [nStart, nEnd) of text.
+    static int FindName(const CString& text, int& nStart, int& nEnd);
     static void DrawPicture(CDC& dc, int nIcon, const CRect& rc);
     int RowHeight();
     int RowWidth(CDC& dc, const CString& text) const;
