@@ -9,6 +9,7 @@
 #include "StringUtils.h"
 #include "VolumeUtils.h"
 #include <algorithm>
+#include <utility>
 
 BEGIN_MESSAGE_MAP(CDropDirListWnd, CDropWnd)
     ON_WM_CREATE()
@@ -21,14 +22,14 @@ END_MESSAGE_MAP()
 
 namespace
 {
+// Rows are handed to the list at once and drawn as they show: a folder among 50,000 siblings
+// opens as fast as one among five.
 const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
-                         LBS_HASSTRINGS | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY;
+                         LBS_NOTIFY | CDirList::kRowStyle;
 // Widest a folder name is drawn before it is cut with an ellipsis.
 const int kMaxTextWidth = 250;
 // Rows kept in view above the selected one.
 const int kRowsAboveSelection = 3;
-const DWORD kListFlags = DirUtils::ListFullPaths | DirUtils::ListSkipHidden | DirUtils::ListSkipSystem |
-                         DirUtils::ListSorted;                                    // 29
 const DWORD kSubfolderTestFlags = DirUtils::ListSkipHidden | DirUtils::ListSkipSystem; // 12
 
 // Drives are ordered against the current folder by their first byte as a signed character, so
@@ -87,22 +88,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// A refill of thousands of rows into a list that redraws each one would take seconds.
-class RedrawSuspended
-{
-public:
-    explicit RedrawSuspended(CWnd& wnd) : m_wnd(wnd) { m_wnd.SendMessage(WM_SETREDRAW, FALSE, 0); }
-    ~RedrawSuspended()
-    {
-        m_wnd.SendMessage(WM_SETREDRAW, TRUE, 0);
-        m_wnd.Invalidate(TRUE);
-    }
-    RedrawSuspended(const RedrawSuspended&) = delete;
-    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
-private:
-    CWnd& m_wnd;
-};
 }
 
 CDropDirListWnd::CDropDirListWnd() : m_bFontPending(true), m_bNotifying(false) {}
@@ -172,13 +157,13 @@ void CDropDirListWnd::NotifyEdit()
 // ---------------------------------------------------------------------------------------------
 // Rows
 
-int CDropDirListWnd::AddRow(const CString& text, int nIcon, const CString& path)
+int CDropDirListWnd::AddRow(CString text, int nIcon, CString path)
 {
-    const int nIndex = m_list.AddString(text, static_cast<CDirList::Icons>(nIcon));
-    // Rows and paths stay in step even when the list is out of room.
-    if (nIndex >= 0)
-        m_paths.Add(path);
-    return nIndex;
+    // Taken over, not copied: a wide folder adds tens of thousands of rows.
+    m_texts.Add(std::move(text));
+    m_icons.push_back(static_cast<unsigned char>(nIcon));
+    m_paths.Add(std::move(path));
+    return static_cast<int>(m_paths.GetCount()) - 1;
 }
 
 int CDropDirListWnd::AddDriveRow(const CString& root)
@@ -221,34 +206,34 @@ void CDropDirListWnd::AddFolderChain(int& nSelected)
 
 void CDropDirListWnd::AddSiblings(const CString& indent, int& nSelected)
 {
+    // The parent as the disk listing spells it, so that its names make the siblings' paths.
     const CString parent = DirUtils::ParseParentDir(m_strPath);
     if (parent.IsEmpty())
         return;
-    TextArray siblings;
-    DirUtils::GetDirectoryList(parent, siblings, kListFlags);
-    siblings.Sort(true, false, TextArray::ContentText);
-    TextArray children;
-    DirUtils::GetDirectoryList(m_strPath, children, kListFlags);
-    children.Sort(true, false, TextArray::ContentText);
-    const size_t nRows = static_cast<size_t>(std::max(m_list.GetCount(), 0)) + siblings.GetCount() +
-                         children.GetCount();
-    m_list.InitStorage(static_cast<int>(nRows), static_cast<UINT>(nRows * 32));
-    m_paths.Reserve(nRows);
+    const TextArray& siblings = m_parentListing.Read(parent);
+    const TextArray& children = m_ownListing.Read(m_strPath);
+    Reserve(m_paths.GetCount() + siblings.GetCount() + children.GetCount() + 26);
 
-    const CString currentName = DirUtils::ParseLastDir(m_strPath);
+    const CString current = m_strPath.Mid(parent.GetLength());
     for (size_t i = 0; i < siblings.GetCount(); ++i)
     {
-        const CString& sibling = siblings[i];
-        const bool bCurrent = sibling == m_strPath;
-        const int nIndex = AddRow(indent + DirUtils::ParseLastDir(sibling) + "\\",
-                                  bCurrent ? CDirList::IconCurrentFolder : CDirList::IconFolder, sibling);
+        const CString& name = siblings[i];
+        const bool bCurrent = name == current;
+        const int nIndex =
+            AddRow(indent + name, bCurrent ? CDirList::IconCurrentFolder : CDirList::IconFolder, parent + name);
         if (!bCurrent)
             continue;
         nSelected = nIndex;
         for (size_t k = 0; k < children.GetCount(); ++k)
-            AddRow(indent + currentName + "\\" + DirUtils::ParseLastDir(children[k]) + "\\",
-                   CDirList::IconSubfolder, children[k]);
+            AddRow(indent + name + children[k], CDirList::IconSubfolder, m_strPath + children[k]);
     }
+}
+
+void CDropDirListWnd::Reserve(size_t nRows)
+{
+    m_texts.Reserve(nRows);
+    m_paths.Reserve(nRows);
+    m_icons.reserve(nRows);
 }
 
 void CDropDirListWnd::FillList()
@@ -256,11 +241,13 @@ void CDropDirListWnd::FillList()
     if (m_strPath.IsEmpty())
         m_strPath = "C:\\";
     WaitCursor wait;
+    // The list keeps pointing at the rows while they are rebuilt; nothing draws or reads them
+    // before ShowRows hands them over again, and a row past their end shows nothing.
     m_paths.RemoveAll();
+    m_texts.RemoveAll();
+    m_icons.clear();
     if (!::IsWindow(m_list.m_hWnd))
         return;
-    RedrawSuspended noRedraw(m_list);
-    m_list.ResetContent();
 
     TextArray drives;
     VolumeUtils::GetDriveInformation(&drives, nullptr, nullptr, nullptr);
@@ -274,13 +261,10 @@ void CDropDirListWnd::FillList()
     if (IsDriveRoot(m_strPath) && DirUtils::DoesDirExist(m_strPath))
     {
         nSelected = AddDriveRow(m_strPath);
-        TextArray subdirs;
-        DirUtils::GetDirectoryList(m_strPath, subdirs, kListFlags);
-        subdirs.Sort(true, false, TextArray::ContentText);
-        m_list.InitStorage(static_cast<int>(subdirs.GetCount()) + m_list.GetCount() + 26,
-                           static_cast<UINT>(subdirs.GetCount() * 32));
+        const TextArray& subdirs = m_ownListing.Read(m_strPath);
+        Reserve(m_paths.GetCount() + subdirs.GetCount() + 26);
         for (size_t i = 0; i < subdirs.GetCount(); ++i)
-            AddRow("..\\" + DirUtils::ParseLastDir(subdirs[i]) + "\\", CDirList::IconFolder, subdirs[i]);
+            AddRow("..\\" + subdirs[i], CDirList::IconFolder, m_strPath + subdirs[i]);
     }
     else
     {
@@ -298,6 +282,7 @@ void CDropDirListWnd::FillList()
             AddDriveRow(drives[nextDrive]);
     }
 
+    m_list.ShowRows(&m_texts, &m_icons);
     if (nSelected >= 0)
     {
         m_list.SetCurSel(nSelected);

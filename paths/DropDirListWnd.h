@@ -1,12 +1,15 @@
 // CDropDirListWnd: the directory edit's drop window. One owner-drawn list fills it: every drive,
 // the chain of folders from the drive root down to the current folder, the current folder among
 // its siblings and the current folder's own subfolders. Picks, Left, Right and Escape move the
-// current folder and report it to the edit. Owns the list and one path per row.
+// current folder and report it to the edit. Owns the list and each row's text, picture and path,
+// which the list draws as they show.
 #pragma once
 #include <afxwin.h>
 #include "DirList.h"
 #include "DropWnd.h"
+#include "FolderListing.h"
 #include "TextArray.h"
+#include <vector>
 
 class CDropDirListWnd : public CDropWnd
 {
@@ -51,7 +54,11 @@ protected:
     CString m_strRestorePath;
     CString m_strPath;
     TextArray m_paths; // one full path per row, in row order
+    TextArray m_texts; // the rows as the list shows them
+    std::vector<unsigned char> m_icons; // each row's picture (CDirList::Icons)
     CDirList m_list;
+    FolderListing m_parentListing; // the current folder's siblings
+    FolderListing m_ownListing;    // its subfolders (a drive root's too)
 
 private:
     bool HandleKey(UINT nKey);
@@ -60,7 +67,8 @@ private:
     // true when sel was refused.
     bool RefuseVanishedFolder(const CString& sel);
     void RebuildQuietly();
-    int AddRow(const CString& text, int nIcon, const CString& path);
+    int AddRow(CString text, int nIcon, CString path);
+    void Reserve(size_t nRows);
     int AddDriveRow(const CString& root);
     void AddFolderChain(int& nSelected);
     void AddSiblings(const CString& indent, int& nSelected);

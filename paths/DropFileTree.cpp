@@ -1,5 +1,6 @@
 #include "DropFileTree.h"
 #include "AppLogger.h"
+#include "CharWalk.h"
 #include "DirUtils.h"
 #include "FileExtMgr.h"
 #include "FileUtils.h"
@@ -14,46 +15,38 @@ namespace
 const char kBlankExtensionKey[] = "a_blank_file_extension";
 
 // The arguments of the file utilities for every listing of the tree: this folder only, no
-// hidden or system files, no folders.
+// hidden or system files or folders.
 const bool kRecursive = false;
 const bool kSkipHidden = true;
 const bool kSkipSystem = true;
-const bool kWithFolders = false;
-// Subfolders as the base tree shows them (no hidden or system ones, full paths, in the order of
-// a filled branch), and the same as an existence test.
-const DWORD kListFolders =
-    DirUtils::ListFullPaths | DirUtils::ListSkipHidden | DirUtils::ListSkipSystem | DirUtils::ListSorted;
-const DWORD kProbeFolders = DirUtils::ListSkipHidden | DirUtils::ListSkipSystem;
 
 using NameSet = std::set<CString, CDropFileTree::KeyLess>;
 
-// The names of relative paths, trailing backslashes removed.
-NameSet NamesOf(const TextArray& paths)
+NameSet NamesOf(const TextArray& names)
 {
-    NameSet names;
-    for (size_t i = 0; i < paths.GetCount(); ++i)
-    {
-        CString name = paths[i];
-        DirUtils::RemoveTrailingSlash(name);
-        names.insert(name);
-    }
-    return names;
+    NameSet set;
+    for (size_t i = 0; i < names.GetCount(); ++i)
+        set.insert(names[i]);
+    return set;
 }
 
-// A file's item never has children, so one attribute probe spares it the two folder scans of a
-// collapsed folder. The error mode keeps a drive without media from asking the user.
-bool IsExistingFile(const CString& itemPath)
+// The names of the folder's subfolders (without their backslash) and of its files that pass the
+// filter, each in the order of a filled branch. One scan of the folder gives both: a folder of
+// thousands is read once, not once for its subfolders and again for its files.
+void ListFolder(const CString& path, const TextArray& extensions, TextArray& dirs, TextArray& files)
 {
-    CString bare = itemPath;
-    DirUtils::RemoveTrailingSlash(bare);
-    if (bare.IsEmpty() || bare.GetLength() >= MAX_PATH)
-        return false;
-    DWORD nPreviousMode = 0;
-    const BOOL bModeSet = ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &nPreviousMode);
-    const DWORD nAttributes = ::GetFileAttributesA(bare);
-    if (bModeSet)
-        ::SetThreadErrorMode(nPreviousMode, nullptr);
-    return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    TextArray entries;
+    FileUtils::GetFileList(path, extensions, kRecursive, entries, kSkipHidden, kSkipSystem, true);
+    DirUtils::MakePathsRelative(path, entries);
+    for (size_t i = 0; i < entries.GetCount(); ++i)
+    {
+        const CString& entry = entries[i];
+        // A trail byte 0x5C ends many names on double-byte code pages and is no backslash.
+        if (CharWalk::EndsWith(entry, '\\'))
+            dirs.Add(entry.Left(entry.GetLength() - 1));
+        else
+            files.Add(entry);
+    }
 }
 }
 
@@ -66,39 +59,41 @@ CDropFileTree::~CDropFileTree() = default;
 
 bool CDropFileTree::DoesFolderHaveContent(const CString& path) const
 {
-    return CDropDirTree::DoesFolderHaveContent(path) ||
-           FileUtils::HasFile(path, m_extensions, kRecursive, kSkipHidden, kSkipSystem, kWithFolders);
+    // Subfolders count whatever the filter, so one scan answers for both.
+    return FileUtils::HasFile(path, m_extensions, kRecursive, kSkipHidden, kSkipSystem, true);
 }
 
 void CDropFileTree::AddDirectoryContent(CString path, HTREEITEM parent)
 {
-    CDropDirTree::AddDirectoryContent(path, parent);
+    TextArray dirs;
     TextArray files;
-    FileUtils::GetFileList(path, m_extensions, kRecursive, files, kSkipHidden, kSkipSystem, kWithFolders);
-    DirUtils::MakePathsRelative(path, files);
+    ListFolder(path, m_extensions, dirs, files);
+    for (size_t i = 0; i < dirs.GetCount(); ++i)
+    {
+        const CString full = path + dirs[i] + "\\";
+        InsertFolderItem(parent, TVI_LAST, dirs[i], GetFolderImageIndex(parent, false, full),
+                         GetFolderImageIndex(parent, true, full));
+    }
     for (size_t i = 0; i < files.GetCount(); ++i)
         AddFileItem(parent, path, files[i]);
 }
 
-HTREEITEM CDropFileTree::InsertChild(HTREEITEM parent, HTREEITEM after, const CString& name, int nImage,
-                                     int nSelectedImage, bool bHasContent)
+HTREEITEM CDropFileTree::InsertFileItem(HTREEITEM parent, HTREEITEM after, const CString& name, int nImage)
 {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
     insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
     insert.item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(name));
     insert.item.iImage = nImage;
-    insert.item.iSelectedImage = nSelectedImage;
-    HTREEITEM hItem = InsertItem(&insert);
-    if (hItem != nullptr && bHasContent)
-        AddDummyNode(hItem);
-    return hItem;
+    insert.item.iSelectedImage = nImage;
+    insert.item.cChildren = 0;
+    return InsertItem(&insert);
 }
 
 void CDropFileTree::AddFileItem(HTREEITEM parent, const CString& folder, const CString& name)
 {
-    AddToTree(parent, name, GetFileImageIndex(folder + name), false, -1);
+    InsertFileItem(parent, TVI_LAST, name, GetFileImageIndex(folder + name));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -229,51 +224,34 @@ bool CDropFileTree::RefreshBranch(const CString& path, HTREEITEM item, bool& cha
 {
     if (item == nullptr || !::IsWindow(m_hWnd) || IsDummyNode(item))
         return false;
-    const bool bExpanded = IsBranchExpanded(item);
-    HTREEITEM hFirst = GetChildItem(item);
-    if (!bExpanded && hFirst == nullptr && IsExistingFile(path))
-        return false;
+    if (!IsBranchExpanded(item))
+        return CDropDirTree::RefreshBranch(path, item, changed);
 
     TextArray dirs;
     TextArray files;
-    bool bHasFolders = false;
-    bool bHasFiles = false;
-    if (bExpanded)
-    {
-        bHasFolders = DirUtils::GetDirectoryList(path, dirs, kListFolders) > 0;
-        bHasFiles = FileUtils::GetFileList(path, m_extensions, kRecursive, files, kSkipHidden, kSkipSystem,
-                                           kWithFolders) > 0;
-    }
-    else
-    {
-        bHasFolders = DirUtils::HasSubdirectory(path, kProbeFolders);
-        bHasFiles = FileUtils::HasFile(path, m_extensions, kRecursive, kSkipHidden, kSkipSystem, kWithFolders);
-    }
+    ListFolder(path, m_extensions, dirs, files);
+    const bool bHasFolders = !dirs.IsEmpty();
+    const bool bHasFiles = !files.IsEmpty();
+    HTREEITEM hFirst = GetChildItem(item);
 
-    if (!bHasFolders && !bHasFiles && hFirst != nullptr)
+    if (!bHasFolders && !bHasFiles)
     {
+        if (hFirst == nullptr)
+            return false;
         // Emptied, deleted or unreadable: the branch shrinks to the folder itself.
         MoveSelectionOffChildren(item);
         RemoveAllChildBranches(item, true);
-        if (bExpanded)
-        {
-            changed = true;
-            ExpandBranch(item, false);
-        }
+        SetExpandButton(item, false);
+        changed = true;
         return true;
     }
-    if ((bHasFolders || bHasFiles) && hFirst == nullptr)
+    if (hFirst == nullptr)
     {
-        AddDummyNode(item);
-        if (bExpanded)
-            ExpandBranch(item, false);
+        FillBranch(item);
+        changed = true;
         return true;
     }
-    if (!bExpanded)
-        return false;
 
-    DirUtils::MakePathsRelative(path, dirs);
-    DirUtils::MakePathsRelative(path, files);
     const NameSet dirNames = NamesOf(dirs);
     const NameSet fileNames = NamesOf(files);
     SetRedraw(FALSE);
@@ -282,11 +260,21 @@ bool CDropFileTree::RefreshBranch(const CString& path, HTREEITEM item, bool& cha
     // Items whose entry is gone, or no longer passes the filter, go; the selection first moves
     // off them, reported unless the caller muted reports (the drop window does while showing).
     std::map<CString, HTREEITEM, KeyLess> shown;
+    char buffer[MAX_PATH + 1];
     for (HTREEITEM hChild = hFirst; hChild != nullptr;)
     {
         HTREEITEM hNext = GetNextSiblingItem(hChild);
-        const CString label = GetItemText(hChild);
-        if (!IsDummyNode(hChild) && (dirNames.count(label) != 0 || fileNames.count(label) != 0))
+        // Label and item data in one question: a branch of thousands asks once per item.
+        TVITEMA child{};
+        child.mask = TVIF_TEXT | TVIF_PARAM;
+        child.hItem = hChild;
+        child.pszText = buffer;
+        child.cchTextMax = sizeof(buffer);
+        buffer[0] = '\0';
+        GetItem(&child);
+        const CString label(buffer);
+        const bool bDummy = child.lParam != 0 && IsDummyNode(hChild);
+        if (!bDummy && (dirNames.count(label) != 0 || fileNames.count(label) != 0))
         {
             shown.emplace(label, hChild);
         }
@@ -309,8 +297,7 @@ bool CDropFileTree::RefreshBranch(const CString& path, HTREEITEM item, bool& cha
     for (size_t i = 0; i < dirs.GetCount() + files.GetCount(); ++i)
     {
         const bool bFolder = i < dirs.GetCount();
-        CString name = bFolder ? dirs[i] : files[i - dirs.GetCount()];
-        DirUtils::RemoveTrailingSlash(name);
+        const CString& name = bFolder ? dirs[i] : files[i - dirs.GetCount()];
         auto it = shown.find(name);
         if (it != shown.end())
         {
@@ -321,14 +308,13 @@ bool CDropFileTree::RefreshBranch(const CString& path, HTREEITEM item, bool& cha
         if (bFolder)
         {
             const CString full = path + name + "\\";
-            hNew = InsertChild(item, hAfter, name, GetFolderImageIndex(item, false, full),
-                               GetFolderImageIndex(item, true, full), DoesFolderHaveContent(full));
+            hNew = InsertFolderItem(item, hAfter, name, GetFolderImageIndex(item, false, full),
+                                    GetFolderImageIndex(item, true, full));
             changed = true;
         }
         else
         {
-            const int nImage = GetFileImageIndex(path + name);
-            hNew = InsertChild(item, hAfter, name, nImage, nImage, false);
+            hNew = InsertFileItem(item, hAfter, name, GetFileImageIndex(path + name));
         }
         if (hNew != nullptr)
         {

@@ -23,8 +23,9 @@ public:
     // Operations
     // Brings the children of item (the folder at path) in step with the disk: an expanded
     // branch loses folders and files that are gone or no longer pass the filter and gains new
-    // ones in their places (folders first, then files, as a filled branch); a collapsed one gets or loses its placeholder. changed: set when a
-    // folder item was added or any item removed. True when the branch was reset or gained items.
+    // ones in their places (folders first, then files, as a filled branch); a collapsed one is
+    // left to the base (not read). changed: set when a folder item was added or any item
+    // removed. True when the branch was reset or gained items.
     bool RefreshBranch(const CString& path, HTREEITEM item, bool& changed) override;
     // Index in the tree's normal image list of the small icon for the file's type, cached per
     // lower-cased extension (programs and icon files show their own icon, never cached); 0 when
@@ -43,7 +44,8 @@ protected:
     HTREEITEM DoSetSelectedDir(const CString& path, bool bExpandTarget) override;
     // A folder also has content when one of its files passes the filter.
     bool DoesFolderHaveContent(const CString& path) const override;
-    // The base's subfolders, then the folder's files in the file utilities' order.
+    // The folder's subfolders as the base lists them, then its files that pass the filter in the
+    // file utilities' order, both from one scan of the folder.
     void AddDirectoryContent(CString path, HTREEITEM parent) override;
 
     DECLARE_MESSAGE_MAP()
@@ -55,7 +57,6 @@ private:
     // The cached index of key when its image can still be drawn; a stale entry is dropped.
     bool FindCachedImage(HIMAGELIST hList, const CString& key, int& nIndex);
     void AddFileItem(HTREEITEM parent, const CString& folder, const CString& name);
-    // AddToTree at a given place among the children instead of at their end.
-    HTREEITEM InsertChild(HTREEITEM parent, HTREEITEM after, const CString& name, int nImage, int nSelectedImage,
-                          bool bHasContent);
+    // A file's item (never an expand button) at a given place among the children.
+    HTREEITEM InsertFileItem(HTREEITEM parent, HTREEITEM after, const CString& name, int nImage);
 };

@@ -2,13 +2,21 @@
 #include "DpiScale.h"
 #include "MemDC.h"
 #include <CharWalk.h>
+#include <StringUtils.h>
+#include <TextArray.h>
 #include <algorithm>
+#include <climits>
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(CDirList, CListBox)
 
 BEGIN_MESSAGE_MAP(CDirList, CListBox)
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     ON_MESSAGE(LB_RESETCONTENT, OnResetContent)
+    ON_MESSAGE(LB_GETTEXT, OnGetText)
+    ON_MESSAGE(LB_GETTEXTLEN, OnGetTextLen)
+    ON_MESSAGE(LB_FINDSTRINGEXACT, OnFindStringExact)
+    ON_MESSAGE(LB_SELECTSTRING, OnSelectString)
 END_MESSAGE_MAP()
 
 namespace
@@ -124,6 +132,34 @@ void DrawClosedFolder(CDC& dc, int x, int y)
     dc.Rectangle(x + 1, y + 4, x + 15, y + 14);
 }
 
+// Widths of texts in one font, summed from the font's character widths read once, so that
+// thousands of rows are measured without asking the font for each; a text with two-byte
+// characters is measured by the DC.
+class CharWidths
+{
+public:
+    explicit CharWidths(CDC& dc) : m_dc(dc), m_bTable(::GetCharWidth32A(dc.m_hDC, 0, 255, m_widths) != FALSE) {}
+    // The width of text's characters from nStart to nEnd.
+    int Of(const CString& text, int nStart, int nEnd) const
+    {
+        if (!m_bTable)
+            return m_dc.GetTextExtent(text.Mid(nStart, nEnd - nStart)).cx;
+        int nWidth = 0;
+        for (int i = nStart; i < nEnd; ++i)
+        {
+            if (CharWalk::IsLeadByte(text[i]))
+                return m_dc.GetTextExtent(text.Mid(nStart, nEnd - nStart)).cx;
+            nWidth += m_widths[static_cast<unsigned char>(text[i])];
+        }
+        return nWidth;
+    }
+
+private:
+    CDC& m_dc;
+    INT m_widths[256];
+    bool m_bTable;
+};
+
 void DrawOpenFolder(CDC& dc, int x, int y, COLORREF clrFront)
 {
     {
@@ -137,7 +173,10 @@ void DrawOpenFolder(CDC& dc, int x, int y, COLORREF clrFront)
 }
 }
 
-CDirList::CDirList() : m_nMaxTextWidth(0), m_nExtent(0), m_nRowHeight(0) {}
+CDirList::CDirList()
+    : m_nMaxTextWidth(0), m_nExtent(0), m_nRowHeight(0), m_pRowTexts(nullptr), m_pRowIcons(nullptr)
+{
+}
 
 CDirList::~CDirList() = default;
 
@@ -163,14 +202,158 @@ int CDirList::AddString(const char* text, CDirList::Icons icon)
     return nIndex;
 }
 
+void CDirList::ShowRows(const TextArray* texts, const std::vector<unsigned char>* icons)
+{
+    m_pRowTexts = texts;
+    m_pRowIcons = icons;
+    if (!::IsWindow(m_hWnd))
+        return;
+    // Emptied first, so that the selection and the scroll position start afresh.
+    SendMessage(LB_RESETCONTENT);
+    const size_t nRows = texts != nullptr ? std::min(texts->GetCount(), static_cast<size_t>(INT_MAX)) : 0;
+    SendMessage(LB_SETCOUNT, static_cast<WPARAM>(nRows));
+    SendMessage(LB_SETITEMHEIGHT, 0, MAKELPARAM(RowHeight(), 0));
+    m_nExtent = MeasureShownRows();
+    SetHorizontalExtent(m_nExtent);
+    Invalidate();
+}
+
+const CString* CDirList::ShownRow(int nIndex) const
+{
+    if (m_pRowTexts == nullptr || nIndex < 0 || static_cast<size_t>(nIndex) >= m_pRowTexts->GetCount() ||
+        nIndex >= GetCount())
+        return nullptr;
+    return &(*m_pRowTexts)[static_cast<size_t>(nIndex)];
+}
+
+int CDirList::FindShownRow(int nStart, const CString& text, bool bExact) const
+{
+    const int nRows = GetCount();
+    if (m_pRowTexts == nullptr || nRows <= 0)
+        return LB_ERR;
+    const int nFrom = nStart < 0 || nStart >= nRows ? 0 : nStart + 1;
+    for (int i = 0; i < nRows; ++i)
+    {
+        const int nRow = (nFrom + i) % nRows;
+        const CString* pText = ShownRow(nRow);
+        if (pText != nullptr && (!bExact || pText->GetLength() == text.GetLength()) &&
+            StringUtils::MatchFirstChars(*pText, text, false))
+            return nRow;
+    }
+    return LB_ERR;
+}
+
+int CDirList::MeasureShownRows()
+{
+    if (m_pRowTexts == nullptr || m_pRowTexts->IsEmpty())
+        return 0;
+    CDC dc;
+    if (!dc.CreateCompatibleDC(nullptr))
+        return 0;
+    CFont* pOldFont = nullptr;
+    if (CFont* pFont = GetFont())
+        pOldFont = dc.SelectObject(pFont);
+    const CharWidths widths(dc);
+    int nWidest = 0;
+    for (size_t i = 0; i < m_pRowTexts->GetCount(); ++i)
+    {
+        // Read as ParseRow reads it, without copying: the name is the span [nStart, nEnd).
+        const CString& text = (*m_pRowTexts)[i];
+        int nStart = 0;
+        int nEnd = 0;
+        const int nSteps = FindName(text, nStart, nEnd);
+        nWidest = std::max(nWidest, RowWidthFor(nSteps, widths.Of(text, nStart, nEnd)));
+    }
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    return nWidest;
+}
+
+LRESULT CDirList::OnGetText(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pRowTexts == nullptr)
+        return Default();
+    const CString* pText = ShownRow(static_cast<int>(wParam));
+    if (pText == nullptr || lParam == 0)
+        return LB_ERR;
+    std::memcpy(reinterpret_cast<char*>(lParam), pText->GetString(), static_cast<size_t>(pText->GetLength()) + 1);
+    return pText->GetLength();
+}
+
+LRESULT CDirList::OnGetTextLen(WPARAM wParam, LPARAM /*lParam*/)
+{
+    if (m_pRowTexts == nullptr)
+        return Default();
+    const CString* pText = ShownRow(static_cast<int>(wParam));
+    return pText != nullptr ? pText->GetLength() : LB_ERR;
+}
+
+LRESULT CDirList::OnFindStringExact(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pRowTexts == nullptr)
+        return Default();
+    return lParam != 0 ? FindShownRow(static_cast<int>(wParam), reinterpret_cast<LPCSTR>(lParam), true) : LB_ERR;
+}
+
+LRESULT CDirList::OnSelectString(WPARAM wParam, LPARAM lParam)
+{
+    if (m_pRowTexts == nullptr)
+        return Default();
+    const int nRow = lParam != 0 ? FindShownRow(static_cast<int>(wParam), reinterpret_cast<LPCSTR>(lParam), false)
+                                 : LB_ERR;
+    if (nRow != LB_ERR)
+        SetCurSel(nRow);
+    return nRow;
+}
+
 int CDirList::GetItemIcon(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return -1;
+    if (m_pRowTexts != nullptr)
+    {
+        if (m_pRowIcons == nullptr || static_cast<size_t>(nIndex) >= m_pRowIcons->size())
+            return -1;
+        const int nIcon = (*m_pRowIcons)[static_cast<size_t>(nIndex)];
+        return nIcon < IconCount ? nIcon : -1;
+    }
     const DWORD_PTR data = GetItemData(nIndex);
     if ((data & ~kIconMask) != kIconTag)
         return -1;
     return static_cast<int>(data & kIconMask);
+}
+
+int CDirList::FindName(const CString& text, int& nStart, int& nEnd)
+{
+    int nSteps = 0;
+    int nPos = 0;
+    const int nLength = text.GetLength();
+    while (nLength - nPos >= 3 && text[nPos] == '.' && text[nPos + 1] == '.' && text[nPos + 2] == '\\')
+    {
+        ++nSteps;
+        nPos += 3;
+    }
+    nEnd = nLength;
+    // The indentation is single-byte, so the rest starts on a character.
+    const bool bEndsWithSlash = nEnd > nPos && CharWalk::EndsWith(text, '\\');
+    if (nEnd - nPos >= 2 && bEndsWithSlash && text[nEnd - 2] == ':')
+    {
+        nStart = nPos;
+        return nSteps;
+    }
+    if (bEndsWithSlash)
+        --nEnd;
+    nStart = nPos;
+    for (int i = nPos; i < nEnd; i = CharWalk::Next(text, i))
+    {
+        if (text[i] == '\\' && CharWalk::CharLength(text, i) == 1)
+        {
+            if (i > nStart)
+                ++nSteps;
+            nStart = i + 1;
+        }
+    }
+    return nSteps;
 }
 
 // Returns the number of indentation steps and puts the name to show into name.
@@ -229,11 +412,16 @@ int CDirList::RowWidth(CDC& dc, const CString& text) const
 {
     CString name;
     const int nSteps = ParseRow(text, name);
-    int nText = dc.GetTextExtent(name).cx;
+    return RowWidthFor(nSteps, dc.GetTextExtent(name).cx);
+}
+
+int CDirList::RowWidthFor(int nSteps, int nTextWidth) const
+{
     if (m_nMaxTextWidth > 0)
-        nText = std::min(nText, m_nMaxTextWidth);
+        nTextWidth = std::min(nTextWidth, m_nMaxTextWidth);
     const Layout layout(m_hWnd);
-    return layout.nMargin + nSteps * layout.nIndentStep + layout.nPicture + layout.nPictureGap + nText + layout.nMargin;
+    return layout.nMargin + nSteps * layout.nIndentStep + layout.nPicture + layout.nPictureGap + nTextWidth +
+           layout.nMargin;
 }
 
 void CDirList::WidenExtentFor(const CString& text)
@@ -261,6 +449,13 @@ void CDirList::WidenExtentFor(const CString& text)
 void CDirList::RemeasureAll()
 {
     const int nHeight = RowHeight();
+    if (m_pRowTexts != nullptr)
+    {
+        SetItemHeight(0, static_cast<UINT>(nHeight));
+        m_nExtent = MeasureShownRows();
+        SetHorizontalExtent(m_nExtent);
+        return;
+    }
     const int nCount = GetCount();
     m_nExtent = 0;
     for (int i = 0; i < nCount; ++i)

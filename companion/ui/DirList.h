@@ -1,7 +1,9 @@
 /// @class CDirList
-/// CDirList: an owner-drawn list box (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS) of drives and
-/// folders, each row a small picture and a name, indented to show where the folder sits. Owns
-/// nothing but its window; each row's picture is kept in that row's item data.
+/// CDirList: an owner-drawn list box of drives and folders, each row a small picture and a name,
+/// indented to show where the folder sits. Rows come one by one through AddString (a list with
+/// LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS; each row's picture kept in its item data), or all at
+/// once through ShowRows (a list with kRowStyle; rows drawn from the caller's arrays as they
+/// show, so thousands of rows cost what is on screen). Owns nothing but its window.
 ///
 /// A row's text is read as a path: each leading "..\" group is one step of indentation, and so
 /// is each folder named before the last one ("..\System32\drivers\" shows "drivers" two steps
@@ -11,6 +13,9 @@
 #pragma once
 #include "UiApi.h"
 #include <afxwin.h>
+#include <vector>
+
+class TextArray;
 
 class ORVUI_API CDirList : public CListBox
 {
@@ -35,10 +40,20 @@ public:
     /// The rows' pictures are drawn, not owned: nothing to free beyond the window.
     ~CDirList() override;
 
+    /// The style bits of a list whose rows ShowRows hands over at once; the creator adds them
+    /// (without LBS_HASSTRINGS or another owner-draw style).
+    static const DWORD kRowStyle = LBS_NODATA | LBS_OWNERDRAWFIXED;
+
     // Operations
     /// Appends a row and returns its index, or LB_ERR (no window, no text) / LB_ERRSPACE. An icon
     /// outside the enumeration adds the row without a picture.
     int AddString(const char* text, CDirList::Icons icon);
+    /// Makes texts the rows of a list created with kRowStyle, row i with the picture icons[i]
+    /// (outside the enumeration or missing: none), and clears the selection; null: no rows. The
+    /// row count is set at once; rows are drawn and answer LB_GETTEXT, LB_GETTEXTLEN,
+    /// LB_FINDSTRINGEXACT and LB_SELECTSTRING from the arrays, which the caller keeps unchanged
+    /// while they are shown (or shows again).
+    void ShowRows(const TextArray* texts, const std::vector<unsigned char>* icons);
     /// The picture of a row (0 to 7), or -1 for a row without one or a row that does not exist.
     int GetItemIcon(int nIndex) const;
 
@@ -59,16 +74,32 @@ public:
 protected:
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetTextLen(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFindStringExact(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSelectString(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    /// The text of a row shown through ShowRows; null for other lists and rows out of range.
+    const CString* ShownRow(int nIndex) const;
+    /// The first shown row after nStart (-1: from the top), wrapping once, whose text equals
+    /// text (bExact) or begins with it, letter case ignored; LB_ERR when none does.
+    int FindShownRow(int nStart, const CString& text, bool bExact) const;
+    /// The widest shown row, measured from the font's character widths.
+    int MeasureShownRows();
     static int ParseRow(const CString& text, CString& name);
+    /// ParseRow without copying: the name is the span [nStart, nEnd) of text.
+    static int FindName(const CString& text, int& nStart, int& nEnd);
     static void DrawPicture(CDC& dc, int nIcon, const CRect& rc);
     int RowHeight();
     int RowWidth(CDC& dc, const CString& text) const;
+    int RowWidthFor(int nSteps, int nTextWidth) const;
     void WidenExtentFor(const CString& text);
     void RemeasureAll();
 
     int m_nExtent;    // the widest row drawn so far, for the horizontal scroll range
     int m_nRowHeight; // of the current font; 0 until measured
+    const TextArray* m_pRowTexts;                  // rows given to ShowRows; not owned
+    const std::vector<unsigned char>* m_pRowIcons; // their pictures; not owned
 };

@@ -33,6 +33,10 @@ BEGIN_MESSAGE_MAP(CDirTreeCtrl, CTreeCtrl)
     ON_WM_SYSKEYDOWN()
     ON_WM_CONTEXTMENU()
     ON_NOTIFY_REFLECT(NM_RCLICK, OnRClick)
+    ON_NOTIFY_REFLECT(TVN_GETDISPINFOA, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(TVN_GETDISPINFOW, OnGetDispInfo)
+    ON_NOTIFY_REFLECT(TVN_DELETEITEMA, OnDeleteItem)
+    ON_NOTIFY_REFLECT(TVN_DELETEITEMW, OnDeleteItem)
 END_MESSAGE_MAP()
 
 namespace
@@ -335,15 +339,67 @@ HTREEITEM CDirTreeCtrl::AddToTree(HTREEITEM hParent, const CString& name, int nI
     TVINSERTSTRUCTA insert{};
     insert.hParent = hParent != nullptr ? hParent : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
     insert.item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(name));
     insert.item.iImage = nImage;
     insert.item.iSelectedImage = nSelectedImage < 0 ? nImage : nSelectedImage;
     insert.item.lParam = 0;
+    // An item without content (a file's) is never asked about; one with content is asked again
+    // after a refresh, as the folder may have emptied.
+    insert.item.cChildren = bHasContent ? I_CHILDRENCALLBACK : 0;
     HTREEITEM hItem = InsertItem(&insert);
     if (hItem != nullptr && bHasContent)
-        AddDummyNode(hItem);
+        m_expandButtons.Store(hItem, true);
     return hItem;
+}
+
+HTREEITEM CDirTreeCtrl::InsertFolderItem(HTREEITEM hParent, HTREEITEM hAfter, const CString& name, int nImage,
+                                         int nSelectedImage, LPARAM data)
+{
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = hParent != nullptr ? hParent : TVI_ROOT;
+    insert.hInsertAfter = hAfter;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
+    insert.item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(name));
+    insert.item.iImage = nImage;
+    insert.item.iSelectedImage = nSelectedImage < 0 ? nImage : nSelectedImage;
+    insert.item.lParam = data;
+    insert.item.cChildren = I_CHILDRENCALLBACK;
+    return InsertItem(&insert);
+}
+
+void CDirTreeCtrl::SetExpandButton(HTREEITEM hItem, bool bHasChildren)
+{
+    if (hItem == nullptr)
+        return;
+    m_expandButtons.Store(hItem, bHasChildren);
+    RECT rc{};
+    if (GetItemRect(hItem, &rc, FALSE))
+        InvalidateRect(&rc, TRUE);
+}
+
+bool CDirTreeCtrl::HasExpandButton(HTREEITEM hItem)
+{
+    bool bHasChildren = false;
+    if (m_expandButtons.Find(hItem, bHasChildren))
+        return bHasChildren;
+    const CString path = GetItemPath(hItem);
+    if (path.IsEmpty())
+        return false;
+    const DWORD_PTR data = GetItemData(hItem);
+    if (GetParentItem(hItem) == nullptr && IsDriveLetterData(data))
+    {
+        // Media and network drives show their button unprobed: asking could wake the media or
+        // wait on the network, and opening one reads it anyway.
+        const UINT nType = ::GetDriveTypeA(path);
+        bHasChildren = (nType != DRIVE_FIXED && nType != DRIVE_RAMDISK) || DoesFolderHaveContent(path);
+    }
+    else
+    {
+        bHasChildren = DoesFolderHaveContent(path);
+    }
+    m_expandButtons.Store(hItem, bHasChildren);
+    return bHasChildren;
 }
 
 HTREEITEM CDirTreeCtrl::AddDummyNode(HTREEITEM hItem)
@@ -418,11 +474,12 @@ bool CDirTreeCtrl::FillBranch(HTREEITEM hItem)
         if (!path.IsEmpty())
             AddDirectoryContent(path, hItem);
     }
-    if (GetChildItem(hItem) != nullptr)
-        return true;
-    // Nothing to show (empty, vanished or unreadable): drop the expand button.
-    SetItemState(hItem, 0, TVIS_EXPANDED | TVIS_EXPANDEDONCE);
-    return false;
+    const bool bHasChildren = GetChildItem(hItem) != nullptr;
+    // Nothing to show (empty, vanished or unreadable) drops the expand button.
+    if (!bHasChildren)
+        SetItemState(hItem, 0, TVIS_EXPANDED | TVIS_EXPANDEDONCE);
+    SetExpandButton(hItem, bHasChildren);
+    return bHasChildren;
 }
 
 bool CDirTreeCtrl::ExpandBranch(HTREEITEM hItem, bool bNotify)
@@ -431,8 +488,7 @@ bool CDirTreeCtrl::ExpandBranch(HTREEITEM hItem, bool bNotify)
         return false;
     if (IsBranchExpanded(hItem))
     {
-        // Open already; a placeholder under an open branch comes from a refresh that found
-        // new content, so it is read now.
+        // Open already; a placeholder under an open branch (a subclass's) is read now.
         if (IsDummyNode(GetChildItem(hItem)))
             return FillBranch(hItem);
         return GetChildItem(hItem) != nullptr;
@@ -464,13 +520,15 @@ bool CDirTreeCtrl::DoesFolderHaveContent(const CString& path) const
 
 void CDirTreeCtrl::AddDirectoryContent(CString path, HTREEITEM parent)
 {
+    // Names only ("name\"): the folder is known, so no path is taken apart per item.
     TextArray dirs;
-    DirUtils::GetDirectoryList(path, dirs, kFolderFlags | DirUtils::ListFullPaths | DirUtils::ListSorted);
+    DirUtils::GetDirectoryList(path, dirs, kFolderFlags | DirUtils::ListSorted);
     for (size_t i = 0; i < dirs.GetCount(); ++i)
     {
-        const CString& full = dirs[i];
-        AddToTree(parent, DirUtils::ParseLastDir(full), GetFolderImageIndex(parent, false, full),
-                  DoesFolderHaveContent(full), GetFolderImageIndex(parent, true, full));
+        const CString& entry = dirs[i];
+        const CString full = path + entry;
+        InsertFolderItem(parent, TVI_LAST, entry.Left(entry.GetLength() - 1), GetFolderImageIndex(parent, false, full),
+                         GetFolderImageIndex(parent, true, full));
     }
 }
 
@@ -484,6 +542,9 @@ void CDirTreeCtrl::Refresh(bool bRescanDrives)
     bool bChanged = false;
     {
         RedrawSuspension suspension(*this, m_nRedrawDepth);
+        // Every expand button is asked for again, but only as its item shows: a closed folder
+        // beside thousands of others costs nothing until it is scrolled into view.
+        m_expandButtons.Clear();
         if (bRescanDrives || GetRootItem() == nullptr)
             SyncDrives();
         for (HTREEITEM hDrive = GetRootItem(); hDrive != nullptr;)
@@ -507,10 +568,11 @@ void CDirTreeCtrl::RefreshItem(HTREEITEM hItem, const CString& path, bool& chang
     RefreshBranch(path, hItem, changed);
     if (!IsBranchExpanded(hItem))
         return;
+    // Only open branches are read; a closed one is read when it opens.
     for (HTREEITEM hChild = GetChildItem(hItem); hChild != nullptr;)
     {
         HTREEITEM hNext = GetNextSiblingItem(hChild);
-        if (!IsDummyNode(hChild))
+        if (IsBranchExpanded(hChild) && !IsDummyNode(hChild))
             RefreshItem(hChild, path + GetItemText(hChild) + "\\", changed);
         hChild = hNext;
     }
@@ -518,31 +580,34 @@ void CDirTreeCtrl::RefreshItem(HTREEITEM hItem, const CString& path, bool& chang
 
 bool CDirTreeCtrl::RefreshBranch(const CString& path, HTREEITEM item, bool& changed)
 {
-    if (item == nullptr || !::IsWindow(m_hWnd))
+    if (item == nullptr || !::IsWindow(m_hWnd) || IsDummyNode(item))
         return false;
-    const bool bExpanded = IsBranchExpanded(item);
+    if (!IsBranchExpanded(item))
+    {
+        // Not read: the tree view asks for its expand button again when it shows the item.
+        m_expandButtons.Forget(item);
+        return false;
+    }
     TextArray dirs;
-    const bool bHasFolders = bExpanded ? DirUtils::GetDirectoryList(path, dirs, kFolderFlags) > 0
-                                       : DoesFolderHaveContent(path);
+    const bool bHasFolders = DirUtils::GetDirectoryList(path, dirs, kFolderFlags) > 0;
     HTREEITEM hFirst = GetChildItem(item);
 
-    if (!bHasFolders && hFirst != nullptr)
+    if (!bHasFolders)
     {
+        if (hFirst == nullptr)
+            return false;
         MoveSelectionOffChildren(item);
-        if (bExpanded)
-            changed = true;
+        changed = true;
         RemoveAllChildBranches(item, true);
+        SetExpandButton(item, false);
         return true;
     }
-    if (bHasFolders && hFirst == nullptr)
+    if (hFirst == nullptr)
     {
-        AddDummyNode(item);
-        if (bExpanded)
-            ExpandBranch(item, false);
+        FillBranch(item);
+        changed = true;
         return true;
     }
-    if (!bExpanded)
-        return false;
 
     RedrawSuspension suspension(*this, m_nRedrawDepth);
     DirUtils::MakePathsRelative(path, dirs);
@@ -586,8 +651,8 @@ bool CDirTreeCtrl::RefreshBranch(const CString& path, HTREEITEM item, bool& chan
         if (!shown.insert(NameKey(name)).second)
             continue;
         const CString full = path + name + "\\";
-        AddToTree(item, name, GetFolderImageIndex(item, false, full), DoesFolderHaveContent(full),
-                  GetFolderImageIndex(item, true, full));
+        InsertFolderItem(item, TVI_LAST, name, GetFolderImageIndex(item, false, full),
+                         GetFolderImageIndex(item, true, full));
         changed = true;
         bAdded = true;
     }
@@ -638,15 +703,10 @@ void CDirTreeCtrl::SyncDrives()
         }
         const UINT nType = i < static_cast<size_t>(types.GetSize()) ? types[static_cast<INT_PTR>(i)] : DRIVE_UNKNOWN;
         const int nImage = GetFolderImageIndex(nullptr, false, root);
-        HTREEITEM hDrive = InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM,
-                                      MakeDriveLabel(root, nType, labels.GetAt(i)), nImage, nImage, 0, 0,
-                                      static_cast<LPARAM>(letter), TVI_ROOT, hAfter);
+        HTREEITEM hDrive = InsertFolderItem(TVI_ROOT, hAfter, MakeDriveLabel(root, nType, labels.GetAt(i)), nImage,
+                                            nImage, static_cast<LPARAM>(letter));
         if (hDrive == nullptr)
             continue;
-        // Media and network drives get their button unprobed; opening one reads it anyway.
-        const bool bProbe = nType == DRIVE_FIXED || nType == DRIVE_RAMDISK;
-        if (!bProbe || DoesFolderHaveContent(root))
-            AddDummyNode(hDrive);
         hAfter = hDrive;
     }
 }
@@ -876,6 +936,21 @@ void CDirTreeCtrl::OnRClick(NMHDR* /*pNMHDR*/, LRESULT* pResult)
     const DWORD pos = ::GetMessagePos();
     SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd), static_cast<LPARAM>(pos));
     *pResult = 1;
+}
+
+void CDirTreeCtrl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    // Both character sets lay out the item's mask, handle and child count alike.
+    NMTVDISPINFOA* pInfo = reinterpret_cast<NMTVDISPINFOA*>(pNMHDR);
+    if ((pInfo->item.mask & TVIF_CHILDREN) != 0)
+        pInfo->item.cChildren = HasExpandButton(pInfo->item.hItem) ? 1 : 0;
+}
+
+void CDirTreeCtrl::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    m_expandButtons.Forget(reinterpret_cast<const NMTREEVIEWA*>(pNMHDR)->itemOld.hItem);
 }
 
 CPoint CDirTreeCtrl::GetKeyboardMenuPoint() const

@@ -1,7 +1,8 @@
 /// @class CDirTreeCtrl
 /// CDirTreeCtrl: a tree-view of the machine's drives and their folders, filled lazily: a folder's
-/// children are read from disk only when its branch is expanded, and until then a folder with
-/// content carries one placeholder child so that it shows an expand button. Every item's path is
+/// children are read from disk only when its branch is expanded, and whether a folder has any
+/// (its expand button) is asked only when the tree view shows its item; the answer is kept until
+/// the next Refresh. Every item's path is
 /// built from its drive and the labels below it; folder paths end with a backslash. Tells a
 /// notify window about selection changes, Enter, Escape and expansions through registered
 /// messages. Empty until Refresh or SetSelectedDir first reads the drives. Owns its image list
@@ -9,6 +10,7 @@
 #pragma once
 #include <afxcmn.h>
 #include <afxwin.h>
+#include "ExpandButtonCache.h"
 #include "UiApi.h"
 
 class ORVUI_API CDirTreeCtrl : public CTreeCtrl
@@ -45,8 +47,9 @@ public:
     /// else its parent (reported as a selection change); false when nothing could be selected.
     bool SelectSiblingOrParentDir();
     /// Adds a child labelled name at the end of hParent's children (null or TVI_ROOT: top
-    /// level). bHasContent: true gives it a placeholder child and so an expand button.
-    /// nSelectedImage -1: the selected item shows nImage too. Returns the item, null on failure.
+    /// level). bHasContent: true gives it an expand button (asked of the disk again after the
+    /// next Refresh), false none. nSelectedImage -1: the selected item shows nImage too.
+    /// Returns the item, null on failure.
     HTREEITEM AddToTree(HTREEITEM hParent, const CString& name, int nImage, bool bHasContent,
                         int nSelectedImage);
     /// The child of hParent (null: a drive, matched by root "C:\", "C:" or its label) whose
@@ -54,13 +57,14 @@ public:
     /// The placeholder never matches. bSelect: true also selects the match.
     HTREEITEM GetTreeDirMatch(HTREEITEM hParent, const CString& name, bool bSelect);
     /// Deletes every child of hItem. bResetExpanded: true also marks hItem collapsed and never
-    /// expanded, so that a placeholder added later is filled again on expansion.
+    /// expanded, so that it is filled again on expansion.
     void RemoveAllChildBranches(HTREEITEM hItem, bool bResetExpanded);
-    /// Expands hItem, first filling it from disk when it holds the placeholder (or was filled
-    /// before and then collapsed). bNotify: true sends MSG_DIR_TREE_EXPAND when the branch
-    /// opened. False when the folder has nothing to show.
+    /// Expands hItem, first filling it from disk when it is closed or holds a placeholder.
+    /// bNotify: true sends MSG_DIR_TREE_EXPAND when the branch opened. False when the folder has
+    /// nothing to show.
     bool ExpandBranch(HTREEITEM hItem, bool bNotify);
-    /// Adds the placeholder child that gives hItem an expand button before it is filled.
+    /// Adds a placeholder child, which an expansion replaces with the folder's content. The tree
+    /// itself no longer needs one for the expand button; kept for subclasses that add their own.
     HTREEITEM AddDummyNode(HTREEITEM hItem);
     /// True when hItem's branch is open on screen.
     bool IsBranchExpanded(HTREEITEM hItem) const;
@@ -76,18 +80,20 @@ public:
 
     // Hooks for subclasses, in this slot order
     /// Brings the children of item (at path, ending with a backslash) in step with the disk:
-    /// an expanded branch loses vanished folders and gains new ones (sorted), a collapsed one
-    /// gets or loses its placeholder. changed: set to true when a folder item was added or
-    /// removed. Returns true when the branch was reset or an item was added.
+    /// an expanded branch reads its own listing and loses vanished folders and gains new ones
+    /// (sorted); a collapsed one is not read, its expand button is asked for again when it
+    /// shows. changed: set to true when a folder item was added or removed. Returns true when
+    /// the branch was reset or an item was added.
     virtual bool RefreshBranch(const CString& path, HTREEITEM item, bool& changed);
 protected:
     /// Carries out SetSelectedDir (same arguments and result); runs with m_bSettingSelection set.
     virtual HTREEITEM DoSetSelectedDir(const CString& path, bool bExpandTarget);
-    /// Whether the folder at path (ending with a backslash) gets a placeholder: it has a
-    /// subfolder that is neither hidden nor system. False for what cannot be read.
+    /// Whether the folder at path (ending with a backslash) shows an expand button: it has a
+    /// subfolder that is neither hidden nor system. False for what cannot be read. Asked only
+    /// for items the tree view shows.
     virtual bool DoesFolderHaveContent(const CString& path) const;
     /// Adds the children of the folder at path (ending with a backslash) under parent: its
-    /// visible subfolders in ascending order, each with a placeholder when it has content.
+    /// visible subfolders in ascending order, through InsertFolderItem.
     virtual void AddDirectoryContent(CString path, HTREEITEM parent);
 public:
     /// Shows the menu m_nContextMenuId (loaded from the current resource module) at the screen
@@ -100,8 +106,9 @@ public:
     /// that names an existing file as the file's path (no trailing backslash); false returns the
     /// folder that holds such a file. Everything else is returned as a folder (backslash).
     virtual CString GetSelectedDir(bool bFileToo) const;
-    /// Brings the tree in step with the disk: RefreshBranch on every expanded branch and on the
-    /// children shown in it; expanded branches stay expanded. bRescanDrives: true also adds new
+    /// Brings the tree in step with the disk: RefreshBranch on every expanded branch, which
+    /// reads only the expanded branches' own listings; every expand button is asked for again
+    /// when its item shows. Expanded branches stay expanded. bRescanDrives: true also adds new
     /// drives and removes gone ones (an empty tree always gets its drives).
     virtual void Refresh(bool bRescanDrives);
 
@@ -126,9 +133,18 @@ protected:
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     void PreSubclassWindow() override;
 
     // Implementation
+    /// Inserts a folder item (item data: data) after hAfter (a handle or TVI_FIRST/TVI_LAST)
+    /// whose expand button the tree view asks for when the item shows. nSelectedImage -1: nImage.
+    /// Returns the item, null on failure.
+    HTREEITEM InsertFolderItem(HTREEITEM hParent, HTREEITEM hAfter, const CString& name, int nImage,
+                               int nSelectedImage, LPARAM data = 0);
+    /// Sets hItem's expand button as known (until the next Refresh) and redraws the item.
+    void SetExpandButton(HTREEITEM hItem, bool bHasChildren);
     /// Replaces hItem's children with the folder's content from disk; false when none is left.
     bool FillBranch(HTREEITEM hItem);
     void RefreshItem(HTREEITEM hItem, const CString& path, bool& changed);
@@ -136,6 +152,9 @@ protected:
     void AttachImageList();
     /// The next sibling, else the previous one, else the parent (placeholders skipped).
     HTREEITEM GetSiblingOrParent(HTREEITEM hItem) const;
+    /// hItem's answer to the tree view's question for its expand button: the kept one, else one
+    /// read from disk and kept. Media and network drives say yes unprobed.
+    bool HasExpandButton(HTREEITEM hItem);
     /// Moves the selection off hItem (when it or one of its descendants is selected) to a
     /// sibling or the parent, so that hItem can be deleted.
     bool MoveSelectionOff(HTREEITEM hItem);
@@ -153,6 +172,7 @@ protected:
     int m_nRedrawDepth;       ///< nesting of bulk changes with redraw suspended
     bool m_bInExpandBranch;   ///< ExpandBranch runs: the expansion notifications are its own
     bool m_bExpandPending;    ///< a branch opened while a selection was set by program
+    ExpandButtonCache m_expandButtons; ///< answers for items whose button the tree view asks for
 
     DECLARE_MESSAGE_MAP()
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 namespace
 {
@@ -157,6 +158,14 @@ void TextArray::Add(const CString& text)
 {
     Settle();
     Append(text);
+}
+
+void TextArray::Add(CString&& text)
+{
+    Settle();
+    if (m_bSortedUnique && !m_texts.empty() && !CaseBlindLess(m_texts.back(), text))
+        m_bSortedUnique = false;
+    m_texts.push_back(std::move(text));
 }
 
 void TextArray::Add(const TextArray& texts)

@@ -48,6 +48,8 @@ public:
 // Operations
     /// Appends the text at the end.
     void Add(const CString& text);
+    /// The same, taking the text over instead of copying it.
+    void Add(CString&& text);
     /// Appends every text of texts in order; appending an array to itself doubles it.
     void Add(const TextArray& texts);
     /// The same as Add(text) followed by Sort(true, false, ContentText) and

@@ -186,6 +186,28 @@ TEST_F(DropDirListTest, RowsAroundADriveRootOrADeepFolder)
     }
 }
 
+// Regression guard for the kept listing of a wide folder: a folder last written long ago is not
+// read again while its time stands, and an entry made since changes that time.
+TEST_F(DropDirListTest, AFolderMadeBesideTheCurrentOneShowsAtTheNextOpening)
+{
+    HANDLE hMid = ::CreateFileA(m_mid.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(hMid, INVALID_HANDLE_VALUE);
+    const FILETIME longAgo = { 0, 0x01D00000 }; // in 2014
+    ::SetFileTime(hMid, nullptr, nullptr, &longAgo);
+    ::CloseHandle(hMid);
+    SetText(m_cur);
+    for (const char* made : { "", "deep\\mid\\beta\\" })
+    {
+        SCOPED_TRACE(made);
+        if (*made != '\0')
+            m_scratch.MakeDir(made);
+        Open();
+        EXPECT_EQ(RowOf(m_mid + "beta\\") >= 0, *made != '\0');
+        PressKey(VK_ESCAPE);
+    }
+}
+
 TEST_F(DropDirListTest, BadPathsGiveAShorterListNeverACrash)
 {
     ASSERT_EQ(::GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));

@@ -15,12 +15,21 @@ namespace
 {
 using Labels = std::vector<std::string>;
 
-// Records where the context menu was asked for instead of showing one.
+// Records where the context menu was asked for instead of showing one, and counts the folders
+// asked whether they have subfolders.
 class CMenuSpyTree : public CDirTreeCtrl
 {
 public:
     std::vector<CPoint> m_menuPoints;
+    mutable int m_nProbes = 0;
     void ShowContextMenu(const CPoint& point) override { m_menuPoints.push_back(point); }
+
+protected:
+    bool DoesFolderHaveContent(const CString& path) const override
+    {
+        ++m_nProbes;
+        return CDirTreeCtrl::DoesFolderHaveContent(path);
+    }
 };
 
 class DirTreeTest : public testing::Test
@@ -52,9 +61,17 @@ protected:
             labels.push_back(static_cast<const char*>(m_tree.GetItemText(h)));
         return labels;
     }
-    // Whether the tree shows an expand button beside the item (children, or the promise of some).
-    bool HasExpandButton(HTREEITEM hItem) const { return m_tree.ItemHasChildren(hItem) || m_tree.GetChildItem(hItem) != nullptr; }
     size_t Received(UINT message) const { return m_recorder.Count(m_host.m_hWnd, message); }
+    // Whether the tree view shows an expand button for the item once it is in view.
+    bool ShowsExpandButton(HTREEITEM hItem)
+    {
+        m_tree.EnsureVisible(hItem);
+        m_tree.UpdateWindow();
+        TVITEMA item{};
+        item.hItem = hItem;
+        item.mask = TVIF_CHILDREN;
+        return m_tree.GetItem(&item) && item.cChildren > 0;
+    }
     void FocusTree()
     {
         m_host.FocusEdit();
@@ -81,17 +98,51 @@ TEST_F(DirTreeTest, ABranchIsFilledOnlyWhenTheUserExpandsIt)
 {
     HTREEITEM hRoot = Select("");
     ASSERT_NE(nullptr, hRoot);
-    EXPECT_TRUE(HasExpandButton(hRoot));
-    EXPECT_EQ(nullptr, Child(hRoot, "alpha")) << "not read before the expansion";
+    EXPECT_TRUE(ChildLabels(hRoot).empty()) << "nothing read before the expansion";
+    EXPECT_TRUE(ShowsExpandButton(hRoot));
+    EXPECT_FALSE(m_tree.IsBranchExpanded(hRoot));
     FocusTree();
     m_recorder.Clear();
     harness::PressKey(VK_RIGHT);
     ASSERT_EVENTUALLY(m_tree.IsBranchExpanded(hRoot));
     EXPECT_EQ((Labels{"alpha", "beta", "empty", "onlyfile"}), ChildLabels(hRoot));
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_EXPAND));
-    for (const auto& row : {std::make_pair("alpha", true), std::make_pair("beta", true), std::make_pair("empty", false),
-                            std::make_pair("onlyfile", false)})
-        EXPECT_EQ(row.second, HasExpandButton(Child(hRoot, row.first))) << row.first << ": only folders with subfolders";
+    // An expand button only for folders with subfolders, and nothing read below them.
+    for (const auto& [name, button] : {std::make_pair("alpha", true), std::make_pair("beta", true),
+                                       std::make_pair("empty", false), std::make_pair("onlyfile", false)})
+    {
+        EXPECT_EQ(button, ShowsExpandButton(Child(hRoot, name))) << name;
+        EXPECT_TRUE(ChildLabels(Child(hRoot, name)).empty()) << name;
+    }
+}
+
+// Regression: opening or refreshing a branch asked the disk about every folder in it, so a folder
+// of thousands took seconds; only the folders the tree shows are asked.
+TEST_F(DirTreeTest, OnlyTheFoldersInViewAreAskedForTheirExpandButtons)
+{
+    for (int i = 0; i < 300; ++i)
+        m_scratch.Make("wide\\f" + std::to_string(1000 + i) + "\\");
+    const int nRows = static_cast<int>(m_tree.GetVisibleCount()) + 8; // the rows in view, and a few more
+    m_tree.m_nProbes = 0;
+    HTREEITEM hWide = Select("wide", true);
+    ASSERT_EQ(300u, ChildLabels(hWide).size());
+    HTREEITEM hLast = m_tree.GetChildItem(hWide);
+    while (m_tree.GetNextSiblingItem(hLast) != nullptr)
+        hLast = m_tree.GetNextSiblingItem(hLast);
+    for (const char* step : {"opened", "scrolled to the end", "refreshed"})
+    {
+        SCOPED_TRACE(step);
+        if (step[0] == 's')
+            m_tree.EnsureVisible(hLast);
+        if (step[0] == 'r')
+            m_tree.Refresh(false);
+        m_tree.Invalidate();
+        m_tree.UpdateWindow();
+        EXPECT_GT(m_tree.m_nProbes, 0) << "the rows drawn are asked";
+        EXPECT_LE(m_tree.m_nProbes, nRows);
+        m_tree.m_nProbes = 0;
+    }
+    EXPECT_FALSE(ShowsExpandButton(m_tree.GetChildItem(hWide)));
 }
 
 // Paths are matched whatever their case, slashes and final backslash; a bad or missing one
@@ -133,7 +184,7 @@ TEST_F(DirTreeTest, RefreshFollowsFoldersThatVanishOrAppearAndKeepsBranchesOpen)
     m_tree.Refresh(false);
     EXPECT_TRUE(m_tree.IsBranchExpanded(hRoot));
     EXPECT_EQ((Labels{"alpha", "delta", "empty", "onlyfile"}), ChildLabels(hRoot));
-    EXPECT_TRUE(HasExpandButton(Child(hRoot, "empty"))) << "a closed folder that gained a subfolder";
+    EXPECT_TRUE(ShowsExpandButton(Child(hRoot, "empty"))) << "a closed folder that gained a subfolder gets its expand button";
     EXPECT_EQ(Root() + "empty\\", std::string(m_tree.GetSelectedDir(false))) << "the selection inside the vanished folder moves to a sibling";
     EXPECT_EQ(1u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
 }
