@@ -32,22 +32,17 @@ std::string Packed(const DateTime& date)
     return date.IsValidDate() ? std::to_string(CCalendarWnd::PackDate(date)) : "none";
 }
 
-// The text of a date under "dd.MM.yyyy", written without the library's formatting.
-std::string Dotted(const DateTime& date)
+// The text that goes with a date under "dd.MM.yyyy", written without the library's formatting.
+std::string DottedOrEmpty(const DateTime& date)
 {
-    char text[40];
-    std::snprintf(text, sizeof(text), "%02d.%02d.%04d", date.GetDay(), date.GetMonth(), date.GetYear());
+    char text[40] = "";
+    if (date.IsValidDate())
+        std::snprintf(text, sizeof(text), "%02d.%02d.%04d", date.GetDay(), date.GetMonth(), date.GetYear());
     return text;
 }
 
 const DateTime kMarch5 = MakeDate(2026, 3, 5);
 const DateTime kMarch25 = MakeDate(2026, 3, 25);
-
-// The text that goes with the edit's date under "dd.MM.yyyy".
-std::string DottedOrEmpty(const DateTime& date)
-{
-    return date.IsValidDate() ? Dotted(date) : "";
-}
 
 // The user's short-date pattern (read afresh on every call), put back when the test ends.
 class LocalePattern
@@ -475,9 +470,12 @@ TEST_F(DateTest, TheParentHearsEachOpeningAndHowTheCalendarClosed)
 // ---------------------------------------------------------------------------------------------
 // The range of allowed dates
 
-// The wheel, the calendar's keys and today move at most to an end of the range; an open side
-// does not limit. Alt+T and Alt+F5 still reach the window after setting today.
-TEST_F(DateTest, TheWheelTheCalendarKeysAndTodayStopAtTheEnds)
+// The wheel, the calendar's keys, today and the host's SetDate move at most to an end of the
+// range (SetDate outside it is refused; "no date" is always taken); an open side does not limit.
+// Alt+T and Alt+F5 still reach the window after setting today. With the host's read-only style
+// the user's ways change nothing and open nothing (the base drop edit refuses the keys and the
+// button); the host's setter still works.
+TEST_F(DateTest, EveryWayToChangeTheDateStopsAtTheEndsOfTheRange)
 {
     const DateTime open;
     DateTime today;
@@ -493,8 +491,9 @@ TEST_F(DateTest, TheWheelTheCalendarKeysAndTodayStopAtTheEnds)
         };
     };
     const auto alt = [](WORD key) { return [key] { harness::PressKey(key, harness::kAlt); }; };
+    const auto setDate = [this](DateTime date) { return [this, date] { m_pEdit->SetDate(date); }; };
     const struct { const char* name; DateTime initial, first, last; std::function<void()> act; std::string date;
-                   WORD altKey = 0; } rows[] = {
+                   WORD altKey = 0; bool readOnly = false; } rows[] = {
         { "wheel up within", MakeDate(2026, 3, 10), kMarch5, MakeDate(2026, 4, 20), wheel(WHEEL_DELTA), "20260410" },
         { "wheel up past the end", MakeDate(2026, 3, 22), kMarch5, MakeDate(2026, 4, 20), wheel(WHEEL_DELTA), "20260420" },
         { "wheel down past the start", MakeDate(2026, 3, 22), kMarch5, kMarch25, wheel(-WHEEL_DELTA), "20260305" },
@@ -506,14 +505,27 @@ TEST_F(DateTest, TheWheelTheCalendarKeysAndTodayStopAtTheEnds)
         { "Alt+F5 before the range", MakeDate(2090, 7, 8), futureFirst, open, alt(VK_F5), "20900601", VK_F5 },
         { "Alt+T, open range", MakeDate(2001, 3, 8), open, open, alt('T'), Packed(today), 'T' },
         { "Alt+F5, open range", MakeDate(2001, 3, 8), open, open, alt(VK_F5), Packed(today), VK_F5 },
+        { "SetDate after the range", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(MakeDate(2026, 4, 1)), "20260310" },
+        { "SetDate before the range", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(MakeDate(2025, 3, 10)), "20260310" },
+        { "SetDate inside", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(MakeDate(2026, 3, 24)), "20260324" },
+        { "SetDate without a date", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(open), "none" },
+        { "read-only: the wheel", MakeDate(2024, 3, 15), open, open, wheel(WHEEL_DELTA), "20240315", 0, true },
+        { "read-only: Alt+T", MakeDate(2024, 3, 15), open, open, alt('T'), "20240315", 0, true },
+        { "read-only: SetDate", MakeDate(2024, 3, 15), open, open, setDate(MakeDate(2025, 1, 2)), "20250102", 0, true },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         Attach(row.initial, [&](CProbeDateEdit& e) { EXPECT_TRUE(e.SetDateRange(row.first, row.last)); });
+        m_pEdit->SendMessage(EM_SETREADONLY, row.readOnly);
         row.act();
         EXPECT_EQ(Date(), row.date);
         EXPECT_EQ(Text(), DottedOrEmpty(m_pEdit->GetDate()));
+        EXPECT_EQ(Packed(m_pDrop->GetDate()), row.date);
+        if (row.readOnly)
+        {
+            EXPECT_FALSE(CalendarVisible());
+        }
         if (row.altKey != 0)
         {
             EXPECT_EQ(std::count(m_pEdit->m_sysKeys.begin(), m_pEdit->m_sysKeys.end(), row.altKey), 1)
@@ -542,58 +554,22 @@ TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRange)
     }
 }
 
-// Host calls: SetDate shows its date in text and calendar, or is refused outside the range;
-// "no date" is always taken; a reversed range is refused as a whole with one log line.
-TEST_F(DateTest, SetDateOutsideAndAReversedRangeAreRefused)
+// A reversed range is refused as a whole with one log line; an open start is taken.
+TEST_F(DateTest, AReversedRangeIsRefused)
 {
     harness::LogCapture log;
     Attach(MakeDate(2026, 3, 10), March5To25);
-    const struct { const char* name; DateTime date; const char* expected; } rows[] = {
-        { "after the range", MakeDate(2026, 4, 1), "20260310" },
-        { "before the range", MakeDate(2025, 3, 10), "20260310" },
-        { "inside", MakeDate(2026, 3, 24), "20260324" },
-        { "no date", DateTime(), "none" },
-        { "inside again", kMarch5, "20260305" },
+    const auto range = [this] {
+        DateTime first, last;
+        m_pEdit->GetDateRange(first, last);
+        return Packed(first) + "-" + Packed(last);
     };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        m_pEdit->SetDate(row.date);
-        EXPECT_EQ(Date(), row.expected);
-        EXPECT_EQ(Text(), DottedOrEmpty(m_pEdit->GetDate()));
-        EXPECT_EQ(Packed(m_pDrop->GetDate()), row.expected);
-    }
     log.Clear();
     EXPECT_FALSE(m_pEdit->SetDateRange(kMarch25, kMarch5));
     EXPECT_EQ(log.Lines().size(), 1u);
-    DateTime first, last;
-    m_pEdit->GetDateRange(first, last);
-    EXPECT_EQ(Packed(first), "20260305");
-    EXPECT_EQ(Packed(last), "20260325");
+    EXPECT_EQ(range(), "20260305-20260325");
     EXPECT_TRUE(m_pEdit->SetDateRange(DateTime(), kMarch5));
-    m_pEdit->GetDateRange(first, last);
-    EXPECT_EQ(Packed(first), "none");
-    EXPECT_EQ(Packed(last), "20260305");
-}
-
-// The edit's own ways to change the date (the base drop edit refuses the keys and the button).
-TEST_F(DateTest, HostReadOnlyKeepsTheDateAndTheCalendarClosed)
-{
-    for (bool wheel : { true, false })
-    {
-        SCOPED_TRACE(wheel ? "the wheel" : "Alt+T");
-        Attach(MakeDate(2024, 3, 15));
-        m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
-        if (wheel)
-            harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), WHEEL_DELTA);
-        else
-            harness::PressKey('T', harness::kAlt);
-        EXPECT_EQ(Date(), "20240315");
-        EXPECT_EQ(Text(), "15.03.2024");
-        EXPECT_FALSE(CalendarVisible());
-    }
-    m_pEdit->SetDate(MakeDate(2025, 1, 2)); // the host's setter still works
-    EXPECT_EQ(Text(), "02.01.2025");
+    EXPECT_EQ(range(), "none-20260305");
 }
 
 // Regression: a wide edit gave the popup its usual 260 pixels, narrower than Wine's calendar.

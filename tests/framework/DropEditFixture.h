@@ -62,7 +62,6 @@ protected:
     void GetMoveWndFinalTweak(CRect& rc) const override { rc = m_tweak; }
     bool CanShowDropDown() override { return m_bCanShow; }
     void UpdateDropWnd() override { m_calls.push_back("UpdateDropWnd:" + Text()); }
-    void SaveData() override { m_calls.push_back("SaveData"); }
     void OnLoosingFocus() override { m_calls.push_back("OnLoosingFocus"); }
     void DrawIcon(const CRect&) override { m_calls.push_back("DrawIcon"); }
 };

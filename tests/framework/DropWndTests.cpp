@@ -30,7 +30,6 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
         { "narrower preferred width", home, false, 0, 120, 80, false, { 0, 24, 200, 104 } },
         { "left, maximum below edit", home, false, 150, 260, 80, false, { 0, 24, 150, 104 } },
         { "left, maximum above edit", home, false, 300, 260, 80, false, { 0, 24, 200, 104 } },
-        { "right, edit wider than maximum", home, true, 150, 120, 80, false, { 50, 24, 200, 104 } },
         { "right, maximum wider than edit", home, true, 300, 120, 80, false, { 0, 24, 200, 104 } },
         { "right, narrow edit", home, true, 150, 260, 80, false, { 0, 24, 260, 104 } },
         { "right, narrow edit with tweak", home, true, 150, 260, 80, true, { -5, 22, 260, 104 } },
@@ -68,13 +67,12 @@ TEST_F(DropEditTest, TheDropWindowIsMadeOnceAndGoesWithTheEdit)
     EXPECT_FALSE(m_pEdit->CreateDropWnd(m_pDrop, false));
     EXPECT_FALSE(m_pEdit->CreateDropWnd(nullptr, false));
     EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop);
-    // Destroying the edit saves and destroys the drop window; the object stays until the edit
-    // object is deleted.
+    // Destroying the edit destroys the drop window; the object stays until the edit object is
+    // deleted.
     const HWND hDrop = m_pDrop->m_hWnd;
     Open();
     m_pDlg->DestroyWindow();
     EXPECT_FALSE(::IsWindow(hDrop));
-    EXPECT_EQ(m_pEdit->Count("SaveData"), 1);
     EXPECT_EQ(m_pEdit->GetDropWnd(), m_pDrop);
 }
 
