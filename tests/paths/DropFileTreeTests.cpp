@@ -1,6 +1,5 @@
-// The file edit's tree on the scratch folder tree: icons cached per type, selection of file
-// paths, bad paths, expand buttons and branches after disk changes, and the context menu from the
-// library's own file.
+// The file edit's tree on the scratch folder tree: icons cached per type, expand buttons and
+// branches after disk changes, and the context menu from the library's own file.
 #include "../ui/MenuProbe.h"
 #include "PathsFixture.h"
 
@@ -61,29 +60,6 @@ TEST_F(FileTreeTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
     const int nIndex = Tree().GetFileImageIndex(Path("docs\\c.log").c_str());
     EXPECT_LT(nIndex, ImageCount());
     EXPECT_EQ(Tree().m_iconCache["log"], nIndex);
-}
-
-TEST_F(FileTreeTest, FilePathSelectsItsItemWithoutAPickAndABadPathSelectsNothing)
-{
-    HTREEITEM hSelected = Tree().SetSelectedDir(Path("docs\\B.TXT").c_str(), false);
-    ASSERT_NE(hSelected, nullptr);
-    EXPECT_EQ(SelectedPath(Tree()), Path("docs\\B.TXT"));
-    EXPECT_EQ(m_pEdit->m_nPicks, 0);
-
-    // Missing drives, shares and relative paths are refused as the base tree refuses them; these
-    // look like files of the scratch tree.
-    for (const std::string& path : { Path("docs\\a|b?.txt"), Path(std::string(300, 'x') + ".txt"), Path("nothere\\a.txt") })
-    {
-        SCOPED_TRACE(path);
-        EXPECT_EQ(Tree().SetSelectedDir(path.c_str(), false), nullptr);
-    }
-
-    // A file the filter hides has no item: its folder is selected and null returned.
-    SetExt({ "txt" });
-    Reopen(Item("docs"));
-    EXPECT_EQ(Tree().SetSelectedDir(Path("docs\\c.log").c_str(), false), nullptr);
-    EXPECT_EQ(SelectedPath(Tree()), Path("docs\\"));
-    EXPECT_EQ(m_pEdit->m_nPicks, 0);
 }
 
 // Each row changes the disk while the drop window is hidden and shows it again.

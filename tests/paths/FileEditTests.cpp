@@ -180,21 +180,23 @@ TEST_F(FileEditTest, OpeningAWiderBranchWidensTheWindow)
     EXPECT_GT(rcAfter.Width(), rcBefore.Width());
 }
 
-TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereShowingEveryFileAndTheExpandButtons)
+TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFilesTheButtonsAndTheSelection)
 {
     const struct
     {
         const char* name;
         std::vector<const char*> exts;
         Labels docs;
-        Labels buttons; // the closed folders with an expand button
+        Labels buttons;       // the closed folders with an expand button
+        const char* selected; // the edit's file, or its folder when the filter hides the file
     } rows[] = {
-        { "one extension, either case", { "txt" }, { "sub", "a.txt", "B.TXT" }, { "docs\\sub" } },
-        { "star after an extension", { "txt", "*" }, kDocsLabels, { "onlylog", "docs\\sub" } },
-        { "two, with and without dot", { "log", ".exe" }, { "sub", "app1.exe", "app2.exe", "c.log" }, { "onlylog" } },
-        { "star first", { "*", "log" }, kDocsLabels, { "onlylog", "docs\\sub" } },
-        { "matching nothing", { "pdf" }, { "sub" }, {} },
-        { "empty list", {}, kDocsLabels, { "onlylog", "docs\\sub" } },
+        { "one extension, either case", { "txt" }, { "sub", "a.txt", "B.TXT" }, { "docs\\sub" }, "docs\\a.txt" },
+        { "star after an extension", { "txt", "*" }, kDocsLabels, { "onlylog", "docs\\sub" }, "docs\\a.txt" },
+        { "two, with and without dot", { "log", ".exe" }, { "sub", "app1.exe", "app2.exe", "c.log" }, { "onlylog" },
+          "docs\\" },
+        { "star first", { "*", "log" }, kDocsLabels, { "onlylog", "docs\\sub" }, "docs\\a.txt" },
+        { "matching nothing", { "pdf" }, { "sub" }, {}, "docs\\" },
+        { "empty list", {}, kDocsLabels, { "onlylog", "docs\\sub" }, "docs\\a.txt" },
     };
     MakeEdit(true, Path("docs\\a.txt"));
     for (const auto& row : rows)
@@ -202,6 +204,8 @@ TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereShowingEveryFil
         SCOPED_TRACE(row.name);
         SetExt(row.exts);
         Open();
+        EXPECT_EQ(SelectedPath(Tree()), Path(row.selected));
+        EXPECT_EQ(m_pEdit->m_nPicks, 0);
         EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), row.docs);
         Labels buttons;
         for (const char* folder : { "onlylog", "docs\\sub", "empty" })
