@@ -1,5 +1,6 @@
 // What a user sees of the standard controls that the library's windows are made of: an edit's
-// text, a list box's rows and selected row, the spot of a day in a month calendar.
+// text, a list box's rows and selected row, a tree item's expand button, the spot of a day in a
+// month calendar.
 #pragma once
 #include <afxwin.h>
 #include <commctrl.h>
@@ -36,6 +37,18 @@ inline std::vector<std::string> ListRows(HWND hList)
 }
 
 // The selected row's text, or "<none>".
+// Whether the tree view shows an expand button for an item once the item is in view (a folder
+// tree asks the disk only for items it shows).
+inline bool ShowsExpandButton(HWND hTree, HTREEITEM hItem)
+{
+    TreeView_EnsureVisible(hTree, hItem);
+    ::UpdateWindow(hTree);
+    TVITEMA item{};
+    item.hItem = hItem;
+    item.mask = TVIF_CHILDREN;
+    return ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) != 0 && item.cChildren > 0;
+}
+
 inline std::string ListSelection(HWND hList)
 {
     const int row = static_cast<int>(::SendMessageA(hList, LB_GETCURSEL, 0, 0));

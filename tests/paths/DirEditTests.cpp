@@ -165,31 +165,6 @@ TEST_F(DirEditTest, WithoutItsListTheEditStillGuardsItsText)
               });
 }
 
-TEST_F(DirEditTest, HostReadOnlyKeepsThePathAndTheListClosed)
-{
-    const std::string r = m_scratch.Path();
-    m_scratch.MakeDir("abc");
-    m_scratch.MakeDir("ab");
-    const int n = static_cast<int>(r.size());
-    const std::string abc = r + "abc";
-    m_pEdit->SendMessage(EM_SETREADONLY, TRUE);
-    RunEdits(
-        {
-            { "Backspace to an existing folder", abc, n + 3, n + 3, Key(VK_BACK), abc },
-            { "whole text with Delete", abc, 0, -1, Key(VK_DELETE), abc },
-            { "whole text with Backspace", abc, 0, -1, Key(VK_BACK), abc },
-            { "Ctrl+V of a folder", abc, 0, -1, Paste(r + "ab"), abc },
-            { "WM_CLEAR of everything", abc, 0, -1, Send(WM_CLEAR), abc },
-            { "Down", abc, 0, 0, Key(VK_DOWN), abc },
-            { "F9", abc, 0, 0, Key(VK_F9), abc },
-        },
-        [&](const EditCase&) { EXPECT_FALSE(DropVisible()); });
-    m_pEdit->ShowList(); // nothing drops down for the host either
-    EXPECT_FALSE(DropVisible());
-    SetText(r + "ab"); // the host's own text still stands
-    EXPECT_EQ(m_pEdit->Text(), r + "ab");
-}
-
 // Each way of opening and closing the folder list, with the text the host reads in its SELENDOK
 // handler (the text the edit ends with); ShowList, a host call, reports only its opening.
 TEST_F(DirEditTest, TheParentHearsEachOpeningAndHowTheListClosed)

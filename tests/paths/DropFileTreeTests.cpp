@@ -90,14 +90,14 @@ TEST_F(FileTreeTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
         {
             ASSERT_TRUE(Tree().ExpandBranch(hItem, false));
         }
-        EXPECT_EQ(hItem != nullptr && ShowsExpandButton(Tree(), hItem), row.before);
+        EXPECT_EQ(hItem != nullptr && harness::ShowsExpandButton(Tree().m_hWnd, hItem), row.before);
         PressKey(VK_F9);
         ASSERT_FALSE(DropVisible());
         row.removed ? m_scratch.Remove(row.entry) : (void)m_scratch.Make(row.entry);
         Open();
         hItem = Item(row.folder);
         ASSERT_NE(hItem, nullptr);
-        EXPECT_EQ(ShowsExpandButton(Tree(), hItem), row.after);
+        EXPECT_EQ(harness::ShowsExpandButton(Tree().m_hWnd, hItem), row.after);
         if (!row.after)
         {
             EXPECT_EQ(Tree().GetChildItem(hItem), nullptr);

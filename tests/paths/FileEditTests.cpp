@@ -209,7 +209,7 @@ TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFiles
         EXPECT_EQ(ChildLabels(Tree(), Find(Tree(), Path("docs"))), row.docs);
         Labels buttons;
         for (const char* folder : { "onlylog", "docs\\sub", "empty" })
-            if (ShowsExpandButton(Tree(), Find(Tree(), Path(folder))))
+            if (harness::ShowsExpandButton(Tree().m_hWnd, Find(Tree(), Path(folder))))
                 buttons.push_back(folder);
         EXPECT_EQ(buttons, row.buttons);
         PressKey(VK_ESCAPE);

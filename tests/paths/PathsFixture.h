@@ -98,17 +98,6 @@ inline Labels ChildLabels(const CTreeCtrl& tree, HTREEITEM hItem)
     return labels;
 }
 
-// Whether the tree view shows an expand button for an item once the item is in view.
-inline bool ShowsExpandButton(CTreeCtrl& tree, HTREEITEM hItem)
-{
-    tree.EnsureVisible(hItem);
-    tree.UpdateWindow();
-    TVITEMA item{};
-    item.hItem = hItem;
-    item.mask = TVIF_CHILDREN;
-    return tree.GetItem(&item) && item.cChildren > 0;
-}
-
 // The screen point of an item's label, scrolled into view first; dx moves it right.
 inline POINT LabelPoint(CTreeCtrl& tree, HTREEITEM hItem, int dx = 0)
 {

@@ -2,6 +2,7 @@
 // changes on disk, bad paths, Escape, the context menu by keys and a right click, and its font.
 #include <afxcmn.h>
 #include <gtest/gtest.h>
+#include "Controls.h"
 #include "DirTreeCtrl.h"
 #include "HostDialog.h"
 #include "Input.h"
@@ -62,16 +63,7 @@ protected:
         return labels;
     }
     size_t Received(UINT message) const { return m_recorder.Count(m_host.m_hWnd, message); }
-    // Whether the tree view shows an expand button for the item once it is in view.
-    bool ShowsExpandButton(HTREEITEM hItem)
-    {
-        m_tree.EnsureVisible(hItem);
-        m_tree.UpdateWindow();
-        TVITEMA item{};
-        item.hItem = hItem;
-        item.mask = TVIF_CHILDREN;
-        return m_tree.GetItem(&item) && item.cChildren > 0;
-    }
+    bool ShowsExpandButton(HTREEITEM hItem) { return harness::ShowsExpandButton(m_tree.m_hWnd, hItem); }
     void FocusTree()
     {
         m_host.FocusEdit();
