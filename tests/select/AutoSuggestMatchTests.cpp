@@ -142,7 +142,6 @@ TEST_F(SuggestModeTest, AutoAppendCompletesInPlaceAndBackspaceOrDeleteTakeTheAdd
                    const char* text; std::pair<int, int> selection; } rows[] = {
         { "off by default", CAutoSuggestEdit::kMatchPrefix, false, { { "ap", 0 } }, "ap", { 2, 2 } },
         { "the first suggestion", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", 0 } }, "apple", { 2, 5 } },
-        { "typing narrows", CAutoSuggestEdit::kMatchPrefix, true, { { "apr", 0 } }, "apricot", { 3, 7 } },
         { "the typed case stays", CAutoSuggestEdit::kMatchPrefix, true, { { "AP", 0 } }, "APple", { 2, 5 } },
         { "Backspace removes the added part", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_BACK } }, "ap", { 2, 2 } },
         { "a second Backspace takes a typed letter", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_BACK }, { nullptr, VK_BACK } }, "a", { 1, 1 } },
