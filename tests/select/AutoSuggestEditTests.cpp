@@ -1,47 +1,8 @@
 // The auto-suggest edit driven by typing and editing: the list opens, narrows, hides, and the
-// first Down takes the highlighted suggestion.
+// first Down takes the highlighted suggestion; the sort at Init and read-only typing.
 #include "SelectFixture.h"
 
 using namespace seltest;
-
-TEST_F(SelectTest, SuggestionsFollowTheTypedTextAndTheFirstDownTakesTheHighlightedOne)
-{
-    const struct
-    {
-        const char *name, *typed;
-        bool visible;
-        Texts rows;
-        const char* selected;
-        bool down = false; // then Down writes the first suggestion and takes the focus into the list
-    } rows[] = {
-        { "a opens the texts that begin with it", "a", true, { "apple", "apricot" }, "apple", true },
-        { "ap narrows them, no row highlighted", "ap", true, { "apple", "apricot" }, "<none>", true },
-        { "apr narrows to one that differs", "apr", true, { "apricot" }, "<none>" },
-        { "case is ignored in matching", "A", true, { "apple", "apricot" }, "apple" },
-        { "the only match equal to the text hides", "apple", false, {}, "" },
-        { "no match hides", "x", false, {}, "" },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        Attach<CAutoSuggestEdit>({ "apple", "apricot", "banana" });
-        TypeText(row.typed);
-        EXPECT_EQ(Text(), row.typed); // typing never writes a suggestion into the edit
-        EXPECT_EQ(ListVisible(), row.visible);
-        if (row.visible)
-        {
-            EXPECT_EQ(Rows(), row.rows);
-            EXPECT_EQ(SelectedRow(), row.selected);
-            EXPECT_TRUE(FocusInEdit());
-        }
-        if (!row.down)
-            continue;
-        PressKey(VK_DOWN);
-        EXPECT_EQ(Text(), "apple");
-        EXPECT_EQ(SelectedRow(), "apple");
-        EXPECT_TRUE(FocusInList());
-    }
-}
 
 TEST_F(SelectTest, InitSortsTheTextsAddedBeforeIt)
 {
@@ -70,7 +31,9 @@ TEST_F(SelectTest, InitSortsTheTextsAddedBeforeIt)
     }
 }
 
-TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
+// Typing never writes a suggestion into the edit; the first Down takes the highlighted one (or
+// the first) and the focus into the list.
+TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheTextAndTheFirstDownTakesTheHighlightedOne)
 {
     using harness::kCtrl;
     const struct
@@ -81,16 +44,27 @@ TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
         const char *typed, *text;
         Texts rows; // empty: the list is hidden
         const char* selected;
+        bool inList;
     } rows[] = {
-        { "Ctrl+V", "a", "ch", { { 'V', kCtrl } }, "", "ch", { "cherry" }, "<none>" },
-        { "cutting everything", "a", nullptr, { { 'X', kCtrl } }, "", "", {}, "" },
+        { "a letter opens the texts that begin with it, in either case", "a", nullptr, {}, "", "a",
+          { "apple", "apricot", "Avocado" }, "apple", false },
+        { "more letters narrow them, no row highlighted", "ap", nullptr, {}, "", "ap", { "apple", "apricot" }, "<none>",
+          false },
+        { "the only match equal to the text hides", "apple", nullptr, {}, "", "apple", {}, "", false },
+        { "no match hides", "x", nullptr, {}, "", "x", {}, "", false },
+        { "the first Down takes the highlighted one", "a", nullptr, { { VK_DOWN, 0 } }, "", "apple",
+          { "apple", "apricot", "Avocado" }, "apple", true },
+        { "the first Down without a highlight takes the first", "ap", nullptr, { { VK_DOWN, 0 } }, "", "apple",
+          { "apple", "apricot" }, "apple", true },
+        { "Ctrl+V", "a", "ch", { { 'V', kCtrl } }, "", "ch", { "cherry" }, "<none>", false },
+        { "cutting everything", "a", nullptr, { { 'X', kCtrl } }, "", "", {}, "", false },
         { "after the first Down, letters replace the taken suggestion", "a", nullptr, { { VK_DOWN, 0 } }, "ap", "ap",
-          { "apple", "apricot" }, "<none>" },
+          { "apple", "apricot" }, "<none>", true },
         { "after the first Down, Backspace empties and hides", "a", nullptr, { { VK_DOWN, 0 }, { VK_BACK, 0 } }, "",
-          "", {}, "" },
+          "", {}, "", false },
         // Regression: after Delete the suggestions were those of the text before the key.
         { "Delete opens the suggestions of the text it leaves", "xap", nullptr, { { VK_HOME, 0 }, { VK_DELETE, 0 } },
-          "", "ap", { "apple", "apricot" }, "apple" },
+          "", "ap", { "apple", "apricot" }, "apple", false },
     };
     for (const auto& row : rows)
     {
@@ -111,6 +85,7 @@ TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
         {
             EXPECT_EQ(Rows(), row.rows);
             EXPECT_EQ(SelectedRow(), row.selected);
+            EXPECT_EQ(FocusInList(), row.inList);
         }
     }
 }

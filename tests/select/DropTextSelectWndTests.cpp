@@ -1,5 +1,5 @@
 // The text drop window and its list: filling from the whole array or a range, choosing the
-// row of the edit's text, its height and top row, and a million-text list at both ends.
+// row of the edit's text, and a million-text list at its far end.
 #include "SelectFixture.h"
 
 using namespace seltest;
@@ -36,34 +36,6 @@ TEST_F(SelectTest, UpdateListShowsTheRangeAndSelectsTheFirstRowEqualToTheEditTex
         EXPECT_EQ(m_pDrop->GetRowOfText(5), row.rowOfLast);
         EXPECT_EQ(Text(), row.text); // selecting does not write into the edit
     }
-}
-
-TEST_F(SelectTest, TheWindowAsksForTheHeightOfItsRowsWithinTheDialogAndKeepsContextAboveTheSelection)
-{
-    Attach<CSelectEdit>({ "one", "two", "three", "four" }, false);
-    PressKey(VK_F9);
-    ASSERT_TRUE(ListVisible());
-    CRect rc, rcEdit, rcClient;
-    m_pDrop->GetWindowRect(&rc);
-    m_pEdit->GetWindowRect(&rcEdit);
-    EXPECT_EQ(rc.Height(), 4 * List().GetItemHeight(0) + 2 * ::GetSystemMetrics(SM_CYEDGE));
-    EXPECT_EQ(rc.top, rcEdit.bottom);
-
-    // A list taller than the dialog is limited to the room below the edit, and scrolled so
-    // that five rows stay above the selection.
-    Attach<CSelectEdit>({}, false, [](CSelectEdit& edit) { AddNumbered(edit, "text %02d", 100); });
-    SetText("text 50");
-    PressKey(VK_F9);
-    ASSERT_TRUE(ListVisible());
-    m_pDlg->GetClientRect(&rcClient);
-    m_pDlg->ClientToScreen(&rcClient);
-    EXPECT_EQ(m_pDrop->m_nPreferredHeight, std::max(rcClient.bottom - rcEdit.bottom, 125L));
-    EXPECT_EQ(List().GetCurSel(), 50);
-    EXPECT_EQ(List().GetTopIndex(), 45);
-    SetText("text 02"); // a selection near the top needs no scrolling
-    m_pDrop->UpdateList();
-    EXPECT_EQ(List().GetCurSel(), 2);
-    EXPECT_EQ(List().GetTopIndex(), 0);
 }
 
 TEST_F(SelectTest, AMillionTextListReadsItsRowsAndKeysWheelAndClicksPickTheRightTextAtTheFarEnd)

@@ -40,17 +40,6 @@ inline void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts)
         edit.AddText(CString(text));
 }
 
-// count texts made from format and their index ("text %02d").
-inline void AddNumbered(CSelectEdit& edit, const char* format, int count)
-{
-    for (int i = 0; i < count; ++i)
-    {
-        CString text;
-        text.Format(format, i);
-        edit.AddText(text);
-    }
-}
-
 inline std::string Joined(const TextArray& texts)
 {
     std::string result;

@@ -19,15 +19,12 @@ TEST_F(SelectTest, EachOpeningIsReportedWithHowItClosed)
         const char* expected;
     } rows[] = {
         { "F9 then Escape", false, [] { PressKey(VK_F9); PressKey(VK_ESCAPE); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
-        { "F9 twice", false, [] { PressKey(VK_F9); PressKey(VK_F9); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
         { "F9, Down into the list, Escape", false, [] { PressKey(VK_F9); PressKey(VK_DOWN); PressKey(VK_ESCAPE); },
           "DROPDOWN SELENDCANCEL CLOSEUP" },
         { "F9, Down into the list, Enter picks", false,
           [] { PressKey(VK_F9); PressKey(VK_DOWN); PressKey(VK_RETURN); }, "DROPDOWN SELENDOK(alpha) CLOSEUP" },
         { "the button opens, a click on a row picks", false, [&] { button(); harness::Click(RowPoint(1)); },
           "DROPDOWN SELENDOK(beta) CLOSEUP" },
-        { "the button opens and closes", false, [&] { button(); button(); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
-        { "the focus leaves", false, [&] { PressKey(VK_F9); clickOther(); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
         { "Enter in the edit on the row of its text", false,
           [this] { SetText("gamma"); PressKey(VK_F9); PressKey(VK_RETURN); }, "DROPDOWN SELENDOK(gamma) CLOSEUP" },
         { "Enter in the edit without a row", false, [this] { SetText("delta"); PressKey(VK_F9); PressKey(VK_RETURN); },
@@ -43,7 +40,8 @@ TEST_F(SelectTest, EachOpeningIsReportedWithHowItClosed)
         { "suggestions: a click on one", true, [this] { TypeText("ap"); harness::Click(RowPoint(1)); },
           "DROPDOWN SELENDOK(apricot) CLOSEUP" },
         { "suggestions: typing past every one", true, [] { TypeText("apx"); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
-        { "suggestions: the focus leaves", true, [&] { TypeText("b"); clickOther(); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
+        { "suggestions: the focus leaves", true, [&] { TypeText("b"); clickOther(); },
+          "DROPDOWN SELENDCANCEL CLOSEUP" },
     };
     for (const auto& row : rows)
     {
