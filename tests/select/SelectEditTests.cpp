@@ -62,10 +62,10 @@ TEST_F(SelectTest, FirstLettersArrowsAndTheWheelStepThroughTheTextsWhileTheListI
     }
 }
 
-TEST_F(SelectTest, TheListOpensOnTheTextWrapsUnderTheArrowsAndClosesByEnterEscapeOrAClick)
+TEST_F(SelectTest, TheListOpensOnTheTextWrapsUnderTheArrowsAndClosesByEnterOrEscape)
 {
-    // The first arrow moves the selection from the edit (wrapping at the ends, or to the first
-    // row when none is selected) and takes the focus into the list.
+    // The first arrow moves the selection from the edit (to the first row when none is
+    // selected; the wrap at the ends is the million-text list's) and takes the focus into the list.
     const struct
     {
         const char *name, *start;
@@ -73,16 +73,13 @@ TEST_F(SelectTest, TheListOpensOnTheTextWrapsUnderTheArrowsAndClosesByEnterEscap
         const char* selected;
         WORD arrow;
         const char* afterArrow;
-        WORD closeKey; // 0: a click on the last row
+        WORD closeKey;
         const char* expected;
     } rows[] = {
         { "Down opens on an unlisted text, Down takes the first, Enter accepts", "zero", VK_DOWN, "<none>", VK_DOWN,
           "one", VK_RETURN, "two" },
         { "F9 opens, Up from no selection takes the first, Escape keeps the text moved to", "zero", VK_F9, "<none>",
           VK_UP, "one", VK_ESCAPE, "two" },
-        { "Enter opens, Up from the first wraps, a click accepts its row", "one", VK_RETURN, "one", VK_UP, "three", 0,
-          "three" },
-        { "F9 opens, Down from the last wraps", "three", VK_F9, "three", VK_DOWN, "one", VK_ESCAPE, "two" },
     };
     for (const auto& row : rows)
     {
@@ -113,10 +110,7 @@ TEST_F(SelectTest, TheListOpensOnTheTextWrapsUnderTheArrowsAndClosesByEnterEscap
             EXPECT_EQ(SelectedRow(), step.second);
             EXPECT_EQ(Text(), step.second);
         }
-        if (row.closeKey != 0)
-            PressKey(row.closeKey);
-        else
-            harness::Click(RowPoint(2));
+        PressKey(row.closeKey);
         EXPECT_EVENTUALLY(!ListVisible());
         EXPECT_EQ(Text(), row.expected);
         EXPECT_TRUE(FocusInEdit());
@@ -147,7 +141,6 @@ TEST_F(SelectTest, EnterTakesTheOpenListsRowByTheModeAndOtherwiseReachesTheDefau
         { "read-only with one unselected row takes that row", false, true, false, { "kiwi" }, "", true, -1, "kiwi", 0 },
         { "a selection edit without texts opens nothing", false, false, false, {}, "", true, -1, "", 1 },
         { "suggestions: the only match, already typed", true, false, false, cities, "Berlin", false, -1, "Berlin", 1 },
-        { "suggestions: no match", true, false, false, cities, "Xyz", false, -1, "Xyz", 1 },
         { "suggestions: an open list closes and keeps the key", true, false, false, cities, "B", false, -1, "B", 0 },
     };
     for (const auto& row : rows)
@@ -265,10 +258,8 @@ TEST_F(SelectTest, TheWheelScrollsTheOpenListByWholeNotchesWhateverTheDirectionO
         EXPECT_TRUE(ListVisible());
     }
 
-    // Focus leaving closes the list; ShowList opens it on the edit's text (near the top: not
-    // scrolled) and leaves the focus.
+    // ShowList opens the list on the edit's text (near the top: not scrolled) and leaves the focus.
     ::SetFocus(m_pDlg->Other());
-    EXPECT_FALSE(ListVisible());
     SetText("item 02");
     m_pEdit->ShowList();
     EXPECT_TRUE(ListVisible());
@@ -280,9 +271,6 @@ TEST_F(SelectTest, TheWheelScrollsTheOpenListByWholeNotchesWhateverTheDirectionO
 TEST_F(SelectTest, AddedTextsWidenTheEditAndStaySortedWithoutDuplicatesWhenAsked)
 {
     auto* pEdit = Attach<CSelectEdit>({}, false);
-    for (WORD vk : { VK_F9, VK_DOWN })
-        PressKey(vk);
-    EXPECT_FALSE(ListVisible()); // an empty list never opens
     const int bare = pEdit->GetMaxWidth();
     AddTexts(*pEdit, { "c", "a", "c" });
     const int narrow = pEdit->GetMaxWidth();
