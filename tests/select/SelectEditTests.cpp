@@ -297,94 +297,70 @@ TEST_F(SelectTest, AddedTextsWidenTheEditAndStaySortedWithoutDuplicatesWhenAsked
     EXPECT_GT(pEdit->GetMaxWidth(), narrow);
 }
 
-TEST_F(SelectTest, TypingWithTheFocusInTheListEditsTheTextAndTheHighlightFollows)
+// Regression rows: the list box's own first-letter search moved the highlight and left the
+// text; the list's rows stayed those of the texts when it was last shown, and keys wrote the
+// stale row's text (or the same text again, with EN_CHANGE to the host).
+TEST_F(SelectTest, KeysPickOnlyTheCurrentTextsAndTheHighlightFollowsTheText)
 {
-    // Regression: the list box's own first-letter search moved the highlight and left the text.
-    const struct
-    {
-        const char* name;
-        bool readOnly;
-        const char* typed; // after F9 and Down, with the focus in the list; "\b" is Backspace
-        const char *text, *selected;
-    } rows[] = {
-        { "read-only: a letter picks its first text", true, "c", "cherry", "cherry" },
-        { "editable: letters replace the picked text", false, "ch", "ch", "<none>" },
-        { "editable: a whole text highlights its row", false, "cherry", "cherry", "cherry" },
-        { "editable: Backspace removes the picked text", false, "\b", "", "<none>" },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        Attach<CSelectEdit>({ "apple", "banana", "cherry" }, row.readOnly);
-        PressKey(VK_F9);
-        PressKey(VK_DOWN);
-        ASSERT_TRUE(FocusInList());
-        ASSERT_EQ(Text(), "apple");
-        if (std::string(row.typed) == "\b")
-            PressKey(VK_BACK);
-        else
-            TypeText(row.typed);
-        EXPECT_EQ(Text(), row.text);
-        EXPECT_TRUE(ListVisible());
-        EXPECT_EQ(SelectedRow(), row.selected);
-        PressKey(VK_RETURN); // takes what is highlighted, which is what the edit shows
-        EXPECT_EVENTUALLY(!ListVisible());
-        EXPECT_EQ(Text(), row.text);
-    }
-}
-
-TEST_F(SelectTest, ReadOnlyKeysPickOnlyTheCurrentTextsAfterTheHostChangesThem)
-{
-    // Regression: the list's rows stayed those of the texts when it was last shown, and keys
-    // wrote the stale row's text (or the same text again, with EN_CHANGE to the host).
+    const std::vector<const char*> fruits = { "apple", "banana", "cherry" };
     const struct
     {
         const char* name;
         std::vector<const char*> texts;
-        bool sorted, listOpen;
+        bool readOnly, sorted, listOpen; // the list is opened with F9 and left open or closed
         const char* start;
-        std::function<void(CSelectEdit&)> change;
-        WORD key;
-        const char* typed;
-        const char* expected;
-        bool visible;
+        std::function<void(CSelectEdit&)> change; // by the host
+        std::vector<WORD> keys;
+        const char *typed, *expected, *selected; // selected: "" for a closed list
     } rows[] = {
-        { "texts replaced: Backspace keeps lemon", { "apple", "banana", "cherry" }, false, false, "lemon",
-          [](CSelectEdit& e) { e.ClearText(); AddTexts(e, { "kiwi", "lemon", "mango" }); }, VK_BACK, "", "lemon",
-          false },
-        { "avocado added: Backspace keeps cherry", { "apple", "banana", "cherry", "date" }, true, false, "cherry",
-          [](CSelectEdit& e) { AddTexts(e, { "avocado" }); }, VK_BACK, "", "cherry", false },
-        { "apple added to the open list: c picks cherry", { "banana", "cherry", "date" }, true, true, "banana",
-          [](CSelectEdit& e) { AddTexts(e, { "apple" }); }, 0, "c", "cherry", true },
-        { "texts cleared with the list open: the list closes, Down writes nothing", { "red", "green" }, false, true,
-          "red", [](CSelectEdit& e) { e.ClearText(); }, VK_DOWN, "", "red", false },
+        { "read-only in the list: a letter picks its first text", fruits, true, false, true, "", nullptr, { VK_DOWN },
+          "c", "cherry", "cherry" },
+        { "editable in the list: letters replace the picked text", fruits, false, false, true, "", nullptr,
+          { VK_DOWN }, "ch", "ch", "<none>" },
+        { "editable in the list: a whole text highlights its row", fruits, false, false, true, "", nullptr,
+          { VK_DOWN }, "cherry", "cherry", "cherry" },
+        { "editable in the list: Backspace removes the picked text", fruits, false, false, true, "", nullptr,
+          { VK_DOWN, VK_BACK }, "", "", "<none>" },
+        { "texts replaced: Backspace keeps lemon", fruits, true, false, false, "lemon",
+          [](CSelectEdit& e) { e.ClearText(); AddTexts(e, { "kiwi", "lemon", "mango" }); }, { VK_BACK }, "", "lemon",
+          "" },
+        { "avocado added: Backspace keeps cherry", { "apple", "banana", "cherry", "date" }, true, true, false, "cherry",
+          [](CSelectEdit& e) { AddTexts(e, { "avocado" }); }, { VK_BACK }, "", "cherry", "" },
+        { "apple added to the open list: c picks cherry", { "banana", "cherry", "date" }, true, true, true, "banana",
+          [](CSelectEdit& e) { AddTexts(e, { "apple" }); }, {}, "c", "cherry", "cherry" },
+        { "texts cleared with the list open: the list closes, Down writes nothing", { "red", "green" }, true, false,
+          true, "red", [](CSelectEdit& e) { e.ClearText(); }, { VK_DOWN }, "", "red", "" },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        auto* pEdit = Attach<CSelectEdit>(row.texts, true, [&](CSelectEdit& edit) { edit.SetSorted(row.sorted); });
+        auto* pEdit =
+            Attach<CSelectEdit>(row.texts, row.readOnly, [&](CSelectEdit& edit) { edit.SetSorted(row.sorted); });
         SetText(row.start);
         PressKey(VK_F9); // the rows are filled
         if (!row.listOpen)
             PressKey(VK_ESCAPE);
-        row.change(*pEdit);
+        if (row.change)
+            row.change(*pEdit);
         harness::MessageRecorder recorder;
         recorder.Watch(m_pDlg->m_hWnd, "dialog");
-        if (row.key != 0)
-            PressKey(row.key);
+        for (WORD key : row.keys)
+            PressKey(key);
         TypeText(row.typed);
         EXPECT_EQ(Text(), row.expected);
-        EXPECT_EQ(ListVisible(), row.visible);
-        if (row.visible)
-        {
-            EXPECT_EQ(SelectedRow(), row.expected);
-        }
-        if (std::string(row.start) == row.expected)
+        EXPECT_EQ(ListVisible(), *row.selected != '\0');
+        if (row.change && std::string(row.start) == row.expected)
         {
             const auto commands = recorder.Of(m_pDlg->m_hWnd, WM_COMMAND);
             EXPECT_TRUE(std::none_of(commands.begin(), commands.end(),
                                      [](const auto& m) { return HIWORD(m.wParam) == EN_CHANGE; }))
                 << "no EN_CHANGE without a change";
         }
+        if (!ListVisible())
+            continue;
+        EXPECT_EQ(SelectedRow(), row.selected);
+        PressKey(VK_RETURN); // takes what is highlighted, which is what the edit shows
+        EXPECT_EVENTUALLY(!ListVisible());
+        EXPECT_EQ(Text(), row.expected);
     }
 }
