@@ -76,7 +76,6 @@ TEST_F(SelectTest, AMillionTextListReadsItsRowsAndKeysWheelAndClicksPickTheRight
         SetText(numbered(row.start).c_str());
         PressKey(VK_F9);
         ASSERT_TRUE(ListVisible());
-        ASSERT_EQ(List().GetCount(), 1000000);
         EXPECT_EQ(SelectedRow(), numbered(row.start));
         const int top = List().GetTopIndex();
         row.act();
