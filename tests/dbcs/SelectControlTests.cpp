@@ -31,9 +31,21 @@ TEST_F(SelectTest, AReadOnlyFirstLetterIsTheWholeCharacter)
     }
 }
 
-// Suggestions match whole characters and fold only single-byte letters.
-TEST_F(SelectTest, AutoSuggestListsOnlyTextsOpeningWithTheTypedCharacters)
+// The texts sort in the code page's order: texts that differ in a trail byte as "A" and "a" do
+// are neither reordered nor merged as duplicates. Suggestions match whole characters and fold
+// only single-byte letters.
+TEST_F(SelectTest, AutoSuggestSortsByTheCodePageAndListsOnlyTextsOpeningWithTheTypedCharacters)
 {
+    const std::vector<std::string> order{ "abc", "ABD", kA + "x", kA + kI, kA + kSa, kKa + kMe, kDi, kDi + "x", kNi,
+                                          kTou + kKyou };
+    std::vector<const char*> reversed;
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        reversed.push_back(it->c_str());
+    std::string expected;
+    for (const std::string& text : order)
+        expected += (expected.empty() ? "" : "|") + text;
+    EXPECT_EQ(Joined(Attach<CAutoSuggestEdit>(reversed)->GetTextArray()), expected);
+
     const std::string sakura = kSa + kKu + kRa, fuji = kFu + kZi, sanma = kSa + kN + kMa, saBc = kSa + "Bc";
     const struct
     {
@@ -52,23 +64,4 @@ TEST_F(SelectTest, AutoSuggestListsOnlyTextsOpeningWithTheTypedCharacters)
         ASSERT_TRUE(ListVisible());
         EXPECT_EQ(Rows(), c.rows);
     }
-}
-
-// Two-byte characters sort in the code page's order; texts that differ in a trail byte as "A"
-// and "a" do are neither reordered nor merged as duplicates.
-TEST_F(SelectTest, SortingKeepsTheCodePageOrderOfTwoByteCharacters)
-{
-    const std::vector<std::string> order{ "abc", "ABD", kA + "x", kA + kI, kA + kSa, kKa + kMe, kDi, kDi + "x", kNi,
-                                          kTou + kKyou };
-    std::vector<const char*> reversed;
-    for (auto it = order.rbegin(); it != order.rend(); ++it)
-        reversed.push_back(it->c_str());
-    auto* pEdit = Attach<CSelectEdit>({}, true, [&](CSelectEdit& edit) {
-        edit.SetSorted(true);
-        AddTexts(edit, reversed);
-    });
-    std::string expected;
-    for (const std::string& text : order)
-        expected += (expected.empty() ? "" : "|") + text;
-    EXPECT_EQ(Joined(pEdit->GetTextArray()), expected);
 }

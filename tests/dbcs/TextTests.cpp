@@ -25,11 +25,6 @@ public:
     }
 };
 const testing::Environment* const g_codePage = testing::AddGlobalTestEnvironment(new CodePage932);
-
-std::string S(const CString& text)
-{
-    return static_cast<const char*>(text);
-}
 }
 
 // Parents, last folders and file names of Japanese paths are checked through the folder list,
@@ -43,7 +38,7 @@ TEST(DbcsText, OnlyARealTrailingBackslashIsRemovedAndA7CTrailByteIsNoBar)
         SCOPED_TRACE(path);
         CString trimmed(path.c_str());
         DirUtils::RemoveTrailingSlash(trimmed);
-        EXPECT_EQ(S(trimmed), jp + kHyou);
+        EXPECT_EQ(std::string(trimmed.GetString()), jp + kHyou);
     }
     // "ma" has the trail byte 0x7C, the bar that no path may hold.
     EXPECT_TRUE(DirUtils::IsDir(("C:\\" + kMa + "\\").c_str(), false));
@@ -59,5 +54,5 @@ TEST(DbcsText, RegistryKeysKeepNamesEndingInA5CTrailByte)
     HKEY hKey = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey), ERROR_SUCCESS);
     ::RegCloseKey(hKey);
-    EXPECT_EQ(S(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key.c_str(), "v", false)), "x");
+    EXPECT_EQ(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key.c_str(), "v", false), CString("x"));
 }
