@@ -1,6 +1,7 @@
-// First letters and typed prefixes of the selection and auto-suggest edits under code page 932:
-// a typed two-byte character is one letter, and its trail byte (often an ASCII letter) picks
-// nothing by itself. The edits sit on Windows' edit behaviour (WindowsEditBytes.h).
+// First letters, typed prefixes and the sort order of the selection and auto-suggest edits
+// under code page 932: a typed two-byte character is one letter, and its trail byte (often an
+// ASCII letter) picks nothing by itself and is never folded as a letter. The edits sit on
+// Windows' edit behaviour (WindowsEditBytes.h).
 #include "../select/SelectFixture.h"
 #include "Japanese.h"
 #include "WindowsEditBytes.h"
@@ -8,34 +9,18 @@
 using namespace seltest;
 using namespace dbcstest;
 
-namespace
+TEST_F(SelectTest, AReadOnlyFirstLetterIsTheWholeCharacter)
 {
-class DbcsSelectTest : public SelectTest
-{
-protected:
-    template <class TEdit>
-    void AttachJapanese(const Texts& texts, bool readOnly)
-    {
-        Attach<TEdit>({}, readOnly, [&](CProbe<TEdit>& edit) {
-            for (const std::string& text : texts)
-                edit.AddText(CString(text.c_str()));
-        });
-    }
-};
-}
-
-TEST_F(DbcsSelectTest, AReadOnlyFirstLetterIsTheWholeCharacter)
-{
-    AttachJapanese<CSelectEdit>({ "Aomori", "Gifu", "Tokyo", kA + kI, kSa + kKu + kRa, kTo + kMa + kTo }, true);
+    const std::string sakura = kSa + kKu + kRa, tomato = kTo + kMa + kTo;
+    Attach<CSelectEdit>({ "Aomori", "Gifu", "Tokyo", sakura.c_str(), tomato.c_str() }, true);
     const struct
     {
         std::string typed;
         std::string after;
     } cases[] = {
-        { kSa, kSa + kKu + kRa }, // trail byte 'T'
-        { kA, kA + kI },          // trail byte 'A'
-        { kTo, kTo + kMa + kTo }, // trail byte 'g'
-        { kFu, kTo + kMa + kTo }, // trail byte 't': no text opens with it, nothing moves
+        { kSa, sakura }, // trail byte 'T'
+        { kTo, tomato }, // trail byte 'g'
+        { kFu, tomato }, // trail byte 't': no text opens with it, nothing moves
         { "g", "Gifu" },
     };
     for (const auto& c : cases)
@@ -46,28 +31,37 @@ TEST_F(DbcsSelectTest, AReadOnlyFirstLetterIsTheWholeCharacter)
     }
 }
 
-TEST_F(DbcsSelectTest, AutoSuggestListsOnlyTextsOpeningWithTheTypedCharacter)
+// The texts sort in the code page's order: texts that differ in a trail byte as "A" and "a" do
+// are neither reordered nor merged as duplicates. Suggestions match whole characters and fold
+// only single-byte letters.
+TEST_F(SelectTest, AutoSuggestSortsByTheCodePageAndListsOnlyTextsOpeningWithTheTypedCharacters)
 {
-    const std::string sakura = kSa + kKu + kRa;
-    const std::string fuji = kFu + kZi;
-    const std::string sanma = kSa + kN + kMa;
+    const std::vector<std::string> order{ "abc", "ABD", kA + "x", kA + kI, kA + kSa, kKa + kMe, kDi, kDi + "x", kNi,
+                                          kTou + kKyou };
+    std::vector<const char*> reversed;
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        reversed.push_back(it->c_str());
+    std::string expected;
+    for (const std::string& text : order)
+        expected += (expected.empty() ? "" : "|") + text;
+    EXPECT_EQ(Joined(Attach<CAutoSuggestEdit>(reversed)->GetTextArray()), expected);
+
+    const std::string sakura = kSa + kKu + kRa, fuji = kFu + kZi, sanma = kSa + kN + kMa, saBc = kSa + "Bc";
     const struct
     {
         std::string typed;
         Texts rows;
     } cases[] = {
-        { kSa, { sakura, sanma } },
-        { kFu, { fuji } },
+        { kSa, { saBc, sakura, sanma } }, // not fuji: trail bytes 't' and 'T'
+        { kSa + "b", { saBc } },
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.rows.front());
-        AttachJapanese<CAutoSuggestEdit>({ sakura, fuji, sanma, "Tokyo" }, false);
+        SCOPED_TRACE(c.typed);
+        Attach<CAutoSuggestEdit>({ sakura.c_str(), fuji.c_str(), sanma.c_str(), saBc.c_str(), "Tokyo" });
         TypeJapanese(c.typed);
         EXPECT_EQ(Text(), c.typed);
         ASSERT_TRUE(ListVisible());
-        Texts rows = Rows();
-        std::sort(rows.begin(), rows.end());
-        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(Rows(), c.rows);
     }
 }

@@ -1,14 +1,12 @@
-// Code page 932 itself, and the text helpers every control scans with: trailing backslashes,
-// case-blind order and prefixes. Rows are named after what went wrong when a trail
-// byte was read as a character of its own.
+// Code page 932 itself, and the path and registry helpers under it: trailing backslashes and
+// key names. Rows are named after what went wrong when a trail byte was read as a character of
+// its own.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "DirUtils.h"
 #include "Japanese.h"
 #include "RegistryUtils.h"
 #include "ScratchDir.h"
-#include "StringUtils.h"
-#include "TextArray.h"
 #include "WindowsEditBytes.h"
 
 using namespace dbcstest;
@@ -27,11 +25,6 @@ public:
     }
 };
 const testing::Environment* const g_codePage = testing::AddGlobalTestEnvironment(new CodePage932);
-
-std::string S(const CString& text)
-{
-    return static_cast<const char*>(text);
-}
 }
 
 // Parents, last folders and file names of Japanese paths are checked through the folder list,
@@ -45,50 +38,10 @@ TEST(DbcsText, OnlyARealTrailingBackslashIsRemovedAndA7CTrailByteIsNoBar)
         SCOPED_TRACE(path);
         CString trimmed(path.c_str());
         DirUtils::RemoveTrailingSlash(trimmed);
-        EXPECT_EQ(S(trimmed), jp + kHyou);
+        EXPECT_EQ(std::string(trimmed.GetString()), jp + kHyou);
     }
     // "ma" has the trail byte 0x7C, the bar that no path may hold.
     EXPECT_TRUE(DirUtils::IsDir(("C:\\" + kMa + "\\").c_str(), false));
-}
-
-TEST(DbcsText, SortingKeepsTheCodePageOrderOfTwoByteCharacters)
-{
-    const std::vector<std::string> expected{ "abc", "ABD", kA + kI, kA + kSa, kKa + kMe, kDi, kNi, kTou + kKyou };
-    TextArray texts;
-    for (auto it = expected.rbegin(); it != expected.rend(); ++it)
-        texts.Add(it->c_str());
-    texts.Sort(true, false, TextArray::ContentText);
-    std::vector<std::string> got;
-    for (size_t i = 0; i < texts.GetCount(); ++i)
-        got.push_back(S(texts[i]));
-    EXPECT_EQ(got, expected);
-    // Two texts that differ in a trail byte as "A" and "a" do are not duplicates.
-    TextArray unique;
-    unique.Add((kA + "x").c_str());
-    unique.Add((kDi + "x").c_str());
-    unique.RemoveDuplicates(true, TextArray::ContentText);
-    EXPECT_EQ(unique.GetCount(), 2u);
-}
-
-TEST(DbcsText, APrefixMatchesWholeCharactersAndFoldsOnlySingleByteLetters)
-{
-    const struct
-    {
-        std::string text;
-        std::string prefix;
-        bool matches;
-    } cases[] = {
-        { kSa + kKu + kRa, kSa, true },
-        { kFu + kZi, kSa, false }, // trail bytes 't' and 'T'
-        { kDi, kA, false },        // trail bytes 'a' and 'A'
-        { kSa + "Bc", kSa + "b", true },
-        { kHyou, "\x95", false },  // half a character
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.text + " / " + c.prefix);
-        EXPECT_EQ(StringUtils::MatchFirstChars(c.text.c_str(), c.prefix.c_str(), false), c.matches);
-    }
 }
 
 // Regression: a key name ending in a 0x5C trail byte lost it as a "trailing backslash", so the
@@ -101,5 +54,5 @@ TEST(DbcsText, RegistryKeysKeepNamesEndingInA5CTrailByte)
     HKEY hKey = nullptr;
     ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey), ERROR_SUCCESS);
     ::RegCloseKey(hKey);
-    EXPECT_EQ(S(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key.c_str(), "v", false)), "x");
+    EXPECT_EQ(RegistryUtils::GetKeyValue(HKEY_CURRENT_USER, key.c_str(), "v", false), CString("x"));
 }

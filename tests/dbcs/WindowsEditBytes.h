@@ -3,7 +3,7 @@
 // the controls as they run on Windows:
 // - a two-byte character that reaches the edit as two WM_CHAR bytes is taken as two
 //   characters; Windows takes the lead byte and the trail byte as one character;
-// - EM_GETSEL, EM_SETSEL and EM_LINELENGTH count characters; on Windows they count bytes.
+// - EM_GETSEL and EM_SETSEL count characters; on Windows they count bytes.
 // EmulateWindowsEditBytes makes the edit class's own procedure one that gives every edit made
 // afterwards these two Windows behaviours, below any control that subclasses it, and passes
 // everything else on. TypeJapanese sends two-byte characters as Windows delivers them.
@@ -61,8 +61,6 @@ inline LRESULT CALLBACK WindowsEditProc(HWND hWnd, UINT msg, WPARAM wParam, LPAR
         return ::CallWindowProcA(g_wineEditProc, hWnd, msg, start < 0 ? wParam : CharsOfBytes(text, start),
                                  end < 0 ? lParam : CharsOfBytes(text, end));
     }
-    case EM_LINELENGTH:
-        return static_cast<LRESULT>(harness::WindowText(hWnd).size());
     case WM_CHAR:
     {
         const auto lead = static_cast<BYTE>(reinterpret_cast<UINT_PTR>(::RemovePropA(hWnd, kLeadProp)));

@@ -2,6 +2,9 @@
 // a pick made with the keys, and what the host reads back checked beside the control.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 #include "BkgStyle.h"
 #include "FileExtMgr.h"
 #include "GalleryFrame.h"
@@ -26,11 +29,6 @@ int VisibleDropWindows()
     int n = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), CountVisibleDropWindow, reinterpret_cast<LPARAM>(&n));
     return n;
-}
-
-bool Logged(const CGalleryLogger& logger, const CString& line)
-{
-    return std::find(logger.Lines().begin(), logger.Lines().end(), line) != logger.Lines().end();
 }
 
 class GalleryTest : public testing::Test
@@ -66,97 +64,70 @@ protected:
         harness::Click({ rc.right - 8, rc.CenterPoint().y });
     }
 
-    void ExpectReadBackShown(CGalleryDlg::Row row)
-    {
-        EXPECT_EQ(Form().ValueText(row), Form().ReadBack(row));
-    }
-
     CGalleryLogger m_logger;
     CGalleryFrame* m_pFrame = nullptr;
 };
 }
 
-TEST_F(GalleryTest, SelectionPicksReachTheHost)
-{
-    ClickButton(CGalleryDlg::kPickReadOnly);
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_RETURN);
-    EXPECT_EQ(VisibleDropWindows(), 0);
-    EXPECT_EQ(Form().ReadBack(CGalleryDlg::kPickReadOnly), "Helsinki"); // the city after Geneva
-    ExpectReadBackShown(CGalleryDlg::kPickReadOnly);
-    EXPECT_TRUE(Logged(m_logger, "EN_CHANGE from pick (read-only): Helsinki"));
-
-    // The editable pick forwards its closing to the host's windows.
-    ClickButton(CGalleryDlg::kPickEditable);
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_RETURN);
-    EXPECT_EQ(Form().ReadBack(CGalleryDlg::kPickEditable), "amber");
-    ExpectReadBackShown(CGalleryDlg::kPickEditable);
-}
-
-TEST_F(GalleryTest, SuggestionsNarrowAsTheUserTypes)
-{
-    Form().m_suggest.SetFocus();
-    harness::TypeText("co");
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_RETURN);
-    const CString text = Form().ReadBack(CGalleryDlg::kSuggest);
-    EXPECT_EQ(text.Left(2), "co");
-    EXPECT_GT(text.GetLength(), 2);
-    ExpectReadBackShown(CGalleryDlg::kSuggest);
-}
-
-TEST_F(GalleryTest, DateAndTimePicksAreReadBackAsValues)
-{
-    const DateTime before = Form().m_date.GetDate();
-    ClickButton(CGalleryDlg::kDate);
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    harness::PressKey(VK_DOWN); // into the calendar
-    harness::PressKey(VK_RIGHT);
-    harness::PressKey(VK_RETURN);
-    EXPECT_EQ(VisibleDropWindows(), 0);
-    DateTime expected = before;
-    expected.AddDays(1);
-    EXPECT_TRUE(Form().m_date.GetDate() == expected);
-    ExpectReadBackShown(CGalleryDlg::kDate);
-
-    ClickButton(CGalleryDlg::kTime);
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_RETURN);
-    EXPECT_EQ(Form().ValueText(CGalleryDlg::kTime), "GetTime: 10:00"); // from 9:30, hourly list
-    ExpectReadBackShown(CGalleryDlg::kTime);
-}
-
-TEST_F(GalleryTest, FolderAndFilePicksAreExistingPaths)
+// Each row opens its drop window with a click on the button (the suggestions by typing), makes
+// its pick with the keys, and checks what the host reads back beside what the form shows.
+TEST_F(GalleryTest, EachPickReachesTheHost)
 {
     harness::ScratchDir scratch;
     scratch.MakeDir("alpha\\");
     const std::string file = scratch.MakeFile("notes.txt", "x");
     Form().m_folder.SetInitBrowseToDir(scratch.Path().c_str());
     Form().m_file.SetInitBrowseToDir(scratch.Path().c_str());
-
-    ClickButton(CGalleryDlg::kFolder);
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    harness::PressKey(VK_DOWN); // into the list
-    harness::PressKey(VK_DOWN); // the row after the browse folder: its subfolder
-    harness::PressKey(VK_RETURN);
-    const CString folder = Form().ReadBack(CGalleryDlg::kFolder);
-    const DWORD attrs = ::GetFileAttributesA(folder);
-    EXPECT_TRUE(attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY) != 0) << folder;
-    EXPECT_EQ(folder, CString(scratch.Path().c_str()) + "alpha\\");
-    ExpectReadBackShown(CGalleryDlg::kFolder);
-
-    ClickButton(CGalleryDlg::kFile);
-    ASSERT_EQ(VisibleDropWindows(), 1);
-    // The tree shows the scratch folder with its folder first and the text file after it.
-    harness::PressKey(VK_DOWN); // into the tree
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_RETURN);
-    EXPECT_EQ(Form().ReadBack(CGalleryDlg::kFile), file.c_str());
-    ExpectReadBackShown(CGalleryDlg::kFile);
+    DateTime nextDay = Form().m_date.GetDate();
+    nextDay.AddDays(1);
+    const auto readBack = [this](CGalleryDlg::Row row) { return std::string(Form().ReadBack(row).GetString()); };
+    const struct
+    {
+        CGalleryDlg::Row row;
+        const char* typed; // opens the list instead of the button
+        std::vector<WORD> keys;
+        std::function<bool()> picked;
+    } rows[] = {
+        { CGalleryDlg::kPickReadOnly, nullptr, { VK_DOWN, VK_RETURN },
+          [&] { return readBack(CGalleryDlg::kPickReadOnly) == "Helsinki"; } }, // the city after Geneva
+        // The editable pick forwards its closing to the host's windows.
+        { CGalleryDlg::kPickEditable, nullptr, { VK_DOWN, VK_RETURN },
+          [&] { return readBack(CGalleryDlg::kPickEditable) == "amber"; } },
+        { CGalleryDlg::kSuggest, "co", { VK_DOWN, VK_RETURN }, [&] {
+              const std::string text = readBack(CGalleryDlg::kSuggest);
+              return text.rfind("co", 0) == 0 && text.size() > 2;
+          } },
+        // Down goes into the calendar, Right to the next day.
+        { CGalleryDlg::kDate, nullptr, { VK_DOWN, VK_RIGHT, VK_RETURN },
+          [&] { return Form().m_date.GetDate() == nextDay; } },
+        { CGalleryDlg::kTime, nullptr, { VK_DOWN, VK_RETURN }, // from 9:30, hourly list
+          [&] { return Form().ValueText(CGalleryDlg::kTime) == "GetTime: 10:00"; } },
+        // Into the list, then the row after the browse folder: its subfolder.
+        { CGalleryDlg::kFolder, nullptr, { VK_DOWN, VK_DOWN, VK_RETURN },
+          [&] { return readBack(CGalleryDlg::kFolder) == scratch.Path() + "alpha\\"; } },
+        // The tree shows the scratch folder with its folder first and the text file after it.
+        { CGalleryDlg::kFile, nullptr, { VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN },
+          [&] { return readBack(CGalleryDlg::kFile) == file; } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.row);
+        if (row.typed != nullptr)
+        {
+            Form().Control(row.row).SetFocus();
+            harness::TypeText(row.typed);
+        }
+        else
+        {
+            ClickButton(row.row);
+        }
+        ASSERT_EQ(VisibleDropWindows(), 1);
+        for (WORD key : row.keys)
+            harness::PressKey(key);
+        EXPECT_EQ(VisibleDropWindows(), 0);
+        EXPECT_TRUE(row.picked()) << readBack(row.row);
+        EXPECT_EQ(Form().ValueText(row.row), Form().ReadBack(row.row));
+    }
+    const auto& lines = m_logger.Lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), CString("EN_CHANGE from pick (read-only): Helsinki")), lines.end());
 }

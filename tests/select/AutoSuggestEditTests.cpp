@@ -1,56 +1,12 @@
 // The auto-suggest edit driven by typing and editing: the list opens, narrows, hides, and the
-// first Down takes the highlighted suggestion.
+// first Down takes the highlighted suggestion; the sort at Init and read-only typing.
 #include "SelectFixture.h"
 
 using namespace seltest;
 
-TEST_F(SelectTest, SuggestionsFollowTheTypedTextAndTheFirstDownTakesTheHighlightedOne)
+TEST_F(SelectTest, InitSortsTheTextsAddedBeforeIt)
 {
-    const struct
-    {
-        const char *name, *typed;
-        bool visible;
-        Texts rows;
-        const char* selected;
-        bool down = false; // then Down writes the first suggestion and takes the focus into the list
-    } rows[] = {
-        { "a opens the texts that begin with it", "a", true, { "apple", "apricot" }, "apple", true },
-        { "ap narrows them, no row highlighted", "ap", true, { "apple", "apricot" }, "<none>", true },
-        { "apr narrows to one that differs", "apr", true, { "apricot" }, "<none>" },
-        { "case is ignored in matching", "A", true, { "apple", "apricot" }, "apple" },
-        { "one match differing from the text shows one row", "b", true, { "banana" }, "banana" },
-        { "the only match equal to the text hides", "apple", false, {}, "" },
-        { "no match hides", "x", false, {}, "" },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        AttachSuggest({ "apple", "apricot", "banana" });
-        TypeText(row.typed);
-        EXPECT_EQ(Text(), row.typed); // typing never writes a suggestion into the edit
-        EXPECT_EQ(ListVisible(), row.visible);
-        if (row.visible)
-        {
-            EXPECT_EQ(Rows(), row.rows);
-            EXPECT_EQ(SelectedRow(), row.selected);
-            EXPECT_TRUE(FocusInEdit());
-        }
-        if (!row.down)
-            continue;
-        PressKey(VK_DOWN);
-        EXPECT_EQ(Text(), "apple");
-        EXPECT_EQ(SelectedRow(), "apple");
-        EXPECT_TRUE(FocusInList());
-    }
-}
-
-TEST_F(SelectTest, InitDropsTheButtonAndSortsTheTextsAddedBeforeIt)
-{
-    auto* pEdit = AttachSuggest({ "apple", "banana", "avocado" });
-    CRect rcClient, rcWindow;
-    m_pEdit->GetClientRect(&rcClient);
-    m_pEdit->GetWindowRect(&rcWindow);
-    EXPECT_EQ(rcWindow.Width() - rcClient.Width(), 2 * ::GetSystemMetrics(SM_CXEDGE)); // the client edge only
+    auto* pEdit = Attach<CAutoSuggestEdit>({ "apple", "banana", "avocado" });
     PressKey(VK_F9); // nothing typed: nothing to suggest
     EXPECT_FALSE(ListVisible());
 
@@ -59,54 +15,24 @@ TEST_F(SelectTest, InitDropsTheButtonAndSortsTheTextsAddedBeforeIt)
     TypeText("a");
     ASSERT_TRUE(ListVisible());
     EXPECT_EQ(Rows(), Texts({ "apple", "avocado" }));
-    PressKey(VK_BACK); // deleting the typed text hides the list
-    EXPECT_EQ(Text(), "");
-    EXPECT_FALSE(ListVisible());
     AddTexts(*pEdit, { "cherry" });
     EXPECT_EQ(Joined(pEdit->GetTextArray()), "apple|avocado|banana|cherry");
 
     // Regression: Down in an empty edit with no list jumped to the second text.
     for (bool readOnly : { false, true })
     {
-        AttachSuggest({ "apple", "banana", "cherry" }, readOnly);
+        Attach<CAutoSuggestEdit>({ "apple", "banana", "cherry" }, readOnly);
         PressKey(VK_DOWN);
         EXPECT_EQ(Text(), "apple");
         EXPECT_FALSE(ListVisible());
     }
 }
 
-TEST_F(SelectTest, EnterThatOpensNothingReachesTheDialogsDefaultButton)
-{
-    const struct
-    {
-        const char *name, *typed;
-        bool suggest;
-        int ok;
-    } rows[] = {
-        { "the only match, already typed", "Berlin", true, 1 },
-        { "no match", "Xyz", true, 1 },
-        { "nothing typed", "", true, 1 },
-        { "a selection edit without texts", "", false, 1 },
-        { "an open list closes and keeps the key", "B", true, 0 },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        if (row.suggest)
-            AttachSuggest({ "Amsterdam", "Berlin", "Copenhagen" });
-        else
-            AttachSelect({}, false);
-        TypeText(row.typed);
-        PressKey(VK_RETURN);
-        EXPECT_EQ(m_pDlg->m_nOkCount, row.ok);
-        EXPECT_FALSE(ListVisible());
-    }
-}
-
-TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
+// Typing never writes a suggestion into the edit; the first Down takes the highlighted one (or
+// the first) and the focus into the list.
+TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheTextAndTheFirstDownTakesTheHighlightedOne)
 {
     using harness::kCtrl;
-    using harness::kShift;
     const struct
     {
         const char *name, *start;
@@ -115,25 +41,32 @@ TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
         const char *typed, *text;
         Texts rows; // empty: the list is hidden
         const char* selected;
+        bool inList;
     } rows[] = {
-        { "Ctrl+V", "a", "ch", { { 'V', kCtrl } }, "", "ch", { "cherry" }, "<none>" },
-        { "Shift+Insert", "a", "b", { { VK_INSERT, kShift } }, "", "b", { "banana" }, "<none>" },
-        { "a paste nothing begins with", "a", "xyz", { { 'V', kCtrl } }, "", "xyz", {}, "" },
-        { "cutting everything", "a", nullptr, { { 'X', kCtrl } }, "", "", {}, "" },
+        { "a letter opens the texts that begin with it, in either case", "a", nullptr, {}, "", "a",
+          { "apple", "apricot", "Avocado" }, "apple", false },
+        { "more letters narrow them, no row highlighted", "ap", nullptr, {}, "", "ap", { "apple", "apricot" }, "<none>",
+          false },
+        { "the only match equal to the text hides", "apple", nullptr, {}, "", "apple", {}, "", false },
+        { "no match hides", "x", nullptr, {}, "", "x", {}, "", false },
+        { "the first Down takes the highlighted one", "a", nullptr, { { VK_DOWN, 0 } }, "", "apple",
+          { "apple", "apricot", "Avocado" }, "apple", true },
+        { "the first Down without a highlight takes the first", "ap", nullptr, { { VK_DOWN, 0 } }, "", "apple",
+          { "apple", "apricot" }, "apple", true },
+        { "Ctrl+V", "a", "ch", { { 'V', kCtrl } }, "", "ch", { "cherry" }, "<none>", false },
+        { "cutting everything", "a", nullptr, { { 'X', kCtrl } }, "", "", {}, "", false },
         { "after the first Down, letters replace the taken suggestion", "a", nullptr, { { VK_DOWN, 0 } }, "ap", "ap",
-          { "apple", "apricot" }, "<none>" },
-        { "after the first Down, another first letter", "a", nullptr, { { VK_DOWN, 0 } }, "b", "b", { "banana" },
-          "<none>" },
+          { "apple", "apricot" }, "<none>", true },
         { "after the first Down, Backspace empties and hides", "a", nullptr, { { VK_DOWN, 0 }, { VK_BACK, 0 } }, "",
-          "", {}, "" },
+          "", {}, "", false },
         // Regression: after Delete the suggestions were those of the text before the key.
         { "Delete opens the suggestions of the text it leaves", "xap", nullptr, { { VK_HOME, 0 }, { VK_DELETE, 0 } },
-          "", "ap", { "apple", "apricot" }, "apple" },
+          "", "ap", { "apple", "apricot" }, "apple", false },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        AttachSuggest({ "apple", "apricot", "Avocado", "banana", "cherry" });
+        Attach<CAutoSuggestEdit>({ "apple", "apricot", "Avocado", "banana", "cherry" });
         TypeText(row.start);
         if (row.clip != nullptr)
         {
@@ -149,13 +82,14 @@ TEST_F(SelectTest, SuggestionsFollowEveryEditOfTheText)
         {
             EXPECT_EQ(Rows(), row.rows);
             EXPECT_EQ(SelectedRow(), row.selected);
+            EXPECT_EQ(FocusInList(), row.inList);
         }
     }
 }
 
 TEST_F(SelectTest, ReadOnlyTypingOpensTheSuggestionsOnTheRowOfTheTypedToText)
 {
-    auto* pEdit = AttachSuggest({ "apple", "banana", "bananas", "cherry" }, true);
+    auto* pEdit = Attach<CAutoSuggestEdit>({ "apple", "banana", "bananas", "cherry" }, true);
     TypeText("c"); // cherry is the only text that begins with cherry: nothing to suggest
     EXPECT_EQ(Text(), "cherry");
     EXPECT_FALSE(ListVisible());
@@ -165,10 +99,6 @@ TEST_F(SelectTest, ReadOnlyTypingOpensTheSuggestionsOnTheRowOfTheTypedToText)
     EXPECT_EQ(Rows(), Texts({ "banana", "bananas" }));
     EXPECT_EQ(SelectedRow(), "banana");
     EXPECT_TRUE(FocusInList());
-    PressKey(VK_DOWN);
-    PressKey(VK_RETURN);
-    EXPECT_FALSE(ListVisible());
-    EXPECT_EQ(Text(), "bananas");
 
     // Regression: the row was the text's array index, not its index inside the shown range.
     SetText("banana");
@@ -182,7 +112,7 @@ TEST_F(SelectTest, ReadOnlyTypingOpensTheSuggestionsOnTheRowOfTheTypedToText)
     EXPECT_EQ(SelectedRow(), "banana");
 
     // Regression: a new letter typed into the open list left the suggestions of the old one.
-    AttachSuggest({ "banana", "bananas", "date", "dates" }, true);
+    Attach<CAutoSuggestEdit>({ "banana", "bananas", "date", "dates" }, true);
     TypeText("b");
     ASSERT_TRUE(FocusInList());
     TypeText("d");

