@@ -86,4 +86,12 @@ TEST_F(SelectTest, AMillionTextListReadsItsRowsAndKeysWheelAndClicksPickTheRight
     PressKey(VK_F9);
     ASSERT_TRUE(ListVisible());
     EXPECT_EQ(::SendMessageA(List().m_hWnd, LB_GETTEXTLEN, 1000000, 0), LB_ERR);
+    // Hosts and screen readers find rows as in any list box (the rows live only in the texts).
+    const auto send = [&](UINT message, int start, const char* text) {
+        return ::SendMessageA(List().m_hWnd, message, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text));
+    };
+    EXPECT_EQ(send(LB_FINDSTRINGEXACT, 0, "TEXT 0000000"), 0); // letter case aside, wrapping past the end
+    EXPECT_EQ(send(LB_FINDSTRINGEXACT, -1, "text 1"), LB_ERR);
+    EXPECT_EQ(send(LB_SELECTSTRING, 999999, "text 09999"), 999900); // a prefix, from the start
+    EXPECT_EQ(SelectedRow(), numbered(999900));
 }
