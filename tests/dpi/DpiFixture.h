@@ -70,7 +70,6 @@ public:
         return hDrop;
     }
 
-    CWnd* Dialog() const { return m_pDlg; }
     static CRect Rect(HWND hWnd)
     {
         CRect rc(0, 0, 0, 0);

@@ -39,12 +39,11 @@ HWND OpenCalendar(DpiHost& host)
 // extent, or the row's height.
 int MeasureDirList(DpiHost& host, const char* row, bool bHeight)
 {
-    if (host.Dialog() == nullptr)
-        host.Attach<Probe<CSelectEdit>>([](auto&) {});
+    CWnd* pDialog = host.Attach<Probe<CSelectEdit>>([](auto&) {})->GetParent();
     CDirList list;
     list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
-                CRect(10, 50, 300, 250), host.Dialog(), 1100);
-    list.SendMessage(WM_SETFONT, host.Dialog()->SendMessage(WM_GETFONT), FALSE);
+                CRect(10, 50, 300, 250), pDialog, 1100);
+    list.SendMessage(WM_SETFONT, pDialog->SendMessage(WM_GETFONT), FALSE);
     list.AddString(row, CDirList::IconFolder);
     const int nSize = bHeight ? static_cast<int>(list.GetItemHeight(0)) : list.GetHorizontalExtent();
     list.DestroyWindow();
@@ -84,11 +83,6 @@ const std::vector<GeometryRow> kGeometry = {
     { "date drop width", { 260, 390, 520 },
       [](DpiHost& h) { return DpiHost::Rect(::GetParent(OpenCalendar(h))).Width(); } },
     { "calendar button width", { 72, 108, 144 }, [](DpiHost& h) { return ChildRect(OpenCalendar(h), 101).Width(); } },
-    { "directory drop width", { 260, 390, 520 },
-      [](DpiHost& h) {
-          auto* pEdit = h.Attach<Probe<CDirEdit>>([](auto& e) { e.Init(false); }, { 10, 10, 110, 34 });
-          return DpiHost::Rect(h.Open(pEdit)).Width();
-      } },
     { "file tree indentation", { 19, 29, 38 },
       [](DpiHost& h) {
           auto* pEdit = h.Attach<Probe<CFileEdit>>([](auto& e) { e.Init(false); });

@@ -66,12 +66,6 @@ protected:
 
     HWND MonthCal() const { return m_calendar.GetMonthCalHwnd(); }
     std::vector<harness::RecordedMessage> Sent(UINT message) const { return m_recorder.Of(m_host.m_hWnd, message); }
-    void ClickAt(UINT uHit, const DateTime& date)
-    {
-        POINT pt{};
-        ASSERT_TRUE(harness::MonthCalSpot(MonthCal(), uHit, date.GetYear(), date.GetMonth(), date.GetDay(), pt));
-        harness::Click(pt);
-    }
     DateTime ControlSelection() const
     {
         SYSTEMTIME st{};
@@ -92,15 +86,14 @@ protected:
 };
 }
 
-// A click on a day picks it (lParam 0); keys move the selection (lParam 1).
-TEST_F(CalendarWndTest, ClicksPickADayAndKeysMoveTheSelection)
+// Keys move the selection (lParam 1) by the calendar's own navigation; clicks on days and the
+// day and week steps are driven through the date edit.
+TEST_F(CalendarWndTest, KeysMoveTheSelectionByYearAndToTheMonthsEnds)
 {
-    using harness::kNone;
-    const struct { const char* name; DateTime from; WORD vk; unsigned modifiers; DateTime to; } rows[] = { // vk 0: click
-        {"click on a day", MakeDate(2024, 3, 10), 0, kNone, MakeDate(2024, 3, 20)},
+    const struct { const char* name; DateTime from; WORD vk; unsigned modifiers; DateTime to; } rows[] = {
         {"ctrl+page down: a year", MakeDate(2024, 2, 29), VK_NEXT, harness::kCtrl, MakeDate(2025, 2, 28)},
-        {"home", MakeDate(2024, 3, 10), VK_HOME, kNone, MakeDate(2024, 3, 1)},
-        {"end", MakeDate(2024, 2, 10), VK_END, kNone, MakeDate(2024, 2, 29)},
+        {"home", MakeDate(2024, 3, 10), VK_HOME, harness::kNone, MakeDate(2024, 3, 1)},
+        {"end", MakeDate(2024, 2, 10), VK_END, harness::kNone, MakeDate(2024, 2, 29)},
     };
     for (const auto& row : rows)
     {
@@ -109,26 +102,18 @@ TEST_F(CalendarWndTest, ClicksPickADayAndKeysMoveTheSelection)
         m_calendar.SetFocus();
         ASSERT_EQ(MonthCal(), ::GetFocus()) << "the focus goes on to the month calendar";
         m_recorder.Clear();
-        if (row.vk == 0)
-            ClickAt(MCHT_CALENDARDATE, row.to);
-        else
-            harness::PressKey(row.vk, row.modifiers);
+        harness::PressKey(row.vk, row.modifiers);
         ASSERT_EVENTUALLY(!Sent(CCalendarWnd::CALWND_ONSELCHANGE).empty());
         const harness::RecordedMessage sel = Sent(CCalendarWnd::CALWND_ONSELCHANGE)[0];
-        EXPECT_EQ(row.vk == 0 ? 0 : 1, sel.lParam);
+        EXPECT_EQ(1, sel.lParam);
         EXPECT_EQ(Text(row.to), Text(CCalendarWnd::UnpackDate(static_cast<LPARAM>(sel.wParam))));
         EXPECT_EQ(Text(row.to), Text(ControlSelection()));
-        if (row.vk == 0)
-        {
-            harness::PumpFor(50);
-            EXPECT_EQ(1u, Sent(CCalendarWnd::CALWND_ONSELCHANGE).size()) << "one pick, one notification";
-        }
     }
 }
 
 // A month change by the host reports the new range alone; one by the calendar's next button also
-// reports a selection that keeps the calendar open.
-TEST_F(CalendarWndTest, MonthChangesReportTheShownRange)
+// reports a selection that keeps the calendar open. Without a date the calendar shows today.
+TEST_F(CalendarWndTest, MonthChangesReportTheShownRangeAndNoDateShowsToday)
 {
     m_calendar.SetDate(MakeDate(2100, 1, 1));
     EXPECT_EQ("21000101", Text(ControlSelection()));
@@ -138,7 +123,9 @@ TEST_F(CalendarWndTest, MonthChangesReportTheShownRange)
     EXPECT_GE(Sent(CCalendarWnd::CALWND_DATERANGE_CHANGED)[0].lParam, 21000131);
 
     m_recorder.Clear();
-    ClickAt(MCHT_TITLEBTNNEXT, DateTime());
+    POINT next{};
+    ASSERT_TRUE(harness::MonthCalSpot(MonthCal(), MCHT_TITLEBTNNEXT, 0, 0, 0, next));
+    harness::Click(next);
     ASSERT_EVENTUALLY(Sent(CCalendarWnd::CALWND_DATERANGE_CHANGED).size() == 1);
     DateTime first;
     DateTime last;
@@ -150,6 +137,12 @@ TEST_F(CalendarWndTest, MonthChangesReportTheShownRange)
     EXPECT_GE(range.lParam, 21000228);
     ASSERT_FALSE(Sent(CCalendarWnd::CALWND_ONSELCHANGE).empty());
     EXPECT_EQ(1, Sent(CCalendarWnd::CALWND_ONSELCHANGE).back().lParam);
+
+    m_calendar.SetDate(DateTime());
+    EXPECT_FALSE(m_calendar.m_date.IsValidDate());
+    DateTime today;
+    today.SetToCurrent();
+    EXPECT_EQ(Text(MakeDate(today.GetYear(), today.GetMonth(), today.GetDay())), Text(ControlSelection()));
 }
 
 // Choosing "save as web page" is covered through the drop window; the months choice is chosen here.
