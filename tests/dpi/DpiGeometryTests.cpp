@@ -50,14 +50,8 @@ int MeasureDirList(DpiHost& host, const char* row, bool bHeight)
     return nSize;
 }
 
-struct GeometryRow
-{
-    const char* name;
-    int expected[3]; // at 96, 144 and 192 DPI
-    std::function<int(DpiHost&)> measure;
-};
-
-const std::vector<GeometryRow> kGeometry = {
+// Each row: what is measured, its size at 96, 144 and 192 DPI, and how it is measured.
+const struct { const char* name; int expected[3]; std::function<int(DpiHost&)> measure; } kGeometry[] = {
     { "drop button width", { 16, 25, 33 },
       [](DpiHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->m_rcButton.Width(); } },
     { "icon area width", { 17, 25, 33 },
@@ -105,7 +99,7 @@ TEST(DpiGeometry, SizesAreTheir96DpiSizesScaled)
 {
     FileExtMgr::CreateInstance();
     const UINT dpi = dpitest::ExpectedDpi();
-    for (const GeometryRow& row : kGeometry)
+    for (const auto& row : kGeometry)
     {
         SCOPED_TRACE(testing::Message() << row.name << " at " << dpi << " DPI");
         DpiHost host;

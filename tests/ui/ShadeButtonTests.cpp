@@ -50,12 +50,11 @@ protected:
 // Clicks by the mouse and Space are driven through the time drop window's buttons.
 // Regression: the standard control reported a quick second click on an owner-drawn button as a
 // double click and never pressed it, so the parent missed every other click.
-TEST_F(ShadeButtonTest, AQuickSecondClickIsASecondClickThatTakesTheFocus)
+TEST_F(ShadeButtonTest, AQuickSecondClickIsASecondClick)
 {
     harness::DoubleClick(Centre());
     EXPECT_EVENTUALLY(Notifications(BN_CLICKED) == 2);
     EXPECT_EQ(0u, Notifications(BN_DOUBLECLICKED));
-    EXPECT_EQ(m_button.m_hWnd, ::GetFocus()) << "a click takes the focus like a push button";
 }
 
 TEST_F(ShadeButtonTest, FaceIsTheGradientWithTheCentredPictureTurnedOverWhilePressedAndFramedWhenFocused)
@@ -76,7 +75,7 @@ TEST_F(ShadeButtonTest, FaceIsTheGradientWithTheCentredPictureTurnedOverWhilePre
     harness::MouseUp(Centre());
     EXPECT_EQ(kShade.Inverted().GetColorAt(1, h), pressed->dc.GetPixel(1, 1));
 
-    ASSERT_EQ(m_button.m_hWnd, ::GetFocus());
+    ASSERT_EQ(m_button.m_hWnd, ::GetFocus()) << "a click takes the focus like a push button";
     // Keyboard cues may hide focus rectangles until the keyboard is used.
     m_button.SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
     auto focused = Render();
