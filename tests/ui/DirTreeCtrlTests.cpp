@@ -63,20 +63,6 @@ protected:
     }
     size_t Received(UINT message) const { return m_recorder.Count(m_host.m_hWnd, message); }
     bool ShowsExpandButton(HTREEITEM hItem) { return harness::ShowsExpandButton(m_tree.m_hWnd, hItem); }
-    void FocusTree()
-    {
-        m_host.FocusEdit();
-        m_tree.SetFocus();
-        harness::Pump();
-    }
-    POINT LabelPoint(HTREEITEM hItem) const
-    {
-        CRect rc;
-        m_tree.GetItemRect(hItem, &rc, TRUE);
-        POINT pt = rc.CenterPoint();
-        m_tree.ClientToScreen(&pt);
-        return pt;
-    }
 
     harness::ScratchDir m_scratch;
     harness::CHostDialog m_host;
@@ -159,7 +145,8 @@ TEST_F(DirTreeTest, EscapeReachesTheNotifyWindowAndEachMenuOpenerShowsTheMenuOnc
 {
     HTREEITEM hEmpty = Child(Select("", true), "empty");
     HTREEITEM hBeta = Select("beta");
-    FocusTree();
+    m_tree.SetFocus();
+    harness::Pump();
     harness::PressKey(VK_ESCAPE);
     EXPECT_EVENTUALLY(Received(CDirTreeCtrl::MSG_DIR_TREE_KEY_ESCAPE) == 1u);
     EXPECT_EQ(0, m_host.m_nCancelCount);
@@ -167,6 +154,9 @@ TEST_F(DirTreeTest, EscapeReachesTheNotifyWindowAndEachMenuOpenerShowsTheMenuOnc
     m_tree.m_nContextMenuId = 250;
     CRect rcTree;
     m_tree.GetWindowRect(&rcTree);
+    CRect rcEmpty;
+    m_tree.GetItemRect(hEmpty, &rcEmpty, TRUE);
+    m_tree.ClientToScreen(&rcEmpty);
     const struct { const char* name; WORD vk; unsigned modifiers; HTREEITEM selected; } rows[] = { // vk 0: right click
         {"shift+F10", VK_F10, harness::kShift, hBeta},
         {"menu key", VK_APPS, harness::kNone, hBeta},
@@ -177,7 +167,7 @@ TEST_F(DirTreeTest, EscapeReachesTheNotifyWindowAndEachMenuOpenerShowsTheMenuOnc
         SCOPED_TRACE(row.name);
         uitest::MenuProbe probe({VK_ESCAPE});
         if (row.vk == 0)
-            harness::Click(LabelPoint(hEmpty), harness::Button::Right);
+            harness::Click(rcEmpty.CenterPoint(), harness::Button::Right);
         else
             harness::PressKey(row.vk, row.modifiers);
         harness::Pump();
