@@ -10,21 +10,12 @@ namespace
 using dpitest::DpiHost;
 using dpitest::Probe;
 
-// A drop window without controls that counts how often its children were laid out.
+// A drop window without controls.
 class CBareDropWnd : public CDropWnd
 {
 public:
     CWnd* GetFirstControl() override { return nullptr; }
     CWnd* GetLastControl() override { return nullptr; }
-    int m_nLayouts = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_SIZE)
-            ++m_nLayouts;
-        return CDropWnd::WindowProc(message, wParam, lParam);
-    }
 };
 
 LONG FontHeight(CFont* pFont)
@@ -67,7 +58,6 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         pDrop->m_nPreferredWidth = 800;
         pDrop->m_nPreferredHeight = 300;
         pEdit->m_rcButton.SetRectEmpty();
-        pDrop->m_nLayouts = 0;
 
         pEdit->SendMessage(WM_DPICHANGED_AFTERPARENT);
 
@@ -80,7 +70,6 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         const CRect edit = DpiHost::Rect(pEdit->m_hWnd);
         const CSize wished(800 / static_cast<int>(row.oldDpiFactor), 300 / static_cast<int>(row.oldDpiFactor));
         EXPECT_EQ(DpiHost::Rect(hDrop), CRect(edit.left, edit.bottom, edit.left + wished.cx, edit.bottom + wished.cy));
-        EXPECT_GE(pDrop->m_nLayouts, 1);
     }
 }
 
