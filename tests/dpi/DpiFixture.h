@@ -1,6 +1,6 @@
 // The DPI tests' host: one control at a time on the host dialog, its drop window opened as the
-// host opens it, and the sizes a row expects at each DPI. The process's DPI is the one
-// DpiRunTests started it at (ORV_TEST_DPI), 96 without it.
+// host opens it. The process's DPI is the one DpiRunTests started it at (ORV_TEST_DPI), 96
+// without it.
 #pragma once
 #include <afxwin.h>
 #include <gtest/gtest.h>
@@ -21,14 +21,6 @@ inline UINT ExpectedDpi()
     return value != nullptr && std::atoi(value) > 0 ? static_cast<UINT>(std::atoi(value)) : 96u;
 }
 
-struct Sizes
-{
-    int at96;
-    int at144;
-    int at192;
-    int At(UINT dpi) const { return dpi == 144 ? at144 : dpi == 192 ? at192 : at96; }
-};
-
 // Any control with its layout state and its drop window reachable.
 template <class TEdit>
 class Probe : public TEdit
@@ -39,6 +31,8 @@ public:
     using TEdit::m_pDropWndFont;
     using TEdit::m_rcButton;
     using TEdit::m_rcIcon;
+    using TEdit::CreateDropWnd;
+    using TEdit::CreateDropWndFont;
     using TEdit::ShowDropWnd;
 };
 
@@ -76,7 +70,6 @@ public:
         return hDrop;
     }
 
-    CWnd* Dialog() const { return m_pDlg; }
     static CRect Rect(HWND hWnd)
     {
         CRect rc(0, 0, 0, 0);

@@ -18,50 +18,40 @@ namespace
 {
 using dpitest::DpiHost;
 using dpitest::Probe;
-using dpitest::Sizes;
 
-CRect ChildRect(HWND hParent, int id)
-{
-    CRect rc(0, 0, 0, 0);
-    ::GetWindowRect(::GetDlgItem(hParent, id), &rc);
-    return rc;
-}
+CRect ChildRect(HWND hParent, int id) { return DpiHost::Rect(::GetDlgItem(hParent, id)); }
 
 // A time edit with its list open (the fixed 100-pixel list, the default 125-pixel height).
 HWND OpenTimeList(DpiHost& host)
 {
-    auto* pEdit = host.Attach<Probe<CTimeEdit>>([](Probe<CTimeEdit>& e) { e.Init(8, 18, false, true); });
-    return host.Open(pEdit);
+    return host.Open(host.Attach<Probe<CTimeEdit>>([](auto& e) { e.Init(8, 18, false, true); }));
 }
 
-// The list box of a directory list with the rows, measured by what a host can read of it.
-struct DirListProbe
+// A date edit with its calendar open; the calendar window.
+HWND OpenCalendar(DpiHost& host)
 {
-    explicit DirListProbe(DpiHost& host, std::initializer_list<const char*> rows)
-    {
-        if (host.Dialog() == nullptr)
-            host.Attach<Probe<CSelectEdit>>([](auto&) {});
-        list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
-                    CRect(10, 50, 300, 250), host.Dialog(), 1100);
-        list.SendMessage(WM_SETFONT, host.Dialog()->SendMessage(WM_GETFONT), FALSE);
-        for (const char* row : rows)
-            list.AddString(row, CDirList::IconFolder);
-    }
-    ~DirListProbe() { list.DestroyWindow(); }
-    DirListProbe(const DirListProbe&) = delete;
-    DirListProbe& operator=(const DirListProbe&) = delete;
-    int Extent() const { return static_cast<int>(::SendMessageA(list.m_hWnd, LB_GETHORIZONTALEXTENT, 0, 0)); }
+    auto* pEdit = host.Attach<Probe<CDateEdit>>([](auto& e) { e.Init(DateTime(), true); });
+    host.Open(pEdit);
+    return static_cast<CDropDateSelectWnd*>(pEdit->m_pDropWnd)->m_pCalendar->m_hWnd;
+}
+
+// A folder list on the host dialog, in the dialog's font, holding one row: its horizontal
+// extent, or the row's height.
+int MeasureDirList(DpiHost& host, const char* row, bool bHeight)
+{
+    CWnd* pDialog = host.Attach<Probe<CSelectEdit>>([](auto&) {})->GetParent();
     CDirList list;
-};
+    list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
+                CRect(10, 50, 300, 250), pDialog, 1100);
+    list.SendMessage(WM_SETFONT, pDialog->SendMessage(WM_GETFONT), FALSE);
+    list.AddString(row, CDirList::IconFolder);
+    const int nSize = bHeight ? static_cast<int>(list.GetItemHeight(0)) : list.GetHorizontalExtent();
+    list.DestroyWindow();
+    return nSize;
+}
 
-struct GeometryRow
-{
-    const char* name;
-    Sizes expected;
-    std::function<int(DpiHost&)> measure;
-};
-
-const std::vector<GeometryRow> kGeometry = {
+// Each row: what is measured, its size at 96, 144 and 192 DPI, and how it is measured.
+const struct { const char* name; int expected[3]; std::function<int(DpiHost&)> measure; } kGeometry[] = {
     { "drop button width", { 16, 25, 33 },
       [](DpiHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->m_rcButton.Width(); } },
     { "icon area width", { 17, 25, 33 },
@@ -70,7 +60,6 @@ const std::vector<GeometryRow> kGeometry = {
       [](DpiHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->GetMaxWidth(); } },
     { "default drop height", { 125, 188, 250 }, [](DpiHost& h) { return DpiHost::Rect(OpenTimeList(h)).Height(); } },
     { "time list width", { 100, 150, 200 }, [](DpiHost& h) { return DpiHost::Rect(OpenTimeList(h)).Width(); } },
-    { "time list button height", { 20, 30, 40 }, [](DpiHost& h) { return ChildRect(OpenTimeList(h), 2602).Height(); } },
     { "time list button width", { 24, 37, 49 }, [](DpiHost& h) { return ChildRect(OpenTimeList(h), 2603).Width(); } },
     { "time list rows above the buttons", { 103, 156, 208 },
       [](DpiHost& h) { return ChildRect(OpenTimeList(h), 2601).Height(); } },
@@ -86,50 +75,18 @@ const std::vector<GeometryRow> kGeometry = {
           return DpiHost::Rect(h.Open(pEdit)).Height();
       } },
     { "date drop width", { 260, 390, 520 },
-      [](DpiHost& h) {
-          auto* pEdit = h.Attach<Probe<CDateEdit>>([](auto& e) { e.Init(DateTime(), true); });
-          return DpiHost::Rect(h.Open(pEdit)).Width();
-      } },
-    { "date drop height", { 240, 360, 480 },
-      [](DpiHost& h) {
-          auto* pEdit = h.Attach<Probe<CDateEdit>>([](auto& e) { e.Init(DateTime(), true); });
-          return DpiHost::Rect(h.Open(pEdit)).Height();
-      } },
-    { "calendar button width", { 72, 108, 144 },
-      [](DpiHost& h) {
-          auto* pEdit = h.Attach<Probe<CDateEdit>>([](auto& e) { e.Init(DateTime(), true); });
-          h.Open(pEdit);
-          auto* pDrop = static_cast<CDropDateSelectWnd*>(pEdit->m_pDropWnd);
-          return ChildRect(pDrop->m_pCalendar->m_hWnd, 101).Width();
-      } },
-    { "calendar button height", { 20, 30, 40 },
-      [](DpiHost& h) {
-          auto* pEdit = h.Attach<Probe<CDateEdit>>([](auto& e) { e.Init(DateTime(), true); });
-          h.Open(pEdit);
-          auto* pDrop = static_cast<CDropDateSelectWnd*>(pEdit->m_pDropWnd);
-          return ChildRect(pDrop->m_pCalendar->m_hWnd, 101).Height();
-      } },
-    { "directory drop width", { 260, 390, 520 },
-      [](DpiHost& h) {
-          auto* pEdit = h.Attach<Probe<CDirEdit>>([](auto& e) { e.Init(false); }, { 10, 10, 110, 34 });
-          return DpiHost::Rect(h.Open(pEdit)).Width();
-      } },
+      [](DpiHost& h) { return DpiHost::Rect(::GetParent(OpenCalendar(h))).Width(); } },
+    { "calendar button width", { 72, 108, 144 }, [](DpiHost& h) { return ChildRect(OpenCalendar(h), 101).Width(); } },
     { "file tree indentation", { 19, 29, 38 },
       [](DpiHost& h) {
           auto* pEdit = h.Attach<Probe<CFileEdit>>([](auto& e) { e.Init(false); });
-          const HWND hTree = ::GetDlgItem(h.Open(pEdit), 2610);
-          return static_cast<int>(::SendMessageA(hTree, TVM_GETINDENT, 0, 0));
+          return static_cast<int>(::SendMessageA(::GetDlgItem(h.Open(pEdit), 2610), TVM_GETINDENT, 0, 0));
       } },
     { "folder list indentation of two steps", { 24, 36, 48 },
       [](DpiHost& h) {
-          const int extent = DirListProbe(h, { "..\\name\\" }).Extent();
-          return DirListProbe(h, { "..\\..\\..\\name\\" }).Extent() - extent;
+          return MeasureDirList(h, "..\\..\\..\\name\\", false) - MeasureDirList(h, "..\\name\\", false);
       } },
-    { "folder list row height", { 18, 27, 36 },
-      [](DpiHost& h) {
-          DirListProbe probe(h, { "C:\\" });
-          return static_cast<int>(probe.list.GetItemHeight(0));
-      } },
+    { "folder list row height", { 18, 27, 36 }, [](DpiHost& h) { return MeasureDirList(h, "C:\\", true); } },
 };
 
 TEST(DpiGeometry, ProcessRunsAtTheDpiItWasStartedFor)
@@ -142,11 +99,11 @@ TEST(DpiGeometry, SizesAreTheir96DpiSizesScaled)
 {
     FileExtMgr::CreateInstance();
     const UINT dpi = dpitest::ExpectedDpi();
-    for (const GeometryRow& row : kGeometry)
+    for (const auto& row : kGeometry)
     {
         SCOPED_TRACE(testing::Message() << row.name << " at " << dpi << " DPI");
         DpiHost host;
-        EXPECT_EQ(row.measure(host), row.expected.At(dpi));
+        EXPECT_EQ(row.measure(host), row.expected[dpi == 144 ? 1 : dpi == 192 ? 2 : 0]);
     }
 }
 }

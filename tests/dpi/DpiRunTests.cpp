@@ -12,53 +12,6 @@ const char* const kDesktopKey = "Control Panel\\Desktop";
 const char* const kLogPixels = "LogPixels";
 const DWORD kChildTimeoutMs = 300000;
 
-// Sets the user's LogPixels for the processes started while it lives.
-class LogPixelsGuard
-{
-public:
-    explicit LogPixelsGuard(DWORD dpi)
-    {
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
-                              &m_hKey, nullptr) != ERROR_SUCCESS)
-        {
-            m_hKey = nullptr;
-            return;
-        }
-        DWORD size = sizeof(m_old);
-        DWORD type = 0;
-        m_bHadValue = ::RegQueryValueExA(m_hKey, kLogPixels, nullptr, &type, reinterpret_cast<BYTE*>(&m_old), &size) ==
-                          ERROR_SUCCESS &&
-                      type == REG_DWORD;
-        m_bSet = Write(dpi);
-    }
-    ~LogPixelsGuard()
-    {
-        if (m_hKey == nullptr)
-            return;
-        if (m_bHadValue)
-            Write(m_old);
-        else
-            ::RegDeleteValueA(m_hKey, kLogPixels);
-        ::RegCloseKey(m_hKey);
-    }
-    LogPixelsGuard(const LogPixelsGuard&) = delete;
-    LogPixelsGuard& operator=(const LogPixelsGuard&) = delete;
-
-    bool IsSet() const { return m_bSet; }
-
-private:
-    bool Write(DWORD dpi)
-    {
-        return ::RegSetValueExA(m_hKey, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi)) ==
-               ERROR_SUCCESS;
-    }
-
-    HKEY m_hKey = nullptr;
-    DWORD m_old = 0;
-    bool m_bHadValue = false;
-    bool m_bSet = false;
-};
-
 // This executable with the DPI tests only, told the DPI it should find; its exit code.
 DWORD RunSelfAt(UINT dpi)
 {
@@ -94,9 +47,19 @@ TEST(DpiRun, GeometryAndChangesHoldAt144And192Dpi)
     for (const UINT dpi : { 144u, 192u })
     {
         SCOPED_TRACE(testing::Message() << dpi << " DPI");
-        LogPixelsGuard guard(dpi);
-        ASSERT_TRUE(guard.IsSet());
-        EXPECT_EQ(RunSelfAt(dpi), 0u) << "the run at this DPI failed (-1: not started, -2: timed out)";
+        // The user's value (or its absence) is put back as soon as the child ends.
+        DWORD old = 0;
+        DWORD size = sizeof(old);
+        const bool bHadValue = ::RegGetValueA(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr,
+                                              &old, &size) == ERROR_SUCCESS;
+        ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &dpi, sizeof(dpi)),
+                  ERROR_SUCCESS);
+        const DWORD code = RunSelfAt(dpi);
+        if (bHadValue)
+            ::RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &old, sizeof(old));
+        else
+            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
+        EXPECT_EQ(code, 0u) << "the run at this DPI failed (-1: not started, -2: timed out)";
     }
 }
 }

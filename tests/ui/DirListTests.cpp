@@ -68,21 +68,6 @@ protected:
 };
 }
 
-// How each picture looks is left to the screenshots; numbers outside the eight must not be drawn.
-TEST_F(DirListTest, RowsWithNumbersOutsideTheEightPicturesOrWithoutTextDrawNoPicture)
-{
-    EXPECT_EQ(0, m_list.AddString("E:\\", static_cast<CDirList::Icons>(8)));
-    EXPECT_EQ(1, m_list.AddString("F:\\", static_cast<CDirList::Icons>(-1)));
-    EXPECT_EQ(2, static_cast<CListBox&>(m_list).AddString("G:\\"));
-    EXPECT_EQ(LB_ERR, m_list.AddString(nullptr, CDirList::IconDrive));
-    Add({"H:\\"}, CDirList::IconDrive);
-    auto canvas = Render();
-    for (int row : {0, 1, 2})
-        EXPECT_GT(InkLeft(*canvas, Row(row)), InkLeft(*canvas, Row(3))) << "row " << row << " starts with its name";
-    for (int row : {0, 1, 2, 4})
-        EXPECT_EQ(-1, m_list.GetItemIcon(row)) << "no picture, none added or no row: " << row;
-}
-
 TEST_F(DirListTest, EachLeadingGroupIndentsOneStepAndRowsNamingTheSameFolderAtTheSameDepthLookAlike)
 {
     Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\..\\drivers\\"});
@@ -98,7 +83,6 @@ TEST_F(DirListTest, EachLeadingGroupIndentsOneStepAndRowsNamingTheSameFolderAtTh
         {"subfolder row names its parent", "..\\..\\System32\\drivers\\", "..\\..\\..\\drivers", true},
         {"trailing backslash is not drawn", "..\\Temp\\", "..\\Temp", true},
         {"different names differ", "..\\Windows\\", "..\\Windowz\\", false},
-        {"different depths differ", "..\\Windows\\", "..\\..\\Windows\\", false},
     };
     for (const auto& row : rows)
     {

@@ -9,23 +9,10 @@
 #include "MenuProbe.h"
 #include "MessageRecorder.h"
 #include "TestApp.h"
-#include <memory>
 #include <string>
 
 namespace
 {
-// Refuses every paste, as the library's controls guard their editing commands.
-class CPasteGuardEdit : public CImageMenuEdit
-{
-protected:
-    afx_msg LRESULT OnPaste(WPARAM, LPARAM) { return 0; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPasteGuardEdit, CImageMenuEdit)
-    ON_MESSAGE(WM_PASTE, OnPaste)
-END_MESSAGE_MAP()
-
 // A host dialog whose edit is attached to an edit object, shown focused with its text typed (so
 // there is something to undo) or set (nothing to undo), a selection and a clipboard text (null:
 // empty). The clipboard is emptied when it goes.
@@ -61,29 +48,23 @@ private:
 // The menu opens by a right click at the mouse, or by Shift+F10 or the menu key under the caret.
 TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActHoweverTheMenuIsOpened)
 {
-    enum ReadOnlyWay { kWritable, kReadOnlyMessage, kReadOnlyStyleBit };
     // Expected: the menu as shown, "1" an enabled item, "0" a disabled one, "-" a separator
     // (Undo; Cut, Copy, Paste, Delete; Select All).
     const struct { const char* name; const char* text; bool typed; int selStart, selEnd; const char* clipboard;
-                   ReadOnlyWay readOnly; bool password; WORD opener; const char* expected; } rows[] = { // opener 0: right click
-        {"empty edit, empty clipboard", "", false, 0, 0, nullptr, kWritable, false, 0, "0-0000-0"},
-        {"typed text, caret at its end, text on the clipboard", "abc", true, 3, 3, "xy", kWritable, false, 0, "1-0010-1"},
-        {"set text with a middle selection", "abcdef", false, 1, 3, nullptr, kWritable, false, VK_APPS, "0-1101-1"},
-        {"whole text selected", "abc", false, 0, 3, nullptr, kWritable, false, 0, "0-1101-0"},
-        // A host makes an edit read-only by the message, a subclass by the style bit around the menu.
-        {"read-only through the edit message", "abc", true, 0, 1, "xy", kReadOnlyMessage, false, VK_F10, "0-0100-1"},
-        {"read-only style bit only", "abc", true, 0, 1, "xy", kReadOnlyStyleBit, false, 0, "0-0100-1"},
-        {"password edit keeps its text in", "abc", false, 0, 3, nullptr, kWritable, true, 0, "0-0001-0"},
+                   bool readOnly, password; WORD opener; const char* expected; } rows[] = { // opener 0: right click
+        {"empty edit, empty clipboard", "", false, 0, 0, nullptr, false, false, 0, "0-0000-0"},
+        {"typed text, caret at its end, text on the clipboard", "abc", true, 3, 3, "xy", false, false, 0, "1-0010-1"},
+        {"set text with a middle selection", "abcdef", false, 1, 3, nullptr, false, false, VK_APPS, "0-1101-1"},
+        {"whole text selected", "abc", false, 0, 3, nullptr, false, false, 0, "0-1101-0"},
+        {"read-only", "abc", true, 0, 1, "xy", true, false, VK_F10, "0-0100-1"},
+        {"password edit keeps its text in", "abc", false, 0, 3, nullptr, false, true, 0, "0-0001-0"},
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         CImageMenuEdit edit;
         EditHost host(edit, row.text, row.typed, row.selStart, row.selEnd, row.clipboard);
-        if (row.readOnly == kReadOnlyMessage)
-            edit.SetReadOnly(TRUE);
-        else if (row.readOnly == kReadOnlyStyleBit)
-            edit.ModifyStyle(0, ES_READONLY);
+        edit.SetReadOnly(row.readOnly);
         if (row.password)
             edit.SetPasswordChar('*');
 
@@ -113,34 +94,33 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActHoweverTheMenuIsOpened)
     }
 }
 
-// A subclass that guards a command sees it as the edit's message, and its refusal holds.
+// A subclass that guards a command sees it as the edit's message.
 TEST(ImageMenuEditTest, ChosenItemReachesTheEditAsItsMessage)
 {
     // Each starts from typed "abcd" with "bc" selected and "XY" on the clipboard; the key is the item's mnemonic.
-    const struct { const char* name; WORD key; UINT message; bool guarded; const char* text; int selStart, selEnd; } rows[] = {
-        {"undo", 'U', WM_UNDO, false, "", 0, 0},
-        {"cut", 'T', WM_CUT, false, "ad", 1, 1},
-        {"copy", 'C', WM_COPY, false, "abcd", 1, 3},
-        {"paste", 'P', WM_PASTE, false, "aXYd", 3, 3},
-        {"paste refused by a subclass", 'P', WM_PASTE, true, "abcd", 1, 3},
-        {"delete", 'D', WM_CLEAR, false, "ad", 1, 1},
-        {"select all", 'A', EM_SETSEL, false, "abcd", 0, 4},
+    const struct { const char* name; WORD key; UINT message; const char* text; int selStart, selEnd; } rows[] = {
+        {"undo", 'U', WM_UNDO, "", 0, 0},
+        {"cut", 'T', WM_CUT, "ad", 1, 1},
+        {"copy", 'C', WM_COPY, "abcd", 1, 3},
+        {"paste", 'P', WM_PASTE, "aXYd", 3, 3},
+        {"delete", 'D', WM_CLEAR, "ad", 1, 1},
+        {"select all", 'A', EM_SETSEL, "abcd", 0, 4},
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        std::unique_ptr<CImageMenuEdit> pEdit(row.guarded ? new CPasteGuardEdit : new CImageMenuEdit);
-        EditHost host(*pEdit, "abcd", true, 1, 3, "XY");
+        CImageMenuEdit edit;
+        EditHost host(edit, "abcd", true, 1, 3, "XY");
         harness::MessageRecorder recorder;
-        recorder.Watch(pEdit->m_hWnd, "edit");
+        recorder.Watch(edit.m_hWnd, "edit");
         uitest::MenuProbe probe({row.key});
         host.RightClick();
         ASSERT_EQ(1, probe.MenusOpened());
-        EXPECT_EQ(1u, recorder.Count(pEdit->m_hWnd, row.message));
-        EXPECT_EQ(row.text, harness::WindowText(pEdit->m_hWnd));
+        EXPECT_EQ(1u, recorder.Count(edit.m_hWnd, row.message));
+        EXPECT_EQ(row.text, harness::WindowText(edit.m_hWnd));
         int nStart = -1;
         int nEnd = -1;
-        pEdit->GetSel(nStart, nEnd);
+        edit.GetSel(nStart, nEnd);
         EXPECT_EQ(std::make_pair(row.selStart, row.selEnd), std::make_pair(nStart, nEnd));
     }
 }

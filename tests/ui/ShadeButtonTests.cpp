@@ -1,4 +1,4 @@
-// CShadeButton in a host dialog: clicks by mouse and Space, and its normal, pressed, focused and
+// CShadeButton in a host dialog: a quick second click, and its normal, pressed, focused and
 // disabled looks.
 #include "Canvas.h"
 #include <HostDialog.h>
@@ -47,24 +47,14 @@ protected:
 };
 }
 
-// A quick second click is a second click, not a double click; a disabled button ignores both.
-TEST_F(ShadeButtonTest, MouseSpaceAndDoubleClickNotifyLikeAPushButtonUnlessDisabled)
+// Clicks by the mouse and Space are driven through the time drop window's buttons.
+// Regression: the standard control reported a quick second click on an owner-drawn button as a
+// double click and never pressed it, so the parent missed every other click.
+TEST_F(ShadeButtonTest, AQuickSecondClickIsASecondClick)
 {
-    harness::Click(Centre());
-    EXPECT_EVENTUALLY(Notifications(BN_CLICKED) == 1);
-    EXPECT_EQ(m_button.m_hWnd, ::GetFocus()) << "a click takes the focus like a push button";
-    harness::PressKey(VK_SPACE);
-    EXPECT_EVENTUALLY(Notifications(BN_CLICKED) == 2);
     harness::DoubleClick(Centre());
-    EXPECT_EVENTUALLY(Notifications(BN_CLICKED) == 4);
+    EXPECT_EVENTUALLY(Notifications(BN_CLICKED) == 2);
     EXPECT_EQ(0u, Notifications(BN_DOUBLECLICKED));
-
-    m_button.EnableWindow(FALSE);
-    harness::Click(Centre());
-    m_button.SetFocus(); // a host may still leave the focus there
-    harness::PressKey(VK_SPACE);
-    harness::PumpFor(100);
-    EXPECT_EQ(4u, Notifications(BN_CLICKED));
 }
 
 TEST_F(ShadeButtonTest, FaceIsTheGradientWithTheCentredPictureTurnedOverWhilePressedAndFramedWhenFocused)
@@ -85,7 +75,7 @@ TEST_F(ShadeButtonTest, FaceIsTheGradientWithTheCentredPictureTurnedOverWhilePre
     harness::MouseUp(Centre());
     EXPECT_EQ(kShade.Inverted().GetColorAt(1, h), pressed->dc.GetPixel(1, 1));
 
-    ASSERT_EQ(m_button.m_hWnd, ::GetFocus());
+    ASSERT_EQ(m_button.m_hWnd, ::GetFocus()) << "a click takes the focus like a push button";
     // Keyboard cues may hide focus rectangles until the keyboard is used.
     m_button.SendMessage(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
     auto focused = Render();
