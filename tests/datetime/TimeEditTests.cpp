@@ -272,7 +272,6 @@ TEST_F(TimeTest, IntervalButtonsRegenerateTheListAndNeverLeaveTheFocusOnADisable
     rows[] = {
         { "30", true, 60, false, true, "11:00" }, // from 10:17, moved once with Down before the press
         { "5", false, 1, true, false, "10:20" },
-        { "10", false, 5, true, true, "10:20" },
         { "15", true, 30, true, true, "10:30" },
         { "7", true, 7, true, true, "10:20" },
     };

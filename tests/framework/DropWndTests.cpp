@@ -1,7 +1,7 @@
 // The drop window: creation, placement, the drop font, focus hand-off and Tab cycling, the fixed
 // top edge, the close protocol and the host's caption. (A failed creation is checked with the
-// date edit, the height limit with the selection list, the window going with its edit by the
-// soak run's clean-up check.)
+// date edit, the height limit with the selection list and the DPI geometry table, the window
+// going with its edit by the soak run's clean-up check.)
 #include "DropEditFixture.h"
 #include <functional>
 #include "DropMessages.h"
@@ -51,9 +51,10 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
         EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), row.expected + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
     }
 
-    // Resizing the edit moves an open drop window.
+    // A popup owned by the main window; resizing the edit moves it while it is open.
     MakeHost(home, { 10, 10, 210, 34 });
     Open();
+    EXPECT_EQ(::GetWindow(m_pDrop->m_hWnd, GW_OWNER), AfxGetMainWnd()->m_hWnd);
     m_pEdit->SetWindowPos(nullptr, 0, 0, 250, 30, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), CRect(0, 30, 250, 155) + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
 }
@@ -107,15 +108,6 @@ TEST_F(DropEditTest, OnlyTheBottomAndTheSidesResizeTheDropWindow)
     EXPECT_EQ(hit(rc.right - 2, rc.top + 1), HTCLIENT);
     EXPECT_EQ(hit(rc.CenterPoint().x, rc.bottom - 2), HTBOTTOM);
     EXPECT_EQ(hit(rc.left + 1, rc.CenterPoint().y), HTLEFT);
-}
-
-// The room below the edit limits the height (see the selection list's tests), but never to less
-// than 125 pixels.
-TEST_F(DropEditTest, TheHeightLimitLeavesAtLeast125Pixels)
-{
-    MakeHost({ 100, 100 }, { 10, 230, 210, 254 }); // 46 pixels below the edit
-    EXPECT_EQ(m_pDrop->LimitHeightToParent(46), 46);
-    EXPECT_EQ(m_pDrop->LimitHeightToParent(60), 125);
 }
 
 TEST_F(DropEditTest, ChildCloseRequestsCloseWithTheirVerdictAndAreForwardedToTheHost)
