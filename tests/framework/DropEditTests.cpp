@@ -136,6 +136,10 @@ TEST_F(DropEditTest, ButtonAndIconAreasAreCutOutOfTheWindow)
         m_pEdit->Init();
         EXPECT_EQ(m_pEdit->m_rcButton, row.rcButton);
         EXPECT_EQ(m_pEdit->m_rcIcon, row.rcIcon);
+        // The button area hits as the border (which keeps a press there from selecting text),
+        // with an icon area too, whose width is compensated.
+        const POINT pt = harness::WindowPoint(m_pEdit->m_hWnd, row.rcButton);
+        EXPECT_EQ(m_pEdit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)), HTBORDER);
         m_pEdit->SetParent(m_pDlg);
     }
 }
