@@ -59,7 +59,7 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
     EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), CRect(0, 30, 250, 155) + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
 }
 
-TEST_F(DropEditTest, TheDropFontCopiesTheParentsFont)
+TEST_F(DropEditTest, TheDropFontCopiesTheParentsFontAndFreesTheOldOne)
 {
     m_pEdit->CreateDropWndFont();
     ASSERT_NE(m_pEdit->GetDropWndFont(), nullptr);
@@ -68,6 +68,15 @@ TEST_F(DropEditTest, TheDropFontCopiesTheParentsFont)
     m_pEdit->GetDropWndFont()->GetLogFont(&lf);
     EXPECT_STREQ(lf.lfFaceName, lfParent.lfFaceName);
     EXPECT_EQ(lf.lfHeight, lfParent.lfHeight);
+
+    // Made again under a parent without a font (the main frame window): none, and the old one is
+    // freed.
+    const int nLive = AfxLiteGetLiveGdiObjectCount();
+    m_pEdit->SetParent(AfxGetMainWnd());
+    m_pEdit->CreateDropWndFont();
+    EXPECT_EQ(m_pEdit->GetDropWndFont(), nullptr);
+    EXPECT_EQ(AfxLiteGetLiveGdiObjectCount(), nLive - 1);
+    m_pEdit->SetParent(m_pDlg);
 }
 
 TEST_F(DropEditTest, FocusEntersAtEitherEndAndTabCyclesBackToTheEdit)
