@@ -308,6 +308,7 @@ TEST_F(TimeTest, TheStripSitsUnderTheListAndTabCyclesListCoarserFinerAndBackToTh
     Attach(8, 17); // interval 60: the coarser button is disabled and skipped
     OpenAndEnter();
     EXPECT_EQ(rectOf(m_pDrop).right, rectOf(m_pEdit).right);
+    EXPECT_EQ(m_pEdit->GetMaxWidth(), rectOf(m_pDrop).Width());
     EXPECT_EQ(rectOf(m_pDrop->m_pList).bottom, rectOf(m_pDrop->m_pDetailLabel).top);
     EXPECT_EQ(rectOf(m_pDrop->m_pIncreaseBtn).right, rectOf(m_pDrop->m_pDetailLabel).left);
     EXPECT_EQ(rectOf(m_pDrop->m_pDetailLabel).right, rectOf(m_pDrop->m_pDecreaseBtn).left);

@@ -29,7 +29,6 @@ TEST_F(DropEditTest, KeyTableWithTheDropWindowMissingHiddenAndVisible)
     } rows[] = {
         { "Down opens", VK_DOWN, DropState::Hidden, true, 1, 0 },
         { "Down without drop window", VK_DOWN, DropState::Missing, false, 0, 0 },
-        { "Down refused by the control", VK_DOWN, DropState::Hidden, false, 0, 0, false },
         { "Up never opens", VK_UP, DropState::Hidden, false, 0, 0 },
         { "Enter opens", VK_RETURN, DropState::Hidden, true, 1, 0 },
         { "Enter closes", VK_RETURN, DropState::Visible, false, 0, 0 },
