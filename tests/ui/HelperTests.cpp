@@ -87,7 +87,7 @@ TEST(ORVIcon, CoarserAndFinerAreDistinctMinusAndPlusAndNothingIsDrawnWithoutADcO
 // A file type of our own whose icon is the text editor's, so that its picture differs from the
 // shell's picture for a type nobody registered. The classes root is written because Wine's shell
 // does not read per-user classes.
-TEST_F(FileExtMgrTest, ARegisteredTypeGetsItsOwnIconHoweverTheExtensionIsWritten)
+TEST_F(FileExtMgrTest, ARegisteredTypeGetsItsOwnIconHoweverWrittenAndNoIconComesForWhatNoFileNameEndsWith)
 {
     harness::RegistryKeyGuard extKey(HKEY_CLASSES_ROOT, ".orvtestext");
     harness::RegistryKeyGuard classKey(HKEY_CLASSES_ROOT, "orvtestext.file");
@@ -104,4 +104,14 @@ TEST_F(FileExtMgrTest, ARegisteredTypeGetsItsOwnIconHoweverTheExtensionIsWritten
     EXPECT_NE(IconPicture("unregisteredext"), own) << "the shell was asked about the extension";
     for (const char* spelling : {".orvtestext", "ORVTESTEXT", ".OrvTestExt"})
         EXPECT_EQ(own, IconPicture(spelling)) << spelling;
+
+    // An ending that is no file name's ending gets no icon: the shell is never asked about a
+    // path, a wildcard or a name it would read differently.
+    const struct { std::string ext; bool icon; } rows[] = {
+        {"tar.gz", true}, {std::string(253, 'x'), true}, {std::string(254, 'x'), false}, {"", false},
+        {"..", false}, {"t?t", false}, {"..\\..\\windows\\notepad.exe", false}, {"c:txt", false}, {"t\tx", false},
+        {"txt.", false}, {"txt ", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.icon, !IconPicture(row.ext).empty()) << row.ext;
 }
