@@ -177,7 +177,7 @@ TEST_F(DropDirListTest, RowsAroundADriveRootOrADeepFolder)
 
 // Regression guard for the kept listing of a wide folder: a folder last written long ago is not
 // read again while its time stands, and an entry made since changes that time. A folder deleted
-// under the edit opens the list on its nearest existing parent.
+// under the edit opens the list on its nearest existing parent, a drive gone on the drives alone.
 TEST_F(DropDirListTest, DiskChangesShowAtTheNextOpening)
 {
     HANDLE hMid = ::CreateFileA(m_mid.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -201,6 +201,19 @@ TEST_F(DropDirListTest, DiskChangesShowAtTheNextOpening)
     EXPECT_EQ(ListPath(), m_mid);
     EXPECT_EQ(Selected().icon, CDirList::IconCurrentFolder);
     EXPECT_EQ(RowOf(m_cur), -1);
+    PressKey(VK_ESCAPE);
+
+    // A drive or share gone under the edit (ones that never were, handed to the list as the edit
+    // would hand it the folder it held) leaves the drives alone in the list.
+    for (const char* gone : { "Q:\\", "\\\\nosuchhost\\share\\dir\\" })
+    {
+        SCOPED_TRACE(gone);
+        m_pEdit->ShowDropWnd(false, false, false);
+        List()->SetPath(gone);
+        m_pEdit->ShowDropWnd(true, false, true);
+        EXPECT_EQ(ListPath(), "");
+        EXPECT_EQ(Rows(), DriveRows(true, 0x7f));
+    }
 }
 
 TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)

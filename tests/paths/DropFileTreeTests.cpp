@@ -41,6 +41,13 @@ TEST_F(FileTreeTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
     Tree().Expand(Item("docs"), TVE_COLLAPSE);
     Tree().ExpandBranch(Item("docs"), false);
     EXPECT_EQ(ImageCount(), nBefore + 2);
+
+    // Without the file type manager a file gets the first image and the failure is logged.
+    harness::LogCapture log;
+    FileExtMgr::DestroyInstance();
+    Tree().m_iconCache.clear();
+    EXPECT_EQ(Tree().GetFileImageIndex(Path("docs\\a.txt").c_str()), 0);
+    EXPECT_EQ(log.Lines(), std::vector<CString>{ "{D1B68779-51FC-4A22-AF06-CFB1DD0FCBE7}" });
 }
 
 // Each row changes the disk while the drop window is hidden and shows it again.
