@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include "DropWnd.h"
 #include "FaultInjection.h"
@@ -153,32 +152,6 @@ TEST_F(Robustness, HostCallsInAnyOrderAndTextsOfAnyKindLeaveNoMissingPathAndNoDr
         CallEverything(host.Edit(control)); // after the window is gone
         EXPECT_EQ(DropWindowsOf(host.Edit(control)), 0u);
     }
-}
-
-TEST_F(Robustness, AMillionTexts)
-{
-    std::vector<CString> texts;
-    const int nCount = std::getenv("ORV_TEXTS") ? std::atoi(std::getenv("ORV_TEXTS")) : 1000000;
-    texts.reserve(nCount);
-    char buffer[16];
-    for (int i = 0; i < nCount; ++i)
-    {
-        // Every text four times, in scattered order.
-        wsprintfA(buffer, "t%07d", static_cast<int>((static_cast<long long>(i) * 7919) % nCount) / 4);
-        texts.push_back(buffer);
-    }
-    CSoakHost host;
-    ASSERT_TRUE(host.CreateHost(150, 150));
-    host.m_select.SetSorted(true);
-    host.m_select.SetReadOnly(true);
-    host.m_select.AddText(texts);
-    host.m_select.Init();
-    host.Focus(CSoakHost::kSelect);
-    harness::TypeText("t");
-    EXPECT_EQ(host.Text(CSoakHost::kSelect), "t0000000");
-    harness::PressKey(VK_DOWN);
-    harness::PressKey(VK_DOWN);
-    EXPECT_EQ(host.Text(CSoakHost::kSelect), "t0000002"); // duplicates were dropped
 }
 
 // Each failed event is followed by what a user does with the control (open, move, type, close),
