@@ -154,6 +154,7 @@ TEST_F(DirEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
         if (row.selectsAll)
         {
             EXPECT_EQ(m_pEdit->SendMessage(EM_GETSEL), MAKELONG(0, Folder("p").size()));
+            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
         }
         EXPECT_EQ(spy.Sequence(), row.ok ? "DROPDOWN SELENDOK(" + m_pEdit->Text() + ") CLOSEUP"
                                          : std::string("DROPDOWN SELENDCANCEL CLOSEUP"));

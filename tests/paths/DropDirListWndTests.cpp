@@ -142,13 +142,13 @@ TEST_F(DropDirListTest, RowsAroundADriveRootOrADeepFolder)
     // Before any path is handed in, the list opens on C:\, its subfolders between the drives.
     Open();
     EXPECT_EQ(ListPath(), "C:\\");
-    std::vector<Row> rows = Rows();
+    const std::vector<Row> rows = Rows();
     const size_t nRoot = DriveRows(true, 'C').size();
     ASSERT_GT(rows.size(), nRoot + DriveRows(false, 'C').size() + 1);
     EXPECT_EQ(Selected(), (Row{ "C:\\", CDirList::IconDrive, "C:\\" }));
     EXPECT_EQ(SelectedRow(), static_cast<int>(nRoot));
-    const std::string windows = rows[nRoot + 1].path; // a subfolder of C:\, "..\" before its name
-    EXPECT_EQ(rows[nRoot + 1], (Row{ "..\\" + windows.substr(3), CDirList::IconFolder, windows }));
+    const std::string first = rows[nRoot + 1].path; // the first subfolder of C:\, "..\" before its name
+    EXPECT_EQ(rows[nRoot + 1], (Row{ "..\\" + first.substr(3), CDirList::IconFolder, first }));
     PressKey(VK_ESCAPE);
 
     std::string lowerMid = m_mid;
