@@ -275,13 +275,17 @@ TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
     EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0) << "the keys stay with the control";
 }
 
-TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsTheRowsAroundItButRefusesAVanishedFolder)
+TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhoodChangesButRefusesAVanishedFolder)
 {
     SetText(m_mid + "Zed");
     OpenFocused();
+    harness::MessageRecorder recorder;
+    recorder.Watch(ListBox(), "list");
+    // Zed and alpha: same parent, no subfolders on either side, so the rows stay as they are.
     harness::Click(RowPoint(RowOf(m_mid + "alpha\\")));
     EXPECT_EQ(m_pEdit->Text(), m_mid + "alpha\\");
     EXPECT_EQ(Selected().path, m_mid + "alpha\\");
+    EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 0u);
     harness::Click(RowPoint(RowOf(m_cur)));
     EXPECT_EQ(m_pEdit->Text(), m_cur);
     EXPECT_EQ(Rows(), ExpectedAround(m_cur, m_mid));
