@@ -7,11 +7,6 @@
 
 using namespace pathtest;
 
-namespace
-{
-const char kKept[] = "<kept>";
-}
-
 TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFollowsWhatWasMeant)
 {
     const std::string file = Path("docs\\a.txt");
@@ -22,16 +17,14 @@ TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFoll
         const char* name;
         std::string text;
         bool readOnly;
-        std::string expected; // kKept: the text itself
-        std::string shown;     // relative: what the tree selects at the next showing
+        std::string expected;
+        std::string shown; // relative: what the tree selects at the next showing
         const char* initDir = nullptr;
     } rows[] = {
-        { "file, read-only", file, true, kKept, "docs\\a.txt" },
-        { "file, writable", file, false, kKept, "docs\\a.txt" },
-        { "file without extension", Path("docs\\readme"), true, kKept, "docs\\readme" },
+        { "file, read-only", file, true, file, "docs\\a.txt" },
+        { "file without extension", Path("docs\\readme"), true, Path("docs\\readme"), "docs\\readme" },
         { "folder, read-only: refused, the tree goes there", folder, true, "", "docs\\sub\\" },
-        { "folder, writable", folder, false, kKept, "docs\\sub\\" },
-        { "folder without backslash, writable", Path("docs\\sub"), false, kKept, "docs\\sub\\" },
+        { "folder without backslash, writable", Path("docs\\sub"), false, Path("docs\\sub"), "docs\\sub\\" },
         // Regression: other spellings were kept as given.
         { "file with dot segments and a trailing dot", Path("docs\\sub\\..\\a.txt."), true, file, "docs\\a.txt" },
         { "folder with a doubled backslash", Path("docs\\\\sub\\"), false, folder, "docs\\sub\\" },
@@ -48,20 +41,21 @@ TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFoll
         if (row.initDir != nullptr)
             m_pEdit->SetInitBrowseToDir(Path(row.initDir).c_str());
         SetText(row.text);
-        EXPECT_EQ(m_pEdit->Text(), row.expected == kKept ? row.text : row.expected);
+        EXPECT_EQ(m_pEdit->Text(), row.expected);
         EXPECT_EQ(m_beeps.Count(), 0);
         Open();
         EXPECT_EQ(SelectedPath(Tree()), Path(row.shown));
     }
 }
 
-TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTyped)
+TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTypedAndClipboardCommandsKeepOnlyTextsTheEditMayHold)
 {
     const std::string file = Path("docs\\notes");
     const int name = static_cast<int>(file.size()) - 5; // first character of "notes"
     const int slash = name - 1;
     const int end = static_cast<int>(file.size());
     const std::string folder = file.substr(0, name);
+    const std::string log = Path("docs\\c.log");
     const Input x = Type("x");
     const Input back = Key(VK_BACK);
     const Input del = Key(VK_DELETE);
@@ -82,30 +76,20 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTyped)
         { "Delete of the whole text", file, 0, end, del, "" },
         { "no backslash: letter at the start", "abc", 0, 0, x, "xabc" },
         { "no backslash: Backspace at the start", "abc", 0, 0, back, "abc", 1 },
+        { "paste of a file not on disk", log, 0, -1, Paste(Path("docs\\new.txt")), Path("docs\\new.txt") },
+        { "paste of a folder", log, 0, -1, Paste(Path("docs\\sub\\")), Path("docs\\sub\\") },
+        { "paste of junk", log, 0, -1, Paste("a<b>c"), log },
+        { "paste of a control character", log, 0, -1, Paste("a\tb"), log },
+        { "paste of junk over a typed new name", Path("docs\\new.txt"), 0, -1, Paste("x|y"), Path("docs\\new.txt") },
     });
     EXPECT_FALSE(DropVisible());
-}
-
-TEST_F(FileEditTest, ReadOnlyTakesNoCharactersAndClipboardCommandsKeepOnlyTextsTheEditMayHold)
-{
-    const std::string start = Path("docs\\c.log");
-    const Input cut = Key('X', kCtrl);
     MakeEdit(true);
     RunEdits({
-        { "letters beep, the full stop is silent", start, 0, 0, Type("ab."), start, 2 },
-        { "existing file", start, 0, -1, Paste(Path("docs\\a.txt")), Path("docs\\a.txt") },
-        { "folder", start, 0, -1, Paste(Path("docs\\sub\\")), start },
-        { "file not on disk", start, 0, -1, Paste(Path("docs\\new.txt")), start },
-        { "junk", start, 0, -1, Paste("a<b>c"), start },
-        { "cut everything", start, 0, -1, cut, "" },
-    });
-    MakeEdit(false);
-    RunEdits({
-        { "writable, file not on disk", start, 0, -1, Paste(Path("docs\\new.txt")), Path("docs\\new.txt") },
-        { "writable, folder", start, 0, -1, Paste(Path("docs\\sub\\")), Path("docs\\sub\\") },
-        { "writable, junk", start, 0, -1, Paste("a<b>c"), start },
-        { "writable, control character", start, 0, -1, Paste("a\tb"), start },
-        { "writable, junk over a typed new name", Path("docs\\new.txt"), 0, -1, Paste("x|y"), Path("docs\\new.txt") },
+        { "read-only: letters beep, the full stop is silent", log, 0, 0, Type("ab."), log, 2 },
+        { "read-only: paste of an existing file", log, 0, -1, Paste(Path("docs\\a.txt")), Path("docs\\a.txt") },
+        { "read-only: paste of a folder", log, 0, -1, Paste(Path("docs\\sub\\")), log },
+        { "read-only: paste of a file not on disk", log, 0, -1, Paste(Path("docs\\new.txt")), log },
+        { "read-only: cut everything", log, 0, -1, Key('X', kCtrl), "" },
     });
 }
 
@@ -121,6 +105,7 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
         std::string expected;
         const char* text = "docs\\c.log";
         const char* removed = nullptr; // before the showing, so that the tree moves off it
+        const char* typed = nullptr;   // at the end of the text
     } rows[] = {
         { "read-only, file", true, "docs\\a.txt", Path("docs\\a.txt") },
         { "read-only, folder", true, "other", Path("docs\\c.log") },
@@ -132,11 +117,19 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
         // not be given the folder the tree had moved to after a deletion.
         { "writable, the folder the tree moved to", false, "docs", Path("docs\\deep.txt"), "docs\\sub\\deep.txt",
           "docs\\sub" },
+        { "writable, a typed new name is kept too", false, "other", Path("other\\c.log.txt"), "docs\\c.log", nullptr,
+          ".txt" },
+        { "writable, a folder in the edit: no name to keep", false, "other", Path("other\\"), "third" },
     };
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.name);
         MakeEdit(row.readOnly, Path(row.text));
+        if (row.typed != nullptr)
+        {
+            PressKey(VK_END);
+            harness::TypeText(row.typed);
+        }
         if (row.removed != nullptr)
             m_scratch.Remove(row.removed);
         Open();
@@ -148,20 +141,6 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
         EXPECT_EQ(m_pEdit->Text(), row.expected);
         EXPECT_TRUE(DropVisible());
     }
-    // A typed new name is kept too.
-    MakeEdit(false, Path("docs\\c.log"));
-    const int end = static_cast<int>(Path("docs\\c.log").size());
-    m_pEdit->SetSel(end, end);
-    PressKey(VK_BACK);
-    harness::TypeText("g.txt");
-    ASSERT_EQ(m_pEdit->Text(), Path("docs\\c.log.txt"));
-    Open();
-    harness::Click(LabelPoint(Tree(), Find(Tree(), Path("other"))));
-    EXPECT_EQ(m_pEdit->Text(), Path("other\\c.log.txt"));
-    // With a folder in the edit there is no name to keep: the folder alone.
-    SetText(Path("third"));
-    harness::Click(LabelPoint(Tree(), Find(Tree(), Path("other"))));
-    EXPECT_EQ(m_pEdit->Text(), Path("other\\"));
 }
 
 TEST_F(FileEditTest, OpeningAWiderBranchWidensTheWindow)
@@ -308,18 +287,4 @@ TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
         }
         EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0) << "the keys stay with the control";
     }
-}
-
-TEST_F(FileEditTest, WithoutItsTreeTheEditStillGuardsItsText)
-{
-    // The drop window is Init's first allocation and window creation, its tree the second.
-    RunFaults(false, "{F540E50F-DA2E-4BF5-A011-2801CE3BF299}", Path("docs\\a.txt"), "a|b",
-              { { FaultInjection::kAllocation, 1, false },
-                { FaultInjection::kAllocation, 2, false },
-                { FaultInjection::kWindowCreation, 1, false },
-                { FaultInjection::kWindowCreation, 2, true } },
-              [&] {
-                  SetExt({ "txt" });
-                  EXPECT_TRUE(Drop() == nullptr || Drop()->GetSelectedPath().IsEmpty());
-              });
 }

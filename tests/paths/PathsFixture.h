@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 #include "Controls.h"
@@ -16,7 +15,6 @@
 #include "DropDirListWnd.h"
 #include "DropDirWnd.h"
 #include "DropFileTree.h"
-#include "FaultInjection.h"
 #include "FileEdit.h"
 #include "FileExtMgr.h"
 #include "HostDialog.h"
@@ -164,13 +162,6 @@ public:
     using TEdit::ShowDropWnd;
 
     std::string Text() const { return harness::WindowText(this->m_hWnd); }
-    std::pair<int, int> Sel() const
-    {
-        DWORD start = 0;
-        DWORD end = 0;
-        ::SendMessageA(this->m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        return { static_cast<int>(start), static_cast<int>(end) };
-    }
     void SetSel(int start, int end) { ::SendMessageA(this->m_hWnd, EM_SETSEL, start, end); }
 
     int m_nPicks = 0;
@@ -196,22 +187,15 @@ protected:
             m_scratch.Make(entry);
     }
     void TearDown() override { harness::DestroyHost(m_pDlg, m_pEdit); }
-    // Attaches a new edit initialised read-only or not (with the nth event of a kind failing
-    // during Init when nth > 0), then hands it text as the host does.
-    void MakeEdit(bool readOnly, const std::string& text = "", FaultInjection::Kind kind = FaultInjection::kAllocation,
-                  int nth = 0)
+    // Attaches a new edit initialised read-only or not, then hands it text as the host does.
+    void MakeEdit(bool readOnly, const std::string& text = "")
     {
         TearDown();
         m_pDlg = new harness::CHostDialog;
         ASSERT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 500, 380 }, { 10, 10, 330, 34 }));
         m_pEdit = new CProbeEdit<TEdit>;
-        if (m_beforeAttach)
-            m_beforeAttach(m_pDlg->Edit());
         ASSERT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
-        if (nth > 0)
-            FaultInjection::FailNth(kind, nth);
         m_pEdit->Init(readOnly);
-        FaultInjection::Reset();
         if (!text.empty())
             SetText(text);
         m_pDlg->FocusEdit();
@@ -250,30 +234,6 @@ protected:
                 check(c);
         }
     }
-    // Makes each row's event (a kind and its nth occurrence) fail during Init: the failure's tag
-    // is logged only when the row's flag says so, and the edit keeps its text rules (accepted
-    // stands, refused is emptied) while F9 opens nothing; more adds what a test checks beyond.
-    void RunFaults(bool readOnly, const char* tag, const std::string& accepted, const std::string& refused,
-                   const std::vector<std::tuple<FaultInjection::Kind, int, bool>>& cases,
-                   const std::function<void()>& more)
-    {
-        for (const auto& [kind, nth, logged] : cases)
-        {
-            SCOPED_TRACE((kind == FaultInjection::kAllocation ? "allocation " : "creation ") + std::to_string(nth));
-            harness::LogCapture log;
-            MakeEdit(readOnly, "", kind, nth);
-            EXPECT_EQ(std::count(log.Lines().begin(), log.Lines().end(), CString(tag)), logged ? 1 : 0);
-            SetText(accepted);
-            EXPECT_EQ(m_pEdit->Text(), accepted);
-            SetText(refused);
-            EXPECT_EQ(m_pEdit->Text(), "");
-            m_pDlg->FocusEdit();
-            PressKey(VK_F9);
-            EXPECT_FALSE(DropVisible());
-            more();
-        }
-    }
-
     std::string Path(const std::string& relative) const { return m_scratch.Path() + relative; }
     // A folder of the scratch tree without its trailing backslash, as a host would write it.
     std::string Folder(const std::string& relative) const
@@ -283,8 +243,6 @@ protected:
     }
 
     harness::ScratchDir m_scratch;
-    // Runs on the plain edit before the control attaches to it (a procedure put below it).
-    std::function<void(HWND)> m_beforeAttach;
     harness::CHostDialog* m_pDlg = nullptr;
     CProbeEdit<TEdit>* m_pEdit = nullptr;
     BeepCounter m_beeps;
@@ -302,6 +260,7 @@ protected:
     CDropDirListWnd* List() const { return dynamic_cast<CDropDirListWnd*>(m_pEdit->m_pDropWnd); }
     HWND ListBox() const { return List() != nullptr ? ::GetDlgItem(List()->m_hWnd, CDropDirListWnd::kListId) : nullptr; }
     std::string ListPath() const { return List() != nullptr ? static_cast<const char*>(List()->GetPath()) : ""; }
+    std::string Shown() const { return ListPath(); }
 };
 
 // A file edit (made by each test) and readers of its drop window and tree.
@@ -310,6 +269,7 @@ class FileEditTest : public EditTest<CFileEdit>
 protected:
     CDropDirWnd* Drop() const { return dynamic_cast<CDropDirWnd*>(m_pEdit->m_pDropWnd); }
     CDropFileTree& Tree() const { return *Drop()->GetTree(); }
+    std::string Shown() const { return SelectedPath(Tree()); }
     void SetExt(const std::vector<const char*>& exts)
     {
         CStringArray list;

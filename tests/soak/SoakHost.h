@@ -5,9 +5,11 @@
 #include <afxwin.h>
 #include "AutoSuggestEdit.h"
 #include "DateEdit.h"
+#include "DialogTemplate.h"
 #include "DirEdit.h"
 #include "FileEdit.h"
 #include "SelectEdit.h"
+#include "TestApp.h"
 #include "TimeEdit.h"
 
 namespace soak
@@ -31,20 +33,106 @@ public:
         kOtherId = 2100,
     };
 
-    CSoakHost();
-    ~CSoakHost() override;
+    ~CSoakHost() override
+    {
+        if (m_hWnd != nullptr)
+            DestroyWindow();
+    }
 
     // Creates the dialog at (x, y), hidden, with the six controls attached but not set up.
-    BOOL CreateHost(int x, int y);
+    BOOL CreateHost(int x, int y)
+    {
+        harness::DialogTemplate tmpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "soak host", "MS Shell Dlg", 8);
+        if (!CreateIndirect(tmpl.Get(), AfxGetMainWnd()))
+            return FALSE;
+        ::SetWindowPos(m_hWnd, nullptr, x, y, 420, 330, SWP_NOZORDER | SWP_NOACTIVATE);
+        HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+        for (int i = 0; i <= kControlCount; ++i)
+        {
+            const int id = i < kControlCount ? kFirstId + i : kOtherId;
+            // Two columns, so that the drop windows open over each other and over empty space.
+            const int left = (i % 2) * 200 + 8;
+            const int top = (i / 2) * 34 + 8;
+            HWND hEdit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                                           left, top, 190, 24, m_hWnd,
+                                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), AfxGetInstanceHandle(),
+                                           nullptr);
+            if (hEdit == nullptr)
+                return FALSE;
+            ::SendMessageA(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+        }
+        for (int i = 0; i < kControlCount; ++i)
+            if (!Edit(static_cast<Control>(i)).SubclassDlgItem(kFirstId + i, this))
+                return FALSE;
+        return TRUE;
+    }
     // Sets a control up; bReadOnly makes the selection and file edits read-only (the directory
     // edit always is).
-    void Configure(Control control, const std::vector<CString>& texts, const CString& folder, bool bReadOnly);
+    void Configure(Control control, const std::vector<CString>& texts, const CString& folder, bool bReadOnly)
+    {
+        switch (control)
+        {
+        case kSelect:
+            m_select.SetReadOnly(bReadOnly);
+            for (size_t i = 0; i < texts.size() && i < 40; ++i)
+                m_select.AddText(texts[i]);
+            m_select.Init();
+            break;
+        case kSuggest:
+            m_suggest.AddText(texts);
+            m_suggest.Init();
+            break;
+        case kDate:
+        {
+            m_date.SetShowClearButton(true);
+            m_date.SetShowOptionsButton(true);
+            m_date.SetShowDateRanges(true);
+            m_date.SetShowSpecialDates(true);
+            DateTime date;
+            date.SetDate(2026, 12, 6);
+            m_date.Init(date, true);
+            break;
+        }
+        case kTime:
+            m_time.Init(8, 18, true, true);
+            break;
+        case kDir:
+            m_dir.Init(true);
+            m_dir.SetInitBrowseToDir(folder);
+            break;
+        default:
+            m_file.Init(bReadOnly);
+            m_file.SetInitBrowseToDir(folder);
+            break;
+        }
+    }
     // Shows the dialog, makes it the active window and puts the focus in a control.
-    void Focus(Control control);
-    CDropBaseEdit& Edit(Control control);
+    void Focus(Control control)
+    {
+        ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(m_hWnd);
+        ::SetActiveWindow(m_hWnd);
+        Edit(control).SetFocus();
+        harness::Pump();
+    }
+    CDropBaseEdit& Edit(Control control)
+    {
+        CDropBaseEdit* edits[kControlCount] = { &m_select, &m_suggest, &m_date, &m_time, &m_dir, &m_file };
+        return *edits[control];
+    }
     HWND Other() const { return ::GetDlgItem(m_hWnd, kOtherId); }
-    CString Text(Control control) const;
-    static const char* Name(Control control);
+    CString Text(Control control) const
+    {
+        CString text;
+        ::GetWindowTextA(::GetDlgItem(m_hWnd, kFirstId + control), text.GetBuffer(1024), 1024);
+        text.ReleaseBuffer();
+        return text;
+    }
+    static const char* Name(Control control)
+    {
+        const char* const names[kControlCount] = { "select", "suggest", "date", "time", "dir", "file" };
+        return names[control];
+    }
 
     CSelectEdit m_select;
     CAutoSuggestEdit m_suggest;
