@@ -51,6 +51,22 @@ TEST(Gdi, LiveCountFollowsCreateAttachDetachAndDelete)
     EXPECT_EQ(0u, ::GetObjectType(hRaw)) << "but they are owned";
 }
 
+// The buttons frame their faces with it; no other test reads the frame's pixels.
+TEST(Gdi, Draw3dRectDrawsEachEdgeInItsColour)
+{
+    Canvas canvas;
+    canvas.dc.Draw3dRect(CRect(12, 0, 22, 10), kRed, kBlue);
+    const struct { const char* name; int x, y; COLORREF expected; } rows[] = {
+        { "top", 15, 0, kRed }, { "left", 12, 5, kRed }, { "right", 21, 5, kBlue }, { "bottom", 15, 9, kBlue },
+        { "inside", 15, 5, harness::kWhite },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.expected, canvas.dc.GetPixel(row.x, row.y));
+    }
+}
+
 TEST(Gdi, WindowDCsBelongToTheirWindowAndAreReleasedWithTheObject)
 {
     CWnd wnd;

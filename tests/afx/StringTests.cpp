@@ -47,10 +47,11 @@ TEST(String, FindsWithStartIndicesAtAndPastTheEnd)
     }
 }
 
-TEST(String, ExtractionAndInsertionClampOutOfRangeCounts)
+TEST(String, CutsClampOutOfRangeCountsAndTrimTakesEveryBlank)
 {
     CString s("hello");
     struct Row { const char* name; CString actual; const char* expected; } rows[] = {
+        { "Trim()", CString(" \t a b\r\n").Trim(), "a b" },
         { "Left(-1)", s.Left(-1), "" }, { "Left(9)", s.Left(9), "hello" }, { "Mid(-3)", s.Mid(-3), "hello" },
         { "Mid(9, 2)", s.Mid(9, 2), "" }, { "Mid(1, -1)", s.Mid(1, -1), "" },
         { "Mid(2, 0x7fffffff)", s.Mid(2, 0x7fffffff), "llo" }, { "Right(-2)", s.Right(-2), "" },
