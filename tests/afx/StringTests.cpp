@@ -1,3 +1,5 @@
+// The string rules the controls lean on: its layout, and reads and cuts out of range that give
+// nothing instead of touching memory.
 #include <afx.h>
 #include <gtest/gtest.h>
 #include <cstring>
@@ -28,52 +30,32 @@ TEST(String, HighBytesSortAfterAsciiAndReadsPastTheEndGiveNul)
     EXPECT_STREQ("xx", cut);
 }
 
-TEST(String, ComparesAndConcatenatesWithStringsAndPointersOnEitherSide)
-{
-    CString abc("abc");
-    EXPECT_TRUE(abc == "abc");
-    EXPECT_TRUE("abc" == abc);
-    EXPECT_TRUE(abc < "abd");
-    EXPECT_TRUE(abc > static_cast<LPCSTR>(nullptr));
-    EXPECT_EQ(0, abc.CompareNoCase("ABC"));
-    EXPECT_LT(abc.CompareNoCase("ABD"), 0);
-    EXPECT_STREQ("bab", "b" + CString("ab"));
-    EXPECT_STREQ("babcb", 'b' + abc + 'b');
-    abc += 'c';
-    abc += "d";
-    EXPECT_STREQ("abccd", abc);
-}
-
 TEST(String, FindsWithStartIndicesAtAndPastTheEnd)
 {
     struct Row { const char* sub; int start; int expected; } rows[] = {
-        { "b", 0, 1 }, { "b", 2, 3 }, { "b", 4, -1 }, { "b", 5, -1 }, { "b", -1, -1 },
-        { "", 4, 4 }, { "", 5, -1 }, { "ab", 1, 2 }, { "abc", 0, -1 }, { nullptr, 0, -1 },
+        { "b", 2, 3 }, { "b", 5, -1 }, { "b", -1, -1 }, { "", 4, 4 }, { "", 5, -1 }, { nullptr, 0, -1 },
     };
     CString text("abab");
     for (const Row& row : rows)
     {
         SCOPED_TRACE(std::string(row.sub ? row.sub : "(null)") + " from " + std::to_string(row.start));
         EXPECT_EQ(row.expected, text.Find(row.sub, row.start));
-        if (row.sub && row.sub[0] && !row.sub[1])
+        if (row.sub && row.sub[0])
         {
             EXPECT_EQ(row.expected, text.Find(row.sub[0], row.start));
         }
     }
-    EXPECT_EQ(3, text.ReverseFind('b'));
-    EXPECT_EQ(-1, text.ReverseFind('z'));
-    EXPECT_EQ(1, text.FindOneOf("xb"));
 }
 
-TEST(String, ExtractionAndInsertionClampOutOfRangeCounts)
+TEST(String, CutsClampOutOfRangeCountsAndTrimTakesEveryBlank)
 {
     CString s("hello");
     struct Row { const char* name; CString actual; const char* expected; } rows[] = {
-        { "Left(-1)", s.Left(-1), "" }, { "Left(9)", s.Left(9), "hello" },
-        { "Mid(-3)", s.Mid(-3), "hello" }, { "Mid(3)", s.Mid(3), "lo" }, { "Mid(5)", s.Mid(5), "" },
-        { "Mid(9, 2)", s.Mid(9, 2), "" }, { "Mid(1, 99)", s.Mid(1, 99), "ello" },
-        { "Mid(1, -1)", s.Mid(1, -1), "" }, { "Mid(2, 0x7fffffff)", s.Mid(2, 0x7fffffff), "llo" },
-        { "Right(2)", s.Right(2), "lo" }, { "Right(-2)", s.Right(-2), "" }, { "Right(9)", s.Right(9), "hello" },
+        { "Trim()", CString(" \t a b\r\n").Trim(), "a b" },
+        { "Left(-1)", s.Left(-1), "" }, { "Left(9)", s.Left(9), "hello" }, { "Mid(-3)", s.Mid(-3), "hello" },
+        { "Mid(9, 2)", s.Mid(9, 2), "" }, { "Mid(1, -1)", s.Mid(1, -1), "" },
+        { "Mid(2, 0x7fffffff)", s.Mid(2, 0x7fffffff), "llo" }, { "Right(-2)", s.Right(-2), "" },
+        { "Right(9)", s.Right(9), "hello" },
     };
     for (const Row& row : rows)
     {
@@ -83,26 +65,6 @@ TEST(String, ExtractionAndInsertionClampOutOfRangeCounts)
     EXPECT_EQ(7, s.Insert(99, "ab"));
     EXPECT_EQ(8, s.Insert(-7, '>'));
     EXPECT_STREQ(">helloab", s);
-}
-
-TEST(String, BufferAccessTakesTheLengthFromTheWriter)
-{
-    CString path;
-    DWORD n = GetModuleFileNameA(nullptr, path.GetBuffer(MAX_PATH), MAX_PATH);
-    path.ReleaseBuffer();
-    EXPECT_EQ(static_cast<int>(n), path.GetLength());
-    EXPECT_EQ(path.GetLength() - 4, path.Find(".exe"));
-
-    CString s("abc");
-    char* p = s.GetBuffer(10);
-    EXPECT_STREQ("abc", p);
-    p[1] = '\0';
-    s.ReleaseBuffer();
-    EXPECT_STREQ("a", s);
-    s.GetBuffer(4);
-    s.ReleaseBuffer(1000); // clamped to the capacity, still terminated
-    EXPECT_LE(s.GetLength(), s.GetAllocLength());
-    EXPECT_EQ('\0', s.GetString()[s.GetLength()]);
 }
 
 TEST(String, FormatsLongTextsAndItsOwnArguments)
@@ -124,21 +86,4 @@ TEST(String, CaseFoldingCoversHighBytesOfTheCodePage)
     EXPECT_STREQ("ab\xE9\xE0\x9A\xFF\xB5\xDF\xD7", CString(s).MakeLower());
     EXPECT_STREQ("AB\xC9\xC0\x8A\x9F\xB5\xDF\xD7", CString(s).MakeUpper());
     EXPECT_EQ(0, CString("\xC9t\xC9").CompareNoCase("\xE9T\xE9"));
-}
-
-TEST(String, TrimAndReplace)
-{
-    EXPECT_STREQ("a b", CString(" \t a b\r\n").Trim());
-    EXPECT_STREQ(" a", CString(" a \t").TrimRight());
-    EXPECT_STREQ("a", CString("xxaxx").Trim('x'));
-
-    CString s("aaaa");
-    EXPECT_EQ(2, s.Replace("aa", "b"));
-    EXPECT_STREQ("bb", s);
-    EXPECT_EQ(2, s.Replace("b", nullptr));
-    EXPECT_TRUE(s.IsEmpty());
-    EXPECT_EQ(0, s.Replace("", "x"));
-    s = "a/b/c";
-    EXPECT_EQ(2, s.Replace('/', '\\'));
-    EXPECT_STREQ("a\\b\\c", s);
 }

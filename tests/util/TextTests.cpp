@@ -9,10 +9,8 @@
 TEST(StringUtils, MatchFirstCharsFindLastAndSplitLine)
 {
     const struct { const char* text; const char* prefix; bool caseSensitive; bool expected; } matches[] = {
-        {"New York", "new y", false, true}, {"New York", "new y", true, false},
-        {"New York", "New Y", true, true},  {"New", "New York", false, false},
-        {"abc", "", true, true},            {"", "", false, true},
-        {"\xC9t\xE9", "\xE9T", false, GetACP() == 1252}, {"\xC9t\xE9", "\xE9T", true, false},
+        {"New York", "new y", false, true}, {"New York", "new y", true, false}, {"New", "New York", false, false},
+        {"abc", "", true, true},            {"\xC9t\xE9", "\xE9T", false, GetACP() == 1252},
     };
     for (const auto& row : matches)
     {
@@ -20,10 +18,8 @@ TEST(StringUtils, MatchFirstCharsFindLastAndSplitLine)
         EXPECT_EQ(row.expected, StringUtils::MatchFirstChars(row.text, row.prefix, row.caseSensitive));
     }
     const struct { const char* text; const char* separator; int last; const char* pieces; size_t count; } splits[] = {
-        {"06.12.2024", ".", 5, "06|12|2024", 3},  {"a. b. c", ". ", 4, "a|b|c", 3},
-        {"abc", "x", -1, "abc", 1},               {"abc", "", -1, "abc", 1},
+        {"a. b. c", ". ", 4, "a|b|c", 3},         {"abc", "", -1, "abc", 1},
         {"", ".", -1, "", 0},                     {"aaa", "aaa", 0, "|", 2},
-        {"C:\\Windows\\System32\\", "\\", 19, "C:|Windows|System32|", 4},
         {"a,,b", ",", 2, "a||b", 3},              {"a--b--", "--", 4, "a|b|", 3},
     };
     for (const auto& row : splits)
@@ -54,38 +50,8 @@ TEST(TextArray, FindExactlyUnlessCaseIsIgnoredAndReadsOutOfRangeGiveNothing)
     EXPECT_EQ("", fruit.GetAt(4));
     EXPECT_EQ("", fruit[TextArray::npos]);
     TextArray texts = fruit;
-    texts.Reserve(static_cast<size_t>(-1) / 2); // refused quietly, content intact
     texts.Add(texts);                          // the array itself, as a host may hand it back
     EXPECT_EQ(Join(fruit) + "|" + Join(fruit), Join(texts));
-}
-
-TEST(TextArray, SortAndRemoveDuplicates)
-{
-    // sort false: RemoveDuplicates; caseFlag: caseSensitive for Sort, ignoreCase for RemoveDuplicates.
-    const struct { const char* input; bool sort, ascending, caseFlag; TextArray::Content content; const char* expected; }
-    rows[] = {
-        {"banana|Cherry|apple|Banana|blueberry", true, true, false, TextArray::ContentText,
-         "apple|Banana|banana|blueberry|Cherry"}, // case-blind, ties by bytes
-        {"banana|Cherry|apple|Banana|blueberry", true, false, false, TextArray::ContentText,
-         "Cherry|blueberry|banana|Banana|apple"},
-        {"banana|Cherry|apple|Banana|blueberry", true, true, true, TextArray::ContentText,
-         "Banana|Cherry|apple|banana|blueberry"},
-        {"10|x|9|-3|09|1,000", true, true, false, TextArray::ContentNumber, "-3|09|9|10|1,000|x"},
-        // Duplicates: the first of each group stays; exact removal keeps case variants.
-        {"b|a|b|B|01|1|a", false, true, false, TextArray::ContentText, "b|a|B|01|1"},
-        {"b|a|b|B|01|1|a", false, true, true, TextArray::ContentText, "b|a|01|1"},
-        {"b|a|b|B|01|1|a", false, true, false, TextArray::ContentNumber, "b|a|B|01"},
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.expected);
-        TextArray texts = Split(row.input);
-        if (row.sort)
-            texts.Sort(row.ascending, row.caseFlag, row.content);
-        else
-            texts.RemoveDuplicates(row.caseFlag, row.content);
-        EXPECT_EQ(row.expected, Join(texts));
-    }
 }
 
 namespace
@@ -132,9 +98,6 @@ TEST(TextArray, AddSortedAndThePrefixSearchAgreeWithSortingAndAScan)
         }
     }
     EXPECT_EQ(Join(sorted), Join(resorted));
-    TextArray reordered = Split("b|a|b");
-    reordered.AddSorted("c");
-    EXPECT_EQ(Join(reordered), "a|b|c") << "an array out of order is sorted by the first AddSorted";
 
     // Fixed prefixes, and the first one and two bytes of every seventh text.
     std::vector<CString> prefixes = {"", "a", "A", "ab", "aB", "b", "\xE9", "\xC9" "a", "abab", "c", "bbbbb"};
@@ -175,40 +138,22 @@ TEST(TextArray, AddSortedAndThePrefixSearchAgreeWithSortingAndAScan)
     }
 }
 
+// The time edit keeps its interval as text: what it reads back must be a whole number or 0.
 TEST(NumberTextConv, ReadsWholeNumbersOnlyAndWritesTextThatReadsBack)
 {
-    // The thousand separator of the test machine's locale is ",".
-    const struct { const char* text; int expected; } rows[] = { // 0: refused
-        {"60", 60}, {" -15 ", -15}, {"+7", 7}, {"007", 7}, {"1,234,567", 1234567},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483648", 0},
-        {"99999999999999999999999999999999", 0}, {"12abc", 0}, {"abc", 0}, {"", 0}, {"-", 0},
-        {"1,23", 0}, {"1234,567", 0}, {",123", 0}, {"1,,234", 0}, {"1.5", 0}, {"\xB9\xB2", 0},
-        {"- 5", 0},
+    const struct { CString text; int expected; } rows[] = { // 0: refused
+        {"60", 60}, {" -15 ", -15}, {"2147483647", 2147483647}, {"2147483648", 0}, {CString('9', 100000), 0},
+        {"12abc", 0}, {"", 0}, {"1.5", 0}, {"- 5", 0},
     };
     for (const auto& row : rows)
     {
-        SCOPED_TRACE(row.text);
-        int value = -99;
-        EXPECT_EQ(row.expected != 0, NumberTextConv::ParseNumber(row.text, value));
+        SCOPED_TRACE(row.text.Left(20).GetString());
         EXPECT_EQ(row.expected, NumberTextConv::GetNumberFromString(row.text));
     }
-    EXPECT_EQ(0, NumberTextConv::GetNumberFromString(CString('9', 100000)));
-
-    const struct { int value; bool group; int minDigits; const char* separator; const char* expected; } writes[] = {
-        {30, false, 0, "", "30"},           {-5, false, 3, "", "-005"},
-        {1234567, true, 0, "", "1,234,567"}, {1234567, true, 0, ".", "1.234.567"},
-        {-2147483647 - 1, false, 0, "", "-2147483648"}, {0, false, 0, "", "0"},
-        {999, true, 0, "", "999"},          {12, false, 1000, "", nullptr}, // padding is bounded
-    };
-    for (const auto& row : writes)
+    for (int value : {30, -2147483647 - 1})
     {
-        SCOPED_TRACE(row.value);
-        CString text = NumberTextConv::NumberToString(row.value, row.group, row.minDigits, row.separator);
-        EXPECT_EQ(row.expected ? CString(row.expected) : CString('0', 62) + "12", text);
-        if (!row.separator[0])
-        {
-            EXPECT_EQ(row.value, NumberTextConv::GetNumberFromString(text));
-        }
+        SCOPED_TRACE(value);
+        EXPECT_EQ(value, NumberTextConv::GetNumberFromString(NumberTextConv::NumberToString(value, false, 0, "")));
     }
 }
 
@@ -225,6 +170,5 @@ TEST(StringUtils, ASingleByteCodePageScansEveryByteAsACharacter)
               Join(texts));
     EXPECT_TRUE(StringUtils::MatchFirstChars("\x83\x74x", "\x83T", false));
     EXPECT_EQ(CString("C:\\a\\\x95\\"), DirUtils::ParseParentDir("C:\\a\\\x95\\b\\"));
-    EXPECT_EQ(CString("\x95"), DirUtils::ParseLastDir("C:\\a\\\x95\\"));
     EXPECT_EQ(2, CharWalk::Prev("a\x95\x5C", 3));
 }
