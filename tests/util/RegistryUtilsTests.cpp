@@ -45,3 +45,12 @@ TEST_F(RegistryTest, TextValuesRoundTripUnderNewKeysAndOtherTypesReadSafely)
     EXPECT_EQ("", Get(m_key, "binary"));
     EXPECT_EQ("ab", Get(m_key, "raw"));
 }
+
+// An empty key names the root itself: deleting it would take every setting of the user.
+TEST(RegistryUtils, RefusesToDeleteARootOrToUseNone)
+{
+    EXPECT_FALSE(RegistryUtils::DeleteKey(HKEY_CURRENT_USER, ""));
+    EXPECT_FALSE(RegistryUtils::DeleteKey(HKEY_CURRENT_USER, "\\\\"));
+    EXPECT_FALSE(RegistryUtils::CreateKeyAndValue(nullptr, "Software\\x", "v", "d", false));
+    EXPECT_EQ("", RegistryUtils::GetKeyValue(nullptr, "Software", "v", false));
+}
