@@ -196,7 +196,7 @@ TEST_F(CalendarWndTest, ShadingComesFromTheStyleOrTheSystem)
     EXPECT_EQ(ShadeProps(), pClear->GetShadeProps());
 }
 
-TEST_F(CalendarWndTest, WebPageHoldsTheShownMonthWithSpecialDatesBold)
+TEST_F(CalendarWndTest, WebPageHoldsTheShownMonthWithSpecialDatesBoldAndWriteFailuresReturnFalse)
 {
     const DateTime special[] = {MakeDate(2024, 3, 15), MakeDate(2024, 3, 22), DateTime()};
     m_calendar.SetSpecialDates(special, 3);
@@ -221,11 +221,8 @@ TEST_F(CalendarWndTest, WebPageHoldsTheShownMonthWithSpecialDatesBold)
     EXPECT_EQ(std::string::npos, page.find(">32<"));
     EXPECT_NE(std::string::npos, page.find("class=\"selected\" aria-current=\"date\">10</td>"));
     EXPECT_EQ(1u, CountOf(page, "class=\"selected\""));
-}
 
-TEST_F(CalendarWndTest, WebPageWriteFailuresReturnFalseAndKeepAReadOnlyFile)
-{
-    harness::ScratchDir dir;
+    // Failures to write return false and keep a read-only file.
     const std::string readOnly = dir.MakeFile("kept.html", "keep me");
     dir.SetAttributes("kept.html", FILE_ATTRIBUTE_READONLY);
     for (const std::string& path : {std::string(), dir.Path() + "missing\\page.html", readOnly})
