@@ -2,7 +2,6 @@
 // directly, attached to a dialog's edit and initialised, its registered message and resources
 // available once it is loaded. What the controls do once made is the other executables' part:
 // they build the same sources.
-#include <afxwin.h>
 #include <afxdllx.h>
 #include <gtest/gtest.h>
 #include <memory>

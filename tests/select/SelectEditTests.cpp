@@ -2,7 +2,6 @@
 // flows from the edit, the read-only guard on editing commands, the sort rule and the width.
 #include "SelectFixture.h"
 #include <algorithm>
-#include <functional>
 
 using namespace seltest;
 

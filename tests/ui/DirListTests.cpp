@@ -5,7 +5,6 @@
 #include <HostDialog.h>
 #include <TestApp.h>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -1,6 +1,5 @@
 // CImageMenuEdit: the context menu opened by a real right click, Shift+F10 and the menu key;
 // which items it enables; and that a chosen item reaches the edit as its window message.
-#include <afxwin.h>
 #include <gtest/gtest.h>
 #include "Controls.h"
 #include "HostDialog.h"
@@ -9,7 +8,6 @@
 #include "MenuProbe.h"
 #include "MessageRecorder.h"
 #include "TestApp.h"
-#include <string>
 
 namespace
 {
