@@ -22,15 +22,6 @@ bool IsMarkColour(COLORREF c)
     const int mark = distance(::GetSysColor(COLOR_HOTLIGHT));
     return mark < distance(::GetSysColor(COLOR_WINDOWTEXT)) && mark < distance(::GetSysColor(COLOR_WINDOW));
 }
-
-int TextWidth(HDC hDC, HFONT hFont, const std::string& text)
-{
-    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
-    SIZE size{};
-    ::GetTextExtentPoint32A(hDC, text.c_str(), static_cast<int>(text.size()), &size);
-    ::SelectObject(hDC, hOld);
-    return size.cx;
-}
 }
 
 class SuggestModeTest : public SelectTest
@@ -47,15 +38,13 @@ protected:
     // {first, last}, or {-1, -1} when none is.
     std::pair<int, int> MarkedColumns(int row)
     {
-        CRect rcClient, rcRow;
-        List().GetClientRect(&rcClient);
+        CRect rcRow;
         List().GetItemRect(row, &rcRow);
-        harness::Canvas canvas(rcClient.Width(), rcClient.Height());
-        List().SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc.m_hDC), PRF_CLIENT | PRF_ERASEBKGND);
+        const auto canvas = harness::Canvas::Print(List().m_hWnd, ::GetSysColor(COLOR_WINDOW));
         std::pair<int, int> columns{ -1, -1 };
         for (int x = rcRow.left; x < rcRow.right; ++x)
             for (int y = rcRow.top; y < rcRow.bottom; ++y)
-                if (IsMarkColour(canvas.dc.GetPixel(x, y)))
+                if (IsMarkColour(canvas->dc.GetPixel(x, y)))
                 {
                     columns.first = columns.first < 0 ? x : columns.first;
                     columns.second = x;
@@ -70,18 +59,23 @@ protected:
     };
     MarkCells ExpectedCells(const std::string& text, size_t start, size_t length)
     {
-        HFONT hFont = reinterpret_cast<HFONT>(List().SendMessage(WM_GETFONT));
+        CClientDC dc(&List());
+        CFont* pFont = List().GetFont();
         LOGFONTA lf{};
-        ::GetObjectA(hFont, sizeof(lf), &lf);
+        pFont->GetLogFont(&lf);
         lf.lfWeight = FW_BOLD;
-        HFONT hBold = ::CreateFontIndirectA(&lf);
-        HDC hDC = ::GetDC(List().m_hWnd);
-        const int left = CMatchRowPainter::kTextIndent + TextWidth(hDC, hFont, text.substr(0, start));
-        const int right = left + TextWidth(hDC, hBold, text.substr(start, length));
-        const MarkCells cells{ left, left + TextWidth(hDC, hBold, text.substr(start, 1)),
-                               right - TextWidth(hDC, hBold, text.substr(start + length - 1, 1)), right };
-        ::ReleaseDC(List().m_hWnd, hDC);
-        ::DeleteObject(hBold);
+        CFont bold;
+        bold.CreateFontIndirect(&lf);
+        CFont* pOld = dc.SelectObject(pFont);
+        const auto width = [&dc](CFont* pPartFont, const std::string& part) {
+            dc.SelectObject(pPartFont);
+            return static_cast<int>(dc.GetTextExtent(part.c_str(), static_cast<int>(part.size())).cx);
+        };
+        const int left = CMatchRowPainter::kTextIndent + width(pFont, text.substr(0, start));
+        const int right = left + width(&bold, text.substr(start, length));
+        const MarkCells cells{ left, left + width(&bold, text.substr(start, 1)),
+                               right - width(&bold, text.substr(start + length - 1, 1)), right };
+        dc.SelectObject(pOld);
         return cells;
     }
 };

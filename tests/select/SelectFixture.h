@@ -2,19 +2,16 @@
 // it, with what a user sees of it: the edit's text and selection, the list's rows and
 // selected row, whether the list is open, and where the focus is.
 #pragma once
-#include <afxwin.h>
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
 #include <vector>
 #include "AutoSuggestEdit.h"
 #include "Controls.h"
-#include "DropMessages.h"
 #include "DropTextSelectWnd.h"
 #include "HostDialog.h"
 #include "Input.h"
 #include "MessageRecorder.h"
-#include "SelectEdit.h"
 #include "SelectionList.h"
 #include "TestApp.h"
 

@@ -5,7 +5,6 @@
 #include <HostDialog.h>
 #include <TestApp.h>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,15 +67,27 @@ protected:
 };
 }
 
+// The selected row alone is highlighted, and painting leaves no GDI objects behind.
 TEST_F(DirListTest, EachLeadingGroupIndentsOneStepAndRowsNamingTheSameFolderAtTheSameDepthLookAlike)
 {
     Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\..\\drivers\\"});
-    auto canvas = Render();
-    const int nStep = InkLeft(*canvas, Row(1)) - InkLeft(*canvas, Row(0));
-    ASSERT_GE(InkLeft(*canvas, Row(0)), 0);
-    EXPECT_GT(nStep, 0);
-    for (int i = 2; i < 4; ++i)
-        EXPECT_EQ(nStep, InkLeft(*canvas, Row(i)) - InkLeft(*canvas, Row(i - 1))) << "row " << i;
+    const int nGdiBefore = AfxLiteGetLiveGdiObjectCount();
+    {
+        auto canvas = Render();
+        const int nStep = InkLeft(*canvas, Row(1)) - InkLeft(*canvas, Row(0));
+        ASSERT_GE(InkLeft(*canvas, Row(0)), 0);
+        EXPECT_GT(nStep, 0);
+        for (int i = 2; i < 4; ++i)
+            EXPECT_EQ(nStep, InkLeft(*canvas, Row(i)) - InkLeft(*canvas, Row(i - 1))) << "row " << i;
+
+        m_list.SetCurSel(2);
+        canvas = Render();
+        const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+        EXPECT_EQ(0, canvas->Count(Row(1), clrHighlight));
+        EXPECT_GT(canvas->Count(Row(2), clrHighlight), Row(2).Width() * Row(2).Height() / 2);
+        EXPECT_EQ(0, canvas->Count(Row(3), clrHighlight));
+    }
+    EXPECT_EQ(nGdiBefore, AfxLiteGetLiveGdiObjectCount());
 
     const struct { const char* name; const char* a; const char* b; bool same; } rows[] = {
         {"leading group or parent folder", "..\\Windows\\", "C:\\Windows", true},
@@ -106,21 +117,6 @@ TEST_F(DirListTest, RowsFitThePictureAndFollowAFontChange)
         EXPECT_GE(m_list.GetItemHeight(i), nBigText) << "row " << i << " was measured before the font came";
     m_list.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     EXPECT_LT(m_list.GetItemHeight(0), nBigText) << "rows shrink back with a smaller font";
-}
-
-TEST_F(DirListTest, TheSelectedRowAloneIsHighlightedAndPaintingLeavesNoGdiObjects)
-{
-    Add({"C:\\", "..\\Windows\\", "..\\..\\System32\\", "..\\..\\Temp\\"}, CDirList::IconCurrentFolder);
-    m_list.SetCurSel(2);
-    const int nGdiBefore = AfxLiteGetLiveGdiObjectCount();
-    {
-        auto canvas = Render();
-        const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
-        EXPECT_EQ(0, canvas->Count(Row(1), clrHighlight));
-        EXPECT_GT(canvas->Count(Row(2), clrHighlight), Row(2).Width() * Row(2).Height() / 2);
-        EXPECT_EQ(0, canvas->Count(Row(3), clrHighlight));
-    }
-    EXPECT_EQ(nGdiBefore, AfxLiteGetLiveGdiObjectCount());
 }
 
 TEST_F(DirListTest, TheScrollRangeFollowsTheWidestRowUpToTheNameLimit)

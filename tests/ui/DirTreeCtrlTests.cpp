@@ -1,7 +1,6 @@
 // CDirTreeCtrl against a scratch folder tree: lazy filling, selection by path, refreshing after
 // changes on disk, bad paths, Escape, the library's context menu by keys and a right click, and
 // its font.
-#include <afxcmn.h>
 #include <gtest/gtest.h>
 #include "Controls.h"
 #include "DirTreeCtrl.h"

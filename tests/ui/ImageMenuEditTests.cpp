@@ -1,6 +1,5 @@
 // CImageMenuEdit: the context menu opened by a real right click, Shift+F10 and the menu key;
 // which items it enables; and that a chosen item reaches the edit as its window message.
-#include <afxwin.h>
 #include <gtest/gtest.h>
 #include "Controls.h"
 #include "HostDialog.h"
@@ -9,7 +8,6 @@
 #include "MenuProbe.h"
 #include "MessageRecorder.h"
 #include "TestApp.h"
-#include <string>
 
 namespace
 {
@@ -46,18 +44,29 @@ private:
 }
 
 // The menu opens by a right click at the mouse, or by Shift+F10 or the menu key under the caret.
-TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActHoweverTheMenuIsOpened)
+// A chosen item reaches the edit as its window message, so that a subclass that guards a command
+// sees it; Escape changes nothing.
+TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActAndAChosenOneReachesTheEditAsItsMessage)
 {
     // Expected: the menu as shown, "1" an enabled item, "0" a disabled one, "-" a separator
-    // (Undo; Cut, Copy, Paste, Delete; Select All).
+    // (Undo; Cut, Copy, Paste, Delete; Select All). The key is Escape or the item's mnemonic.
     const struct { const char* name; const char* text; bool typed; int selStart, selEnd; const char* clipboard;
-                   bool readOnly, password; WORD opener; const char* expected; } rows[] = { // opener 0: right click
-        {"empty edit, empty clipboard", "", false, 0, 0, nullptr, false, false, 0, "0-0000-0"},
-        {"typed text, caret at its end, text on the clipboard", "abc", true, 3, 3, "xy", false, false, 0, "1-0010-1"},
-        {"set text with a middle selection", "abcdef", false, 1, 3, nullptr, false, false, VK_APPS, "0-1101-1"},
-        {"whole text selected", "abc", false, 0, 3, nullptr, false, false, 0, "0-1101-0"},
-        {"read-only", "abc", true, 0, 1, "xy", true, false, VK_F10, "0-0100-1"},
-        {"password edit keeps its text in", "abc", false, 0, 3, nullptr, false, true, 0, "0-0001-0"},
+                   bool readOnly, password; WORD opener; const char* expected; WORD key; UINT message;
+                   const char* after; int afterStart, afterEnd; } rows[] = { // opener 0: right click
+        {"empty edit, empty clipboard", "", false, 0, 0, nullptr, false, false, 0, "0-0000-0", VK_ESCAPE, 0, "", 0, 0},
+        {"typed text, caret at its end", "abc", true, 3, 3, "xy", false, false, 0, "1-0010-1", VK_ESCAPE, 0, "abc", 3, 3},
+        {"set text with a middle selection", "abcdef", false, 1, 3, nullptr, false, false, VK_APPS, "0-1101-1",
+         VK_ESCAPE, 0, "abcdef", 1, 3},
+        {"whole text selected", "abc", false, 0, 3, nullptr, false, false, 0, "0-1101-0", VK_ESCAPE, 0, "abc", 0, 3},
+        {"read-only", "abc", true, 0, 1, "xy", true, false, VK_F10, "0-0100-1", VK_ESCAPE, 0, "abc", 0, 1},
+        {"password edit keeps its text in", "abc", false, 0, 3, nullptr, false, true, 0, "0-0001-0", VK_ESCAPE, 0,
+         "abc", 0, 3},
+        {"undo", "abcd", true, 1, 3, "XY", false, false, 0, "1-1111-1", 'U', WM_UNDO, "", 0, 0},
+        {"cut", "abcd", true, 1, 3, "XY", false, false, 0, "1-1111-1", 'T', WM_CUT, "ad", 1, 1},
+        {"copy", "abcd", true, 1, 3, "XY", false, false, 0, "1-1111-1", 'C', WM_COPY, "abcd", 1, 3},
+        {"paste", "abcd", true, 1, 3, "XY", false, false, 0, "1-1111-1", 'P', WM_PASTE, "aXYd", 3, 3},
+        {"delete", "abcd", true, 1, 3, "XY", false, false, 0, "1-1111-1", 'D', WM_CLEAR, "ad", 1, 1},
+        {"select all", "abcd", true, 1, 3, "XY", false, false, 0, "1-1111-1", 'A', EM_SETSEL, "abcd", 0, 4},
     };
     for (const auto& row : rows)
     {
@@ -67,8 +76,10 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActHoweverTheMenuIsOpened)
         edit.SetReadOnly(row.readOnly);
         if (row.password)
             edit.SetPasswordChar('*');
+        harness::MessageRecorder recorder;
+        recorder.Watch(edit.m_hWnd, "edit");
 
-        uitest::MenuProbe probe({VK_ESCAPE});
+        uitest::MenuProbe probe({row.key});
         POINT expected = harness::ClientCenter(edit.m_hWnd);
         if (row.opener == 0)
         {
@@ -90,37 +101,14 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActHoweverTheMenuIsOpened)
         EXPECT_EQ(CImageMenuEdit::kCmdUndo, probe.Items().front().id) << "the edit's own menu, not the system's";
         EXPECT_EQ(expected.x, probe.MenuRect().left);
         EXPECT_EQ(expected.y, probe.MenuRect().top);
-        EXPECT_EQ(row.text, harness::WindowText(edit.m_hWnd)) << "cancelling changes nothing";
-    }
-}
-
-// A subclass that guards a command sees it as the edit's message.
-TEST(ImageMenuEditTest, ChosenItemReachesTheEditAsItsMessage)
-{
-    // Each starts from typed "abcd" with "bc" selected and "XY" on the clipboard; the key is the item's mnemonic.
-    const struct { const char* name; WORD key; UINT message; const char* text; int selStart, selEnd; } rows[] = {
-        {"undo", 'U', WM_UNDO, "", 0, 0},
-        {"cut", 'T', WM_CUT, "ad", 1, 1},
-        {"copy", 'C', WM_COPY, "abcd", 1, 3},
-        {"paste", 'P', WM_PASTE, "aXYd", 3, 3},
-        {"delete", 'D', WM_CLEAR, "ad", 1, 1},
-        {"select all", 'A', EM_SETSEL, "abcd", 0, 4},
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        CImageMenuEdit edit;
-        EditHost host(edit, "abcd", true, 1, 3, "XY");
-        harness::MessageRecorder recorder;
-        recorder.Watch(edit.m_hWnd, "edit");
-        uitest::MenuProbe probe({row.key});
-        host.RightClick();
-        ASSERT_EQ(1, probe.MenusOpened());
-        EXPECT_EQ(1u, recorder.Count(edit.m_hWnd, row.message));
-        EXPECT_EQ(row.text, harness::WindowText(edit.m_hWnd));
+        if (row.message != 0)
+        {
+            EXPECT_EQ(1u, recorder.Count(edit.m_hWnd, row.message));
+        }
+        EXPECT_EQ(row.after, harness::WindowText(edit.m_hWnd));
         int nStart = -1;
         int nEnd = -1;
         edit.GetSel(nStart, nEnd);
-        EXPECT_EQ(std::make_pair(row.selStart, row.selEnd), std::make_pair(nStart, nEnd));
+        EXPECT_EQ(std::make_pair(row.afterStart, row.afterEnd), std::make_pair(nStart, nEnd));
     }
 }

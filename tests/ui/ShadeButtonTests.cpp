@@ -7,7 +7,6 @@
 #include <ShadeButton.h>
 #include <TestApp.h>
 #include <gtest/gtest.h>
-#include <memory>
 
 using harness::Canvas;
 
