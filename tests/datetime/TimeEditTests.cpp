@@ -17,6 +17,7 @@
 #include "ShadeButton.h"
 #include "TestApp.h"
 #include "TimeEdit.h"
+#include "../framework/ControlHost.h"
 
 namespace
 {
@@ -44,26 +45,15 @@ Strings Times(int firstMinute, int lastMinute, int step)
     return times;
 }
 
-class CProbeTimeEdit : public CTimeEdit
-{
-public:
-    using CTimeEdit::GetDropWnd;
-    using CTimeEdit::m_rcButton;
-};
+using CProbeTimeEdit = fwtest::Probe<CTimeEdit>;
 
-class TimeTest : public testing::Test
+class TimeTest : public fwtest::ControlTest<CProbeTimeEdit, CDropTimeSelectWnd>
 {
 protected:
-    void TearDown() override
-    {
-        m_pDrop = nullptr; // owned by the edit
-        harness::DestroyHost(m_pDlg, m_pEdit, m_pOther);
-    }
-
     // Closes the current edit first: it stores its own interval when it is destroyed.
     void StoreInterval(const char* text)
     {
-        TearDown();
+        m_host.Destroy();
         RegistryUtils::CreateKeyAndValue(HKEY_CURRENT_USER, CTimeEdit::kIntervalKey, CTimeEdit::kIntervalValue,
                                          text, false);
     }
@@ -73,28 +63,18 @@ protected:
                                           false).GetString();
     }
 
-    // A new host with a time edit for the hours; the focus is in the edit.
+    // A new host with a time edit for the hours.
     void Attach(UINT firstHour, UINT lastHour, bool allowEmpty = false)
     {
-        TearDown();
-        m_pDlg = new harness::CHostDialog;
-        EXPECT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 400, 300 }, { 10, 10, 210, 34 }));
-        m_pEdit = new CProbeTimeEdit;
-        EXPECT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
-        m_pDlg->FocusEdit();
-        m_pEdit->Init(firstHour, lastHour, allowEmpty, true);
-        m_pDrop = CDropTimeSelectWnd::FromDropWnd(m_pEdit->GetDropWnd());
-        harness::MoveMouse({ 2, 2 });
+        ControlTest::Attach([&](CProbeTimeEdit& edit) { edit.Init(firstHour, lastHour, allowEmpty, true); });
     }
 
-    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
     std::string Time() const { return TimeOf(m_pEdit->GetTime()); }
-    bool ListVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
     std::string SelectedRow() const { return harness::ListSelection(m_pDrop->m_pList->m_hWnd); }
     void Open()
     {
         harness::PressKey(VK_F9);
-        ASSERT_TRUE(ListVisible());
+        ASSERT_TRUE(DropVisible());
     }
     // Opens the list and moves the focus into it with Down, one row on.
     void OpenAndEnter()
@@ -104,12 +84,7 @@ protected:
     }
     static void Click(CWnd* pButton) { harness::Click(harness::ClientCenter(pButton->m_hWnd)); }
 
-    harness::RegistryKeyGuard m_registry{ HKEY_CURRENT_USER, "Software\\Orvanta\\Common\\MRUT" };
     harness::LogCapture m_log;
-    harness::CHostDialog* m_pDlg = nullptr;
-    CProbeTimeEdit* m_pEdit = nullptr;
-    CProbeTimeEdit* m_pOther = nullptr; // a second time edit on the dialog's other edit
-    CDropTimeSelectWnd* m_pDrop = nullptr;
 };
 }
 
@@ -172,7 +147,7 @@ TEST_F(TimeTest, BadHoursLogTheirTagAndLeaveAPlainEdit)
         harness::TypeText("7:15");
         EXPECT_EQ(Text(), "7:15");
         EXPECT_STREQ(m_log.Lines().back(), "{87F2EF11-2A09-4BD6-84C0-9A57C08BD285}");
-        TearDown();
+        m_host.Destroy();
         EXPECT_EQ(StoredInterval(), "") << "an edit without a drop window stores nothing";
     }
 }
@@ -226,7 +201,7 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
         }
         EXPECT_EQ(Text(), row.text);
         EXPECT_EQ(Time(), row.time);
-        EXPECT_EQ(ListVisible(), row.open);
+        EXPECT_EQ(DropVisible(), row.open);
         if (row.open)
         {
             EXPECT_EQ(SelectedRow(), row.selected);
@@ -234,7 +209,7 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
         ::SetFocus(m_pDlg->Other());
         harness::Pump();
         EXPECT_EQ(Text(), row.left);
-        EXPECT_FALSE(ListVisible());
+        EXPECT_FALSE(DropVisible());
     }
 }
 
@@ -245,19 +220,19 @@ TEST_F(TimeTest, TheLastEditDestroyedStoresItsIntervalForTheNextEdit)
         SCOPED_TRACE(changedFirst ? "changed edit destroyed first" : "changed edit destroyed last");
         StoreInterval("30");
         Attach(8, 17);
-        m_pOther = new CProbeTimeEdit;
-        ASSERT_TRUE(m_pOther->SubclassWindow(m_pDlg->Other()));
-        m_pOther->Init(8, 17, false, true);
+        CProbeTimeEdit other; // on the dialog's other edit
+        ASSERT_TRUE(other.SubclassWindow(m_pDlg->Other()));
+        other.Init(8, 17, false, true);
         OpenAndEnter();
         Click(m_pDrop->m_pDecreaseBtn);
         ASSERT_EQ(m_pDrop->m_nInterval, 15);
-        CTimeEdit* order[] = { m_pEdit, m_pOther };
+        CTimeEdit* order[] = { m_pEdit, &other };
         if (!changedFirst)
             std::swap(order[0], order[1]);
         order[0]->DestroyWindow();
         order[1]->DestroyWindow();
         EXPECT_EQ(StoredInterval(), changedFirst ? "30" : "15");
-        TearDown();
+        m_host.Destroy();
         Attach(8, 17);
         EXPECT_EQ(m_pDrop->m_nInterval, changedFirst ? 30 : 15);
     }
@@ -292,7 +267,7 @@ TEST_F(TimeTest, IntervalButtonsRegenerateTheListAndNeverLeaveTheFocusOnADisable
         const bool pressedOn = row.coarser ? row.coarserOn : row.finerOn;
         EXPECT_EQ(::GetFocus(), pressedOn ? pPressed->m_hWnd
                                      : (row.coarser ? m_pDrop->m_pDecreaseBtn : m_pDrop->m_pIncreaseBtn)->m_hWnd);
-        EXPECT_TRUE(ListVisible());
+        EXPECT_TRUE(DropVisible());
     }
 }
 

@@ -7,8 +7,10 @@
 
 namespace
 {
-using dpitest::DpiHost;
-using dpitest::Probe;
+using fwtest::ControlHost;
+using fwtest::WindowRectOf;
+using dpitest::OpenDrop;
+using fwtest::Probe;
 
 // A drop window without controls.
 class CBareDropWnd : public CDropWnd
@@ -37,7 +39,7 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        DpiHost host;
+        ControlHost host;
         CBareDropWnd* pDrop = new CBareDropWnd;
         auto* pEdit = host.Attach<Probe<CDropBaseEdit>>([&](auto& e) {
             e.Init();
@@ -47,7 +49,7 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         const CRect button = pEdit->m_rcButton;
         const LONG fontHeight = FontHeight(pEdit->m_pDropWndFont);
         ASSERT_NE(fontHeight, 0);
-        const HWND hDrop = host.Open(pEdit);
+        const HWND hDrop = OpenDrop(pEdit);
         const HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, hDrop, nullptr, nullptr, nullptr);
 
         LOGFONTA lf = {};
@@ -67,27 +69,27 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         EXPECT_EQ(FontHeight(pEdit->m_pDropWndFont), fontHeight);
         // A changed DPI hands the new font to the open window's children.
         EXPECT_EQ(::SendMessageA(hChild, WM_GETFONT, 0, 0) != 0, row.oldDpiFactor != 1);
-        const CRect edit = DpiHost::Rect(pEdit->m_hWnd);
+        const CRect edit = WindowRectOf(pEdit->m_hWnd);
         const CSize wished(800 / static_cast<int>(row.oldDpiFactor), 300 / static_cast<int>(row.oldDpiFactor));
-        EXPECT_EQ(DpiHost::Rect(hDrop), CRect(edit.left, edit.bottom, edit.left + wished.cx, edit.bottom + wished.cy));
+        EXPECT_EQ(WindowRectOf(hDrop), CRect(edit.left, edit.bottom, edit.left + wished.cx, edit.bottom + wished.cy));
     }
 }
 
 TEST(DpiChange, DropWindowStaysUnderItsEditAndLaysOutItsButtonsAgain)
 {
-    DpiHost host;
+    ControlHost host;
     auto* pEdit = host.Attach<Probe<CTimeEdit>>([](auto& e) { e.Init(8, 18, false, true); });
-    const HWND hDrop = host.Open(pEdit);
-    const CRect placed = DpiHost::Rect(hDrop);
+    const HWND hDrop = OpenDrop(pEdit);
+    const CRect placed = WindowRectOf(hDrop);
     const HWND hButton = ::GetDlgItem(hDrop, 2602);
-    const CRect button = DpiHost::Rect(hButton);
+    const CRect button = WindowRectOf(hButton);
     ::MoveWindow(hButton, 0, 0, 1, 1, TRUE);
 
     const UINT dpi = DpiScale::GetSystemDpi();
     RECT suggested = { 0, 0, 50, 50 };
     ::SendMessageA(hDrop, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 
-    EXPECT_EQ(DpiHost::Rect(hDrop), placed);
-    EXPECT_EQ(DpiHost::Rect(hButton), button);
+    EXPECT_EQ(WindowRectOf(hDrop), placed);
+    EXPECT_EQ(WindowRectOf(hButton), button);
 }
 }

@@ -40,7 +40,7 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeHost(row.origin, { 10, 10, 210, 34 });
+        MakeHost(true, row.origin);
         m_pEdit->m_tweak = CRect(-5, -2, 0, 0);
         m_pEdit->m_bRightAligned = row.rightAligned;
         m_pEdit->m_nMaxWidth = row.maxWidth;
@@ -52,7 +52,7 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
     }
 
     // A popup owned by the main window; resizing the edit moves it while it is open.
-    MakeHost(home, { 10, 10, 210, 34 });
+    MakeHost();
     Open();
     EXPECT_EQ(::GetWindow(m_pDrop->m_hWnd, GW_OWNER), AfxGetMainWnd()->m_hWnd);
     m_pEdit->SetWindowPos(nullptr, 0, 0, 250, 30, SWP_NOMOVE | SWP_NOZORDER);
