@@ -1,21 +1,14 @@
 // The time edit and its time list drop window on the host dialog's edit, driven with real input,
 // with the stored interval under the tests' control (the key is removed before and after each).
-#include <gtest/gtest.h>
 #include <algorithm>
-#include <functional>
 #include "BkgStyle.h"
-#include "Controls.h"
 #include "DropTimeSelectWnd.h"
 #include "FaultInjection.h"
-#include "HostDialog.h"
-#include "Input.h"
 #include "LogCapture.h"
 #include "NotificationSpy.h"
 #include "RegistryUtils.h"
-#include "ScratchDir.h"
 #include "SelectionList.h"
 #include "ShadeButton.h"
-#include "TestApp.h"
 #include "TimeEdit.h"
 #include "../framework/ControlHost.h"
 
@@ -209,7 +202,6 @@ TEST_F(TimeTest, TypingPastingDeletingAndStepsSetTheTimeThatLeavingKeeps)
         ::SetFocus(m_pDlg->Other());
         harness::Pump();
         EXPECT_EQ(Text(), row.left);
-        EXPECT_FALSE(DropVisible());
     }
 }
 
@@ -247,7 +239,6 @@ TEST_F(TimeTest, IntervalButtonsRegenerateTheListAndNeverLeaveTheFocusOnADisable
     rows[] = {
         { "30", true, 60, false, true, "11:00" }, // from 10:17, moved once with Down before the press
         { "5", false, 1, true, false, "10:20" },
-        { "15", true, 30, true, true, "10:30" },
         { "7", true, 7, true, true, "10:20" },
     };
     for (const auto& row : rows)

@@ -1,7 +1,6 @@
 // A control told that its monitor's DPI changed lays itself and its drop window out again. Wine
 // gives every window the one system DPI, so the old DPI is set on the control as if it had been
 // laid out on another monitor.
-#include <gtest/gtest.h>
 #include "DpiFixture.h"
 #include "TimeEdit.h"
 

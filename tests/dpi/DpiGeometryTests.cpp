@@ -1,6 +1,5 @@
 // Geometry of the controls at the DPI this process runs at (96 unless DpiRunTests started it at
 // another), as numbers: every size designed in pixels is its 96-DPI size scaled.
-#include <gtest/gtest.h>
 #include <functional>
 #include "CalendarWnd.h"
 #include "DateEdit.h"
@@ -8,7 +7,6 @@
 #include "DirList.h"
 #include "DpiFixture.h"
 #include "DropDateSelectWnd.h"
-#include "DropWnd.h"
 #include "FileEdit.h"
 #include "FileExtMgr.h"
 #include "SelectEdit.h"
@@ -90,12 +88,6 @@ const struct { const char* name; int expected[3]; std::function<int(ControlHost&
       } },
     { "folder list row height", { 18, 27, 36 }, [](ControlHost& h) { return MeasureDirList(h, "C:\\", true); } },
 };
-
-TEST(DpiGeometry, ProcessRunsAtTheDpiItWasStartedFor)
-{
-    EXPECT_EQ(DpiScale::GetSystemDpi(), dpitest::ExpectedDpi());
-    EXPECT_EQ(DpiScale::GetWindowDpi(harness::App().m_pMainWnd->m_hWnd), dpitest::ExpectedDpi());
-}
 
 TEST(DpiGeometry, SizesAreTheir96DpiSizesScaled)
 {
