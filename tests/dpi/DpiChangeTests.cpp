@@ -2,6 +2,7 @@
 // gives every window the one system DPI, so the old DPI is set on the control as if it had been
 // laid out on another monitor.
 #include "DpiFixture.h"
+#include "../framework/DropEditFixture.h"
 #include "TimeEdit.h"
 
 namespace
@@ -10,14 +11,6 @@ using fwtest::ControlHost;
 using fwtest::WindowRectOf;
 using dpitest::OpenDrop;
 using fwtest::Probe;
-
-// A drop window without controls.
-class CBareDropWnd : public CDropWnd
-{
-public:
-    CWnd* GetFirstControl() override { return nullptr; }
-    CWnd* GetLastControl() override { return nullptr; }
-};
 
 LONG FontHeight(CFont* pFont)
 {
@@ -39,7 +32,7 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
     {
         SCOPED_TRACE(row.name);
         ControlHost host;
-        CBareDropWnd* pDrop = new CBareDropWnd;
+        auto* pDrop = new fwtest::CTestDropWnd; // its controls are not created
         auto* pEdit = host.Attach<Probe<CDropBaseEdit>>([&](auto& e) {
             e.Init();
             e.CreateDropWndFont();
