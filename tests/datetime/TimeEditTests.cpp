@@ -262,14 +262,13 @@ TEST_F(TimeTest, IntervalButtonsRegenerateTheListAndNeverLeaveTheFocusOnADisable
 }
 
 // The window sits at the edit's right edge (its sizes: see the geometry table at every DPI), with
-// the disabled "Detail" caption between the coarser and the finer button under the list.
-TEST_F(TimeTest, TheStripSitsUnderTheListAndTabCyclesListCoarserFinerAndBackToTheEdit)
+// the disabled "Detail" caption between the coarser and the finer button under the list, all three
+// in the background style's shading, from their creation and again when the host applies it.
+TEST_F(TimeTest, TheShadedStripSitsUnderTheListAndTabCyclesListCoarserFinerAndBackToTheEdit)
 {
-    const auto rectOf = [](CWnd* pWnd) {
-        CRect rc;
-        pWnd->GetWindowRect(&rc);
-        return rc;
-    };
+    const ShadeProps shade(RGB(250, 240, 200), RGB(120, 90, 10), RGB(0, 0, 0), RGB(60, 60, 60));
+    BkgStyle::CreateInstance()->Set(BkgStyle::DropWindowButtons, shade);
+    const auto rectOf = [](CWnd* pWnd) { return fwtest::WindowRectOf(pWnd->m_hWnd); };
     Attach(8, 17); // interval 60: the coarser button is disabled and skipped
     OpenAndEnter();
     EXPECT_EQ(rectOf(m_pDrop).right, rectOf(m_pEdit).right);
@@ -279,6 +278,13 @@ TEST_F(TimeTest, TheStripSitsUnderTheListAndTabCyclesListCoarserFinerAndBackToTh
     EXPECT_EQ(rectOf(m_pDrop->m_pDetailLabel).right, rectOf(m_pDrop->m_pDecreaseBtn).left);
     EXPECT_EQ(harness::WindowText(m_pDrop->m_pDetailLabel->m_hWnd), "Detail");
     EXPECT_FALSE(m_pDrop->m_pDetailLabel->IsWindowEnabled());
+    EXPECT_EQ(m_pDrop->m_pIncreaseBtn->GetShadeProps(), shade) << "at creation";
+    const ShadeProps later(RGB(10, 20, 30), RGB(40, 50, 60), RGB(255, 255, 255), RGB(0, 0, 0));
+    BkgStyle::GetInstance()->Set(BkgStyle::DropWindowButtons, later);
+    m_pEdit->ApplyBkgShading();
+    for (CShadeButton* pButton : { m_pDrop->m_pIncreaseBtn, m_pDrop->m_pDetailLabel, m_pDrop->m_pDecreaseBtn })
+        EXPECT_EQ(pButton->GetShadeProps(), later);
+    BkgStyle::DestroyInstance();
     EXPECT_EQ(::GetFocus(), m_pDrop->m_pList->m_hWnd);
     harness::PressKey(VK_TAB);
     EXPECT_EQ(::GetFocus(), m_pDrop->m_pDecreaseBtn->m_hWnd);
@@ -288,20 +294,6 @@ TEST_F(TimeTest, TheStripSitsUnderTheListAndTabCyclesListCoarserFinerAndBackToTh
     harness::PressKey(VK_TAB);
     harness::PressKey(VK_TAB);
     EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-}
-
-TEST_F(TimeTest, ButtonsTakeTheBackgroundStylesShading)
-{
-    const ShadeProps shade(RGB(250, 240, 200), RGB(120, 90, 10), RGB(0, 0, 0), RGB(60, 60, 60));
-    BkgStyle::CreateInstance()->Set(BkgStyle::DropWindowButtons, shade);
-    Attach(8, 17);
-    EXPECT_EQ(m_pDrop->m_pIncreaseBtn->GetShadeProps(), shade) << "at creation";
-    const ShadeProps later(RGB(10, 20, 30), RGB(40, 50, 60), RGB(255, 255, 255), RGB(0, 0, 0));
-    BkgStyle::GetInstance()->Set(BkgStyle::DropWindowButtons, later);
-    m_pEdit->ApplyBkgShading();
-    for (CShadeButton* pButton : { m_pDrop->m_pIncreaseBtn, m_pDrop->m_pDetailLabel, m_pDrop->m_pDecreaseBtn })
-        EXPECT_EQ(pButton->GetShadeProps(), later);
-    BkgStyle::DestroyInstance();
 }
 
 TEST_F(TimeTest, MissingButtonsAreLoggedAndTheEditStaysUsable)
