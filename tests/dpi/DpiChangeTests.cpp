@@ -1,22 +1,16 @@
 // A control told that its monitor's DPI changed lays itself and its drop window out again. Wine
 // gives every window the one system DPI, so the old DPI is set on the control as if it had been
 // laid out on another monitor.
-#include <gtest/gtest.h>
 #include "DpiFixture.h"
+#include "../framework/DropEditFixture.h"
 #include "TimeEdit.h"
 
 namespace
 {
-using dpitest::DpiHost;
-using dpitest::Probe;
-
-// A drop window without controls.
-class CBareDropWnd : public CDropWnd
-{
-public:
-    CWnd* GetFirstControl() override { return nullptr; }
-    CWnd* GetLastControl() override { return nullptr; }
-};
+using fwtest::ControlHost;
+using fwtest::WindowRectOf;
+using dpitest::OpenDrop;
+using fwtest::Probe;
 
 LONG FontHeight(CFont* pFont)
 {
@@ -37,8 +31,8 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        DpiHost host;
-        CBareDropWnd* pDrop = new CBareDropWnd;
+        ControlHost host;
+        auto* pDrop = new fwtest::CTestDropWnd; // its controls are not created
         auto* pEdit = host.Attach<Probe<CDropBaseEdit>>([&](auto& e) {
             e.Init();
             e.CreateDropWndFont();
@@ -47,7 +41,7 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         const CRect button = pEdit->m_rcButton;
         const LONG fontHeight = FontHeight(pEdit->m_pDropWndFont);
         ASSERT_NE(fontHeight, 0);
-        const HWND hDrop = host.Open(pEdit);
+        const HWND hDrop = OpenDrop(pEdit);
         const HWND hChild = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, hDrop, nullptr, nullptr, nullptr);
 
         LOGFONTA lf = {};
@@ -67,27 +61,27 @@ TEST(DpiChange, EditLaysOutItsButtonFontAndOpenDropWindowAgain)
         EXPECT_EQ(FontHeight(pEdit->m_pDropWndFont), fontHeight);
         // A changed DPI hands the new font to the open window's children.
         EXPECT_EQ(::SendMessageA(hChild, WM_GETFONT, 0, 0) != 0, row.oldDpiFactor != 1);
-        const CRect edit = DpiHost::Rect(pEdit->m_hWnd);
+        const CRect edit = WindowRectOf(pEdit->m_hWnd);
         const CSize wished(800 / static_cast<int>(row.oldDpiFactor), 300 / static_cast<int>(row.oldDpiFactor));
-        EXPECT_EQ(DpiHost::Rect(hDrop), CRect(edit.left, edit.bottom, edit.left + wished.cx, edit.bottom + wished.cy));
+        EXPECT_EQ(WindowRectOf(hDrop), CRect(edit.left, edit.bottom, edit.left + wished.cx, edit.bottom + wished.cy));
     }
 }
 
 TEST(DpiChange, DropWindowStaysUnderItsEditAndLaysOutItsButtonsAgain)
 {
-    DpiHost host;
+    ControlHost host;
     auto* pEdit = host.Attach<Probe<CTimeEdit>>([](auto& e) { e.Init(8, 18, false, true); });
-    const HWND hDrop = host.Open(pEdit);
-    const CRect placed = DpiHost::Rect(hDrop);
+    const HWND hDrop = OpenDrop(pEdit);
+    const CRect placed = WindowRectOf(hDrop);
     const HWND hButton = ::GetDlgItem(hDrop, 2602);
-    const CRect button = DpiHost::Rect(hButton);
+    const CRect button = WindowRectOf(hButton);
     ::MoveWindow(hButton, 0, 0, 1, 1, TRUE);
 
     const UINT dpi = DpiScale::GetSystemDpi();
     RECT suggested = { 0, 0, 50, 50 };
     ::SendMessageA(hDrop, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 
-    EXPECT_EQ(DpiHost::Rect(hDrop), placed);
-    EXPECT_EQ(DpiHost::Rect(hButton), button);
+    EXPECT_EQ(WindowRectOf(hDrop), placed);
+    EXPECT_EQ(WindowRectOf(hButton), button);
 }
 }

@@ -1,6 +1,5 @@
 // Geometry of the controls at the DPI this process runs at (96 unless DpiRunTests started it at
 // another), as numbers: every size designed in pixels is its 96-DPI size scaled.
-#include <gtest/gtest.h>
 #include <functional>
 #include "CalendarWnd.h"
 #include "DateEdit.h"
@@ -8,7 +7,6 @@
 #include "DirList.h"
 #include "DpiFixture.h"
 #include "DropDateSelectWnd.h"
-#include "DropWnd.h"
 #include "FileEdit.h"
 #include "FileExtMgr.h"
 #include "SelectEdit.h"
@@ -16,28 +14,30 @@
 
 namespace
 {
-using dpitest::DpiHost;
-using dpitest::Probe;
+using fwtest::ControlHost;
+using fwtest::WindowRectOf;
+using dpitest::OpenDrop;
+using fwtest::Probe;
 
-CRect ChildRect(HWND hParent, int id) { return DpiHost::Rect(::GetDlgItem(hParent, id)); }
+CRect ChildRect(HWND hParent, int id) { return WindowRectOf(::GetDlgItem(hParent, id)); }
 
 // A time edit with its list open (the fixed 100-pixel list, the default 125-pixel height).
-HWND OpenTimeList(DpiHost& host)
+HWND OpenTimeList(ControlHost& host)
 {
-    return host.Open(host.Attach<Probe<CTimeEdit>>([](auto& e) { e.Init(8, 18, false, true); }));
+    return OpenDrop(host.Attach<Probe<CTimeEdit>>([](auto& e) { e.Init(8, 18, false, true); }));
 }
 
 // A date edit with its calendar open; the calendar window.
-HWND OpenCalendar(DpiHost& host)
+HWND OpenCalendar(ControlHost& host)
 {
     auto* pEdit = host.Attach<Probe<CDateEdit>>([](auto& e) { e.Init(DateTime(), true); });
-    host.Open(pEdit);
+    OpenDrop(pEdit);
     return static_cast<CDropDateSelectWnd*>(pEdit->m_pDropWnd)->m_pCalendar->m_hWnd;
 }
 
 // A folder list on the host dialog, in the dialog's font, holding one row: its horizontal
 // extent, or the row's height.
-int MeasureDirList(DpiHost& host, const char* row, bool bHeight)
+int MeasureDirList(ControlHost& host, const char* row, bool bHeight)
 {
     CWnd* pDialog = host.Attach<Probe<CSelectEdit>>([](auto&) {})->GetParent();
     CDirList list;
@@ -51,20 +51,20 @@ int MeasureDirList(DpiHost& host, const char* row, bool bHeight)
 }
 
 // Each row: what is measured, its size at 96, 144 and 192 DPI, and how it is measured.
-const struct { const char* name; int expected[3]; std::function<int(DpiHost&)> measure; } kGeometry[] = {
+const struct { const char* name; int expected[3]; std::function<int(ControlHost&)> measure; } kGeometry[] = {
     { "drop button width", { 16, 25, 33 },
-      [](DpiHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->m_rcButton.Width(); } },
+      [](ControlHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->m_rcButton.Width(); } },
     { "icon area width", { 17, 25, 33 },
-      [](DpiHost& h) { return h.Attach<Probe<CDirEdit>>([](auto& e) { e.Init(false); })->m_rcIcon.Width(); } },
+      [](ControlHost& h) { return h.Attach<Probe<CDirEdit>>([](auto& e) { e.Init(false); })->m_rcIcon.Width(); } },
     { "selection edit width without texts", { 29, 44, 58 },
-      [](DpiHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->GetMaxWidth(); } },
-    { "default drop height", { 125, 188, 250 }, [](DpiHost& h) { return DpiHost::Rect(OpenTimeList(h)).Height(); } },
-    { "time list width", { 100, 150, 200 }, [](DpiHost& h) { return DpiHost::Rect(OpenTimeList(h)).Width(); } },
-    { "time list button width", { 24, 37, 49 }, [](DpiHost& h) { return ChildRect(OpenTimeList(h), 2603).Width(); } },
+      [](ControlHost& h) { return h.Attach<Probe<CSelectEdit>>([](auto& e) { e.Init(); })->GetMaxWidth(); } },
+    { "default drop height", { 125, 188, 250 }, [](ControlHost& h) { return WindowRectOf(OpenTimeList(h)).Height(); } },
+    { "time list width", { 100, 150, 200 }, [](ControlHost& h) { return WindowRectOf(OpenTimeList(h)).Width(); } },
+    { "time list button width", { 24, 37, 49 }, [](ControlHost& h) { return ChildRect(OpenTimeList(h), 2603).Width(); } },
     { "time list rows above the buttons", { 103, 156, 208 },
-      [](DpiHost& h) { return ChildRect(OpenTimeList(h), 2601).Height(); } },
+      [](ControlHost& h) { return ChildRect(OpenTimeList(h), 2601).Height(); } },
     { "limited drop height minimum", { 125, 188, 250 },
-      [](DpiHost& h) {
+      [](ControlHost& h) {
           auto* pEdit = h.Attach<Probe<CSelectEdit>>(
               [](auto& e) {
                   for (int i = 0; i < 60; ++i)
@@ -72,28 +72,22 @@ const struct { const char* name; int expected[3]; std::function<int(DpiHost&)> m
                   e.Init();
               },
               { 10, 340, 330, 364 });
-          return DpiHost::Rect(h.Open(pEdit)).Height();
+          return WindowRectOf(OpenDrop(pEdit)).Height();
       } },
     { "date drop width", { 260, 390, 520 },
-      [](DpiHost& h) { return DpiHost::Rect(::GetParent(OpenCalendar(h))).Width(); } },
-    { "calendar button width", { 72, 108, 144 }, [](DpiHost& h) { return ChildRect(OpenCalendar(h), 101).Width(); } },
+      [](ControlHost& h) { return WindowRectOf(::GetParent(OpenCalendar(h))).Width(); } },
+    { "calendar button width", { 72, 108, 144 }, [](ControlHost& h) { return ChildRect(OpenCalendar(h), 101).Width(); } },
     { "file tree indentation", { 19, 29, 38 },
-      [](DpiHost& h) {
+      [](ControlHost& h) {
           auto* pEdit = h.Attach<Probe<CFileEdit>>([](auto& e) { e.Init(false); });
-          return static_cast<int>(::SendMessageA(::GetDlgItem(h.Open(pEdit), 2610), TVM_GETINDENT, 0, 0));
+          return static_cast<int>(::SendMessageA(::GetDlgItem(OpenDrop(pEdit), 2610), TVM_GETINDENT, 0, 0));
       } },
     { "folder list indentation of two steps", { 24, 36, 48 },
-      [](DpiHost& h) {
+      [](ControlHost& h) {
           return MeasureDirList(h, "..\\..\\..\\name\\", false) - MeasureDirList(h, "..\\name\\", false);
       } },
-    { "folder list row height", { 18, 27, 36 }, [](DpiHost& h) { return MeasureDirList(h, "C:\\", true); } },
+    { "folder list row height", { 18, 27, 36 }, [](ControlHost& h) { return MeasureDirList(h, "C:\\", true); } },
 };
-
-TEST(DpiGeometry, ProcessRunsAtTheDpiItWasStartedFor)
-{
-    EXPECT_EQ(DpiScale::GetSystemDpi(), dpitest::ExpectedDpi());
-    EXPECT_EQ(DpiScale::GetWindowDpi(harness::App().m_pMainWnd->m_hWnd), dpitest::ExpectedDpi());
-}
 
 TEST(DpiGeometry, SizesAreTheir96DpiSizesScaled)
 {
@@ -102,7 +96,7 @@ TEST(DpiGeometry, SizesAreTheir96DpiSizesScaled)
     for (const auto& row : kGeometry)
     {
         SCOPED_TRACE(testing::Message() << row.name << " at " << dpi << " DPI");
-        DpiHost host;
+        ControlHost host;
         EXPECT_EQ(row.measure(host), row.expected[dpi == 144 ? 1 : dpi == 192 ? 2 : 0]);
     }
 }

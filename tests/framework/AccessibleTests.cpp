@@ -130,8 +130,7 @@ TEST_F(DropEditTest, TheEditIsAComboBoxNamedByItsLabelWhoseButtonOpensAndClosesT
     EXPECT_EQ(CAccessibleProxy::LiveCount(), 2);
     pPane->Release();
     EXPECT_EQ(CAccessibleProxy::LiveCount(), 1);
-    harness::DestroyHost(m_pDlg, m_pEdit);
-    m_pDrop = nullptr;
+    m_host.Destroy();
     BSTR name = nullptr;
     EXPECT_TRUE(FAILED(pAcc->get_accName(Child(CHILDID_SELF), &name)));
     EXPECT_TRUE(FAILED(pAcc->accDoDefaultAction(Child(2))));

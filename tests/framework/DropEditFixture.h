@@ -1,17 +1,11 @@
 // A drop edit of the tests' own (hooks that record what the framework calls) with a small drop
 // window of two edits around a static, attached to the host dialog's edit as a host would.
 #pragma once
-#include <afxwin.h>
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
 #include <vector>
-#include "Controls.h"
-#include "DropBaseEdit.h"
+#include "ControlHost.h"
 #include "DropWnd.h"
-#include "HostDialog.h"
-#include "Input.h"
-#include "TestApp.h"
 
 namespace fwtest
 {
@@ -28,7 +22,7 @@ public:
 
 // Exposes the protected operations and state, and records each hook call with the edit's text
 // at that moment.
-class CTestDropEdit : public CDropBaseEdit
+class CTestDropEdit : public Probe<CDropBaseEdit>
 {
 public:
     std::vector<std::string> m_calls;
@@ -37,16 +31,10 @@ public:
     int m_nMaxWidth = 0;
     CRect m_tweak{ 0, 0, 0, 0 };
 
-    using CDropBaseEdit::CreateDropWnd;
-    using CDropBaseEdit::CreateDropWndFont;
     using CDropBaseEdit::DoDrawButton;
     using CDropBaseEdit::DoDrawIcon;
-    using CDropBaseEdit::GetDropWnd;
     using CDropBaseEdit::m_bForwardCloseToParent;
     using CDropBaseEdit::m_nButtonState;
-    using CDropBaseEdit::m_rcButton;
-    using CDropBaseEdit::m_rcIcon;
-    using CDropBaseEdit::ShowDropWnd;
 
     int Count(const std::string& hook) const
     {
@@ -64,48 +52,30 @@ protected:
     void OnLoosingFocus() override { m_calls.push_back("OnLoosingFocus"); }
 };
 
-inline CRect WindowRectOf(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    return rc;
-}
-
-// The host dialog (client origin 100,100, 400 x 300) with the test edit at (10,10)-(210,34),
-// initialised, its drop window created and the focus in it.
-class DropEditTest : public testing::Test
+// The host dialog with the test edit at (10,10)-(210,34), initialised, its drop window created
+// and the focus in it.
+class DropEditTest : public ControlTest<CTestDropEdit, CTestDropWnd>
 {
 protected:
-    void SetUp() override { MakeHost({ 100, 100 }, { 10, 10, 210, 34 }); }
-    void TearDown() override
+    void SetUp() override { MakeHost(); }
+    // Re-creates the host, with the dialog's client area at clientOrigin.
+    void MakeHost(bool withDropWnd = true, POINT clientOrigin = { 100, 100 })
     {
-        m_pDrop = nullptr; // owned by the edit
-        harness::DestroyHost(m_pDlg, m_pEdit);
-    }
-    // Re-creates the host with the edit at rcEdit (client pixels of a dialog at clientOrigin).
-    void MakeHost(POINT clientOrigin, const RECT& rcEdit, bool withDropWnd = true)
-    {
-        TearDown();
-        m_pDlg = new harness::CHostDialog;
-        ASSERT_TRUE(m_pDlg->CreateHost(clientOrigin, { 400, 300 }, rcEdit));
-        m_pEdit = new CTestDropEdit;
-        ASSERT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
-        m_pEdit->Init();
-        if (withDropWnd)
-        {
-            m_pDrop = new CTestDropWnd;
-            ASSERT_TRUE(m_pEdit->CreateDropWnd(m_pDrop, true));
-            m_pDrop->m_first.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(2, 2, 80, 22), m_pDrop, 11);
-            m_pDrop->m_middle.Create("", WS_CHILD | WS_VISIBLE, CRect(2, 24, 80, 30), m_pDrop, 12);
-            m_pDrop->m_last.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(2, 32, 80, 52), m_pDrop, 13);
-        }
-        m_pDlg->FocusEdit();
-        // Away from any drop button, which would change how focus changes close the drop window.
-        harness::MoveMouse({ 2, 2 });
+        Attach(
+            [&](CTestDropEdit& edit) {
+                edit.Init();
+                if (!withDropWnd)
+                    return;
+                auto* pDrop = new CTestDropWnd;
+                ASSERT_TRUE(edit.CreateDropWnd(pDrop, true));
+                pDrop->m_first.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(2, 2, 80, 22), pDrop, 11);
+                pDrop->m_middle.Create("", WS_CHILD | WS_VISIBLE, CRect(2, 24, 80, 30), pDrop, 12);
+                pDrop->m_last.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(2, 32, 80, 52), pDrop, 13);
+            },
+            { 10, 10, 210, 34 }, clientOrigin);
         m_pEdit->m_calls.clear();
     }
 
-    bool DropVisible() const { return m_pDrop != nullptr && ::IsWindowVisible(m_pDrop->m_hWnd); }
     POINT ButtonPoint() const { return harness::WindowPoint(m_pEdit->m_hWnd, m_pEdit->m_rcButton); }
     void Open()
     {
@@ -119,9 +89,5 @@ protected:
         m_pEdit->ShowDropWnd(true, true, true);
         ASSERT_EQ(::GetFocus(), m_pDrop->m_first.m_hWnd);
     }
-
-    harness::CHostDialog* m_pDlg = nullptr;
-    CTestDropEdit* m_pEdit = nullptr;
-    CTestDropWnd* m_pDrop = nullptr;
 };
 }

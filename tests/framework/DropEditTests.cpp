@@ -42,7 +42,7 @@ TEST_F(DropEditTest, KeyTableWithTheDropWindowMissingHiddenAndVisible)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeHost({ 100, 100 }, { 10, 10, 210, 34 }, row.before != DropState::Missing);
+        MakeHost(row.before != DropState::Missing);
         if (row.before == DropState::Visible)
             Open();
         m_pEdit->m_bCanShow = row.canShow;
@@ -127,7 +127,7 @@ TEST_F(DropEditTest, ButtonAndIconAreasAreCutOutOfTheWindow)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeHost({ 100, 100 }, { 10, 10, 210, 34 });
+        MakeHost();
         m_pEdit->DoDrawIcon(row.icon);
         m_pEdit->SetEnterKeyOptions(true, row.forwardClose);
         if (!row.dialogParent)
@@ -219,7 +219,7 @@ TEST_F(DropEditTest, HostReadOnlyRefusesEveryUserChangeButKeepsSelectingCopyingA
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeHost({ 100, 100 }, { 10, 10, 210, 34 });
+        MakeHost();
         m_pEdit->SetWindowText("hello");
         m_pEdit->SetSel(5, 5);
         ASSERT_TRUE(harness::SetClipboardText("pasted"));

@@ -40,7 +40,7 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeHost(row.origin, { 10, 10, 210, 34 });
+        MakeHost(true, row.origin);
         m_pEdit->m_tweak = CRect(-5, -2, 0, 0);
         m_pEdit->m_bRightAligned = row.rightAligned;
         m_pEdit->m_nMaxWidth = row.maxWidth;
@@ -51,12 +51,18 @@ TEST_F(DropEditTest, PlacementFollowsAlignmentMaximumPreferredSizeAndTheWorkArea
         EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), row.expected + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
     }
 
-    // A popup owned by the main window; resizing the edit moves it while it is open.
-    MakeHost(home, { 10, 10, 210, 34 });
+    // A popup owned by the main window; resizing the edit moves it while it is open. Its top
+    // edge, against the edit, is no resizing edge; the bottom and the sides are.
+    MakeHost();
     Open();
     EXPECT_EQ(::GetWindow(m_pDrop->m_hWnd, GW_OWNER), AfxGetMainWnd()->m_hWnd);
     m_pEdit->SetWindowPos(nullptr, 0, 0, 250, 30, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(WindowRectOf(m_pDrop->m_hWnd), CRect(0, 30, 250, 155) + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
+    const CRect rc = WindowRectOf(m_pDrop->m_hWnd);
+    EXPECT_EQ(rc, CRect(0, 30, 250, 155) + WindowRectOf(m_pEdit->m_hWnd).TopLeft());
+    const auto hit = [&](int x, int y) { return m_pDrop->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+    EXPECT_EQ(hit(rc.right - 2, rc.top + 1), HTCLIENT);
+    EXPECT_EQ(hit(rc.CenterPoint().x, rc.bottom - 2), HTBOTTOM);
+    EXPECT_EQ(hit(rc.left + 1, rc.CenterPoint().y), HTLEFT);
 }
 
 TEST_F(DropEditTest, TheDropFontCopiesTheParentsFontAndFreesTheOldOne)
@@ -105,18 +111,6 @@ TEST_F(DropEditTest, FocusEntersAtEitherEndAndTabCyclesBackToTheEdit)
     OpenFocused();
     PressKey(VK_TAB);
     EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-}
-
-TEST_F(DropEditTest, OnlyTheBottomAndTheSidesResizeTheDropWindow)
-{
-    Open();
-    m_pEdit->OnAppMove();
-    const CRect rc = WindowRectOf(m_pDrop->m_hWnd);
-    const auto hit = [&](int x, int y) { return m_pDrop->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
-    EXPECT_EQ(hit(rc.CenterPoint().x, rc.top + 1), HTCLIENT);
-    EXPECT_EQ(hit(rc.right - 2, rc.top + 1), HTCLIENT);
-    EXPECT_EQ(hit(rc.CenterPoint().x, rc.bottom - 2), HTBOTTOM);
-    EXPECT_EQ(hit(rc.left + 1, rc.CenterPoint().y), HTLEFT);
 }
 
 TEST_F(DropEditTest, ChildCloseRequestsCloseWithTheirVerdictAndAreForwardedToTheHost)
