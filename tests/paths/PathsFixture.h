@@ -2,8 +2,6 @@
 // dialog with a directory or file edit attached as a host would, a counter of the beeps the
 // edits make, and readers of what the drop-down tree shows.
 #pragma once
-#include <afxcmn.h>
-#include <afxwin.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -19,9 +17,7 @@
 #include "FileExtMgr.h"
 #include "HostDialog.h"
 #include "Input.h"
-#include "LogCapture.h"
 #include "ScratchDir.h"
-#include "TestApp.h"
 
 // The import slot through which every MessageBeep call of this executable goes (the library's
 // objects are linked into it).
@@ -162,7 +158,6 @@ public:
     using TEdit::ShowDropWnd;
 
     std::string Text() const { return harness::WindowText(this->m_hWnd); }
-    void SetSel(int start, int end) { ::SendMessageA(this->m_hWnd, EM_SETSEL, start, end); }
 
     int m_nPicks = 0;
 
@@ -259,8 +254,8 @@ protected:
     }
     CDropDirListWnd* List() const { return dynamic_cast<CDropDirListWnd*>(m_pEdit->m_pDropWnd); }
     HWND ListBox() const { return List() != nullptr ? ::GetDlgItem(List()->m_hWnd, CDropDirListWnd::kListId) : nullptr; }
-    std::string ListPath() const { return List() != nullptr ? static_cast<const char*>(List()->GetPath()) : ""; }
-    std::string Shown() const { return ListPath(); }
+    // The folder the list shows.
+    std::string Shown() const { return List() != nullptr ? static_cast<const char*>(List()->GetPath()) : ""; }
 };
 
 // A file edit (made by each test) and readers of its drop window and tree.
@@ -270,6 +265,7 @@ protected:
     CDropDirWnd* Drop() const { return dynamic_cast<CDropDirWnd*>(m_pEdit->m_pDropWnd); }
     CDropFileTree& Tree() const { return *Drop()->GetTree(); }
     std::string Shown() const { return SelectedPath(Tree()); }
+    HTREEITEM Item(const std::string& relative) const { return Find(Tree(), Path(relative)); }
     void SetExt(const std::vector<const char*>& exts)
     {
         CStringArray list;
