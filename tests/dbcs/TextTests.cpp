@@ -2,7 +2,6 @@
 // key names. Rows are named after what went wrong when a trail byte was read as a character of
 // its own.
 #include <gtest/gtest.h>
-#include <windows.h>
 #include "DirUtils.h"
 #include "Japanese.h"
 #include "RegistryUtils.h"

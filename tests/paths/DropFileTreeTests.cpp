@@ -1,29 +1,15 @@
 // The file edit's tree on the scratch folder tree: icons cached per type, expand buttons and
 // branches after disk changes, and the context menu from the library's own file.
 #include "../ui/MenuProbe.h"
+#include "LogCapture.h"
 #include "PathsFixture.h"
 
 using namespace pathtest;
 
-namespace
+TEST_F(FileEditTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
 {
-// The file edit's tree, open on docs\a.txt.
-class FileTreeTest : public FileEditTest
-{
-protected:
-    void SetUp() override
-    {
-        FileEditTest::SetUp();
-        MakeEdit(true, Path("docs\\a.txt"));
-        Open();
-    }
-    HTREEITEM Item(const char* relative) { return Find(Tree(), Path(relative)); }
-    int ImageCount() { return ImageList_GetImageCount(Tree().m_imageList.GetSafeHandle()); }
-};
-}
-
-TEST_F(FileTreeTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
-{
+    MakeEdit(true, Path("docs\\a.txt"));
+    Open();
     auto image = [&](const char* name) {
         int nImage = -1;
         int nSelected = -1;
@@ -37,10 +23,10 @@ TEST_F(FileTreeTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
     for (const char* name : { "docs\\a.txt", "docs\\c.log", "docs\\notes", "docs\\app1.exe" })
         EXPECT_GT(image(name), 0) << name;
     // Listing again (the branch closed and opened) adds only the programs' own icons.
-    const int nBefore = ImageCount();
+    const int nBefore = ImageList_GetImageCount(Tree().m_imageList.GetSafeHandle());
     Tree().Expand(Item("docs"), TVE_COLLAPSE);
     Tree().ExpandBranch(Item("docs"), false);
-    EXPECT_EQ(ImageCount(), nBefore + 2);
+    EXPECT_EQ(ImageList_GetImageCount(Tree().m_imageList.GetSafeHandle()), nBefore + 2);
 
     // Without the file type manager a file gets the first image and the failure is logged.
     harness::LogCapture log;
@@ -51,7 +37,7 @@ TEST_F(FileTreeTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
 }
 
 // Each row changes the disk while the drop window is hidden and shows it again.
-TEST_F(FileTreeTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
+TEST_F(FileEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
 {
     const struct
     {
@@ -70,6 +56,8 @@ TEST_F(FileTreeTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
         { "a folder with a file comes in an open branch", "docs\\newdir\\x.txt", false, "docs\\newdir", false, false,
           true },
     };
+    MakeEdit(true, Path("docs\\a.txt"));
+    Open();
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
@@ -93,8 +81,10 @@ TEST_F(FileTreeTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
     }
 }
 
-TEST_F(FileTreeTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)
+TEST_F(FileEditTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)
 {
+    MakeEdit(true, Path("docs\\a.txt"));
+    Open();
     HTREEITEM hItem = Item("docs\\a.txt");
     ASSERT_EQ(::GetModuleHandleA("orv059.dll"), nullptr) << "the tests link the objects, not the library's file";
     // The menus a right click on the item opens, and whether one held the library's item.

@@ -2,8 +2,6 @@
 // dialog with a directory or file edit attached as a host would, a counter of the beeps the
 // edits make, and readers of what the drop-down tree shows.
 #pragma once
-#include <afxcmn.h>
-#include <afxwin.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -19,9 +17,8 @@
 #include "FileExtMgr.h"
 #include "HostDialog.h"
 #include "Input.h"
-#include "LogCapture.h"
+#include "MessageRecorder.h"
 #include "ScratchDir.h"
-#include "TestApp.h"
 
 // The import slot through which every MessageBeep call of this executable goes (the library's
 // objects are linked into it).
@@ -162,7 +159,6 @@ public:
     using TEdit::ShowDropWnd;
 
     std::string Text() const { return harness::WindowText(this->m_hWnd); }
-    void SetSel(int start, int end) { ::SendMessageA(this->m_hWnd, EM_SETSEL, start, end); }
 
     int m_nPicks = 0;
 
@@ -213,6 +209,24 @@ protected:
         PressKey(VK_F9);
         ASSERT_TRUE(DropVisible());
     }
+    // Makes the input with the drop window open. close -1: the window stays open; else it closes
+    // once, telling the edit that accept flag, and the focus is back in the edit. The keys never
+    // reach the host's OK or Cancel.
+    void ExpectClose(const Input& input, int close)
+    {
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pEdit->m_hWnd, "edit");
+        input();
+        EXPECT_EVENTUALLY(DropVisible() == (close < 0));
+        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
+        ASSERT_EQ(closes.size(), close < 0 ? 0u : 1u);
+        if (close >= 0)
+        {
+            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(close));
+            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+        }
+        EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
+    }
     // Runs the rows in turn; check adds what a table tests beyond text and beeps.
     void RunEdits(const std::vector<EditCase>& cases, const std::function<void(const EditCase&)>& check = {})
     {
@@ -259,8 +273,8 @@ protected:
     }
     CDropDirListWnd* List() const { return dynamic_cast<CDropDirListWnd*>(m_pEdit->m_pDropWnd); }
     HWND ListBox() const { return List() != nullptr ? ::GetDlgItem(List()->m_hWnd, CDropDirListWnd::kListId) : nullptr; }
-    std::string ListPath() const { return List() != nullptr ? static_cast<const char*>(List()->GetPath()) : ""; }
-    std::string Shown() const { return ListPath(); }
+    // The folder the list shows.
+    std::string Shown() const { return List() != nullptr ? static_cast<const char*>(List()->GetPath()) : ""; }
 };
 
 // A file edit (made by each test) and readers of its drop window and tree.
@@ -270,6 +284,7 @@ protected:
     CDropDirWnd* Drop() const { return dynamic_cast<CDropDirWnd*>(m_pEdit->m_pDropWnd); }
     CDropFileTree& Tree() const { return *Drop()->GetTree(); }
     std::string Shown() const { return SelectedPath(Tree()); }
+    HTREEITEM Item(const std::string& relative) const { return Find(Tree(), Path(relative)); }
     void SetExt(const std::vector<const char*>& exts)
     {
         CStringArray list;
