@@ -38,18 +38,12 @@ class Robustness : public testing::Test
 protected:
     Robustness() { m_scratch.MakeDir("sub\\"); }
 
-    void Configure(CSoakHost& host, CSoakHost::Control control) const
-    {
-        host.Configure(control, m_texts, Folder(), false);
-    }
     CString Folder() const { return m_scratch.Path().c_str(); }
     // The drop windows, shown or hidden, that belong to edit.
     static size_t DropWindowsOf(const CDropBaseEdit& edit)
     {
-        size_t n = 0;
-        for (CDropWnd* pDrop : CSoakHost::DropWindows(false))
-            n += pDrop->m_pEdit == &edit ? 1 : 0;
-        return n;
+        const std::vector<CDropWnd*> all = CSoakHost::DropWindows(false);
+        return std::count_if(all.begin(), all.end(), [&edit](const CDropWnd* pDrop) { return pDrop->m_pEdit == &edit; });
     }
     // Every host operation of the control, with ordinary arguments.
     void CallEverything(CDropBaseEdit& edit) const
@@ -120,8 +114,8 @@ TEST_F(Robustness, HostCallsInAnyOrderAndTextsOfAnyKindLeaveNoMissingPathAndNoDr
         host.Focus(control);
         CallEverything(edit); // before Init: a plain edit
         EXPECT_EQ(DropWindowsOf(edit), 0u);
-        Configure(host, control);
-        Configure(host, control); // a second Init replaces the drop window, it does not add one
+        host.Configure(control, m_texts, Folder(), false);
+        host.Configure(control, m_texts, Folder(), false); // a second Init replaces the drop window, it does not add one
         EXPECT_EQ(DropWindowsOf(edit), 1u);
         CallEverything(edit);
         harness::PressKey(VK_ESCAPE);
@@ -172,7 +166,7 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                 ASSERT_TRUE(host.CreateHost(150, 150));
                 host.Focus(control);
                 FaultInjection::FailNth(kind, n);
-                Configure(host, control);
+                host.Configure(control, m_texts, Folder(), false);
                 const bool fired = FaultInjection::Remaining(kind) == 0;
                 FaultInjection::Reset();
                 for (WORD vk : { VK_F9, VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE, VK_F9, VK_F9 })
