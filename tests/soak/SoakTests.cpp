@@ -70,12 +70,6 @@ bool IsOffLimits(POINT pt)
            hit == HTHELP || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT);
 }
 
-bool Exists(const CString& path, bool bFolder)
-{
-    const DWORD attrs = ::GetFileAttributesA(path);
-    return attrs != INVALID_FILE_ATTRIBUTES && ((attrs & FILE_ATTRIBUTE_DIRECTORY) != 0) == bFolder;
-}
-
 // Whether a date or time edit's text shows its value: empty for none, else the same day or minute.
 bool ShowsValue(const CString& text, const DateTime& value, bool bDate)
 {
@@ -543,7 +537,10 @@ private:
         for (const CSoakHost::Control control : { CSoakHost::kDir, CSoakHost::kFile })
         {
             const CString text = m_host.Text(control);
-            if (text != m_prevTexts[control] && !text.IsEmpty() && !Exists(text, control == CSoakHost::kDir))
+            const DWORD attrs = ::GetFileAttributesA(text);
+            const bool bExists = attrs != INVALID_FILE_ATTRIBUTES &&
+                                 ((attrs & FILE_ATTRIBUTE_DIRECTORY) != 0) == (control == CSoakHost::kDir);
+            if (text != m_prevTexts[control] && !text.IsEmpty() && !bExists)
                 return testing::AssertionFailure() << CSoakHost::Name(control) << " edit holds \"" << static_cast<const char*>(text) << "\"";
             m_prevTexts[control] = text;
         }
