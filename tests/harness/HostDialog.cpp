@@ -1,10 +1,26 @@
 #include "HostDialog.h"
-#include "DialogTemplate.h"
+#include <cstring>
+#include <vector>
 #include "TestApp.h"
 
 namespace harness
 {
-CHostDialog::CHostDialog() = default;
+BOOL CreateEmptyDialog(CDialog& dialog, const char* title)
+{
+    // A template is a sequence of WORDs (its start DWORD-aligned), its strings in UTF-16.
+    DLGTEMPLATE header{};
+    header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    header.cx = 100;
+    header.cy = 50;
+    const WORD* pHeader = reinterpret_cast<const WORD*>(&header);
+    std::vector<WORD> words(pHeader, pHeader + sizeof(header) / sizeof(WORD));
+    const auto addAscii = [&words](const char* text) { words.insert(words.end(), text, text + std::strlen(text) + 1); };
+    words.insert(words.end(), { 0, 0 }); // no menu, the default class
+    addAscii(title);
+    words.push_back(8); // the font's point size
+    addAscii("MS Shell Dlg");
+    return dialog.CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(words.data()), AfxGetMainWnd());
+}
 
 CHostDialog::~CHostDialog()
 {
@@ -14,8 +30,7 @@ CHostDialog::~CHostDialog()
 
 BOOL CHostDialog::CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit, DWORD editStyle, DWORD editExStyle)
 {
-    DialogTemplate tmpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "host dialog", "MS Shell Dlg", 8);
-    if (!CreateIndirect(tmpl.Get(), AfxGetMainWnd()))
+    if (!CreateEmptyDialog(*this, "host dialog"))
         return FALSE;
 
     RECT rcWindow{ clientOrigin.x, clientOrigin.y, clientOrigin.x + clientSize.cx, clientOrigin.y + clientSize.cy };
@@ -47,7 +62,4 @@ void CHostDialog::FocusEdit()
     ::SetFocus(Edit());
     Pump();
 }
-
-void CHostDialog::OnOK() { ++m_nOkCount; }
-void CHostDialog::OnCancel() { ++m_nCancelCount; }
 }

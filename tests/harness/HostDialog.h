@@ -17,7 +17,6 @@ public:
         kOtherId = 1001,
     };
 
-    CHostDialog();
     ~CHostDialog() override;
 
     // Creates and shows the dialog with its top-left client corner at clientOrigin (screen),
@@ -35,9 +34,13 @@ public:
     int m_nCancelCount = 0;
 
 protected:
-    void OnOK() override;
-    void OnCancel() override;
+    void OnOK() override { ++m_nOkCount; }
+    void OnCancel() override { ++m_nCancelCount; }
 };
+
+// Creates dialog as an empty modeless dialog with an ASCII caption, in the dialog font (MS Shell
+// Dlg, 8 points), owned by the application's main window; its controls are made in pixels after.
+BOOL CreateEmptyDialog(CDialog& dialog, const char* title);
 
 // A fixture's teardown: destroys the host dialog (so each attached control sees its own
 // destruction first, as in a real host), deletes it and the control objects the fixture owns,

@@ -29,7 +29,6 @@ public:
 
     // "DROPDOWN SELENDOK(snapshot) CLOSEUP": the codes in order, the snapshot beside SELENDOK.
     const std::string& Sequence() const { return m_sequence; }
-    void Clear() { m_sequence.clear(); }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)

@@ -55,11 +55,6 @@ bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs)
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
-
-void PumpFor(DWORD ms)
-{
-    WaitUntil([] { return false; }, ms);
-}
 }
 
 int main(int argc, char** argv)

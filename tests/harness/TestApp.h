@@ -23,9 +23,6 @@ void Pump();
 
 // Pumps until cond() holds or timeoutMs passes; returns whether it held.
 bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs = 3000);
-
-// Pumps for at least the given time (for negative checks: "nothing arrives within ...").
-void PumpFor(DWORD ms);
 }
 
 // Fails the test at the caller's line when cond does not come true in time.

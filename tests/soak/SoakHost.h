@@ -3,10 +3,14 @@
 // host configures it, over texts and a scratch folder tree for the path controls.
 #pragma once
 #include <afxwin.h>
+#include <algorithm>
+#include <vector>
 #include "AutoSuggestEdit.h"
+#include "Controls.h"
 #include "DateEdit.h"
-#include "DialogTemplate.h"
+#include "HostDialog.h"
 #include "DirEdit.h"
+#include "DropWnd.h"
 #include "FileEdit.h"
 #include "SelectEdit.h"
 #include "TestApp.h"
@@ -42,8 +46,7 @@ public:
     // Creates the dialog at (x, y), hidden, with the six controls attached but not set up.
     BOOL CreateHost(int x, int y)
     {
-        harness::DialogTemplate tmpl(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, "soak host", "MS Shell Dlg", 8);
-        if (!CreateIndirect(tmpl.Get(), AfxGetMainWnd()))
+        if (!harness::CreateEmptyDialog(*this, "soak host"))
             return FALSE;
         ::SetWindowPos(m_hWnd, nullptr, x, y, 420, 330, SWP_NOZORDER | SWP_NOACTIVATE);
         HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
@@ -121,17 +124,30 @@ public:
         return *edits[control];
     }
     HWND Other() const { return ::GetDlgItem(m_hWnd, kOtherId); }
-    CString Text(Control control) const
-    {
-        CString text;
-        ::GetWindowTextA(::GetDlgItem(m_hWnd, kFirstId + control), text.GetBuffer(1024), 1024);
-        text.ReleaseBuffer();
-        return text;
-    }
+    CString Text(Control control) const { return harness::WindowText(::GetDlgItem(m_hWnd, kFirstId + control)).c_str(); }
     static const char* Name(Control control)
     {
         const char* const names[kControlCount] = { "select", "suggest", "date", "time", "dir", "file" };
         return names[control];
+    }
+    // The drop windows of the thread, visible ones only when bVisibleOnly. They are found by the
+    // class style every drop window is registered with; nothing else of the process uses it.
+    static std::vector<CDropWnd*> DropWindows(bool bVisibleOnly)
+    {
+        std::vector<CDropWnd*> windows;
+        const WNDENUMPROC collect = [](HWND hWnd, LPARAM lParam) -> BOOL {
+            const UINT kDropClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_CLASSDC | CS_SAVEBITS;
+            if (static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) == kDropClassStyle)
+                if (CDropWnd* pDrop = dynamic_cast<CDropWnd*>(CWnd::FromHandlePermanent(hWnd)))
+                    reinterpret_cast<std::vector<CDropWnd*>*>(lParam)->push_back(pDrop);
+            return TRUE;
+        };
+        ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&windows));
+        if (bVisibleOnly)
+            windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                         [](CDropWnd* pDrop) { return !::IsWindowVisible(pDrop->m_hWnd); }),
+                          windows.end());
+        return windows;
     }
 
     CSelectEdit m_select;
