@@ -36,7 +36,6 @@ inline std::vector<std::string> ListRows(HWND hList)
     return rows;
 }
 
-// The selected row's text, or "<none>".
 // Whether the tree view shows an expand button for an item once the item is in view (a folder
 // tree asks the disk only for items it shows).
 inline bool ShowsExpandButton(HWND hTree, HTREEITEM hItem)
@@ -49,6 +48,7 @@ inline bool ShowsExpandButton(HWND hTree, HTREEITEM hItem)
     return ::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) != 0 && item.cChildren > 0;
 }
 
+// The selected row's text, or "<none>".
 inline std::string ListSelection(HWND hList)
 {
     const int row = static_cast<int>(::SendMessageA(hList, LB_GETCURSEL, 0, 0));
