@@ -70,6 +70,19 @@ void MakeDirs(const std::string& path)
     ::CreateDirectoryA(path.c_str(), nullptr);
 }
 
+std::string TempFolder()
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    return temp;
+}
+
+void MakeFresh(const std::string& root)
+{
+    RemoveTree(root);
+    MakeDirs(root.substr(0, root.size() - 1));
+}
+
 std::string UniqueName()
 {
     static unsigned s_counter = 0;
@@ -79,15 +92,14 @@ std::string UniqueName()
 }
 }
 
-ScratchDir::ScratchDir() : ScratchDir(UniqueName().c_str()) {}
-
-ScratchDir::ScratchDir(const char* fixedName)
+ScratchDir::ScratchDir() : m_root(TempFolder() + UniqueName() + "\\")
 {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    m_root = std::string(temp) + fixedName + "\\";
-    RemoveTree(m_root);
-    MakeDirs(m_root.substr(0, m_root.size() - 1));
+    MakeFresh(m_root);
+}
+
+ScratchDir::ScratchDir(const char* fixedName) : m_root(TempFolder().substr(0, 3) + fixedName + "\\")
+{
+    MakeFresh(m_root);
 }
 
 ScratchDir::~ScratchDir() { RemoveTree(m_root); }

@@ -10,8 +10,9 @@ class ScratchDir
 {
 public:
     ScratchDir();
-    // A root of a fixed name under the temporary folder, for runs that must see the same paths
-    // every time (the name of the default root holds the process identifier).
+    // A root of a fixed name at the top of the temporary folder's drive, for runs that must see
+    // the same paths and the same neighbouring folders every time: the temporary folder holds
+    // whatever other runs left there (and the default root's name holds the process identifier).
     explicit ScratchDir(const char* fixedName);
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
