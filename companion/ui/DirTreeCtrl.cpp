@@ -336,18 +336,10 @@ HTREEITEM CDirTreeCtrl::AddToTree(HTREEITEM hParent, const CString& name, int nI
 {
     if (name.IsEmpty() || !::IsWindow(m_hWnd))
         return nullptr;
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = hParent != nullptr ? hParent : TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
-    insert.item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(name));
-    insert.item.iImage = nImage;
-    insert.item.iSelectedImage = nSelectedImage < 0 ? nImage : nSelectedImage;
-    insert.item.lParam = 0;
     // An item without content (a file's) is never asked about; one with content is asked again
     // after a refresh, as the folder may have emptied.
-    insert.item.cChildren = bHasContent ? I_CHILDRENCALLBACK : 0;
-    HTREEITEM hItem = InsertItem(&insert);
+    HTREEITEM hItem = InsertTreeItem(hParent, TVI_LAST, name, nImage, nSelectedImage, 0,
+                                     bHasContent ? I_CHILDRENCALLBACK : 0);
     if (hItem != nullptr && bHasContent)
         m_expandButtons.Store(hItem, true);
     return hItem;
@@ -355,6 +347,12 @@ HTREEITEM CDirTreeCtrl::AddToTree(HTREEITEM hParent, const CString& name, int nI
 
 HTREEITEM CDirTreeCtrl::InsertFolderItem(HTREEITEM hParent, HTREEITEM hAfter, const CString& name, int nImage,
                                          int nSelectedImage, LPARAM data)
+{
+    return InsertTreeItem(hParent, hAfter, name, nImage, nSelectedImage, data, I_CHILDRENCALLBACK);
+}
+
+HTREEITEM CDirTreeCtrl::InsertTreeItem(HTREEITEM hParent, HTREEITEM hAfter, const CString& name, int nImage,
+                                       int nSelectedImage, LPARAM data, int nChildren)
 {
     TVINSERTSTRUCTA insert{};
     insert.hParent = hParent != nullptr ? hParent : TVI_ROOT;
@@ -364,7 +362,7 @@ HTREEITEM CDirTreeCtrl::InsertFolderItem(HTREEITEM hParent, HTREEITEM hAfter, co
     insert.item.iImage = nImage;
     insert.item.iSelectedImage = nSelectedImage < 0 ? nImage : nSelectedImage;
     insert.item.lParam = data;
-    insert.item.cChildren = I_CHILDRENCALLBACK;
+    insert.item.cChildren = nChildren;
     return InsertItem(&insert);
 }
 

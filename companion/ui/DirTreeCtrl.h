@@ -143,6 +143,9 @@ protected:
     /// Returns the item, null on failure.
     HTREEITEM InsertFolderItem(HTREEITEM hParent, HTREEITEM hAfter, const CString& name, int nImage,
                                int nSelectedImage, LPARAM data = 0);
+    /// The one place items are built: nChildren is I_CHILDRENCALLBACK or 0.
+    HTREEITEM InsertTreeItem(HTREEITEM hParent, HTREEITEM hAfter, const CString& name, int nImage,
+                             int nSelectedImage, LPARAM data, int nChildren);
     /// Sets hItem's expand button as known (until the next Refresh) and redraws the item.
     void SetExpandButton(HTREEITEM hItem, bool bHasChildren);
     /// Replaces hItem's children with the folder's content from disk; false when none is left.
