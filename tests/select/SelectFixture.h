@@ -6,14 +6,11 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "../framework/ControlHost.h"
 #include "AutoSuggestEdit.h"
-#include "Controls.h"
 #include "DropTextSelectWnd.h"
-#include "HostDialog.h"
-#include "Input.h"
 #include "MessageRecorder.h"
 #include "SelectionList.h"
-#include "TestApp.h"
 
 namespace seltest
 {
@@ -23,12 +20,10 @@ using harness::TypeText;
 
 // Exposes what the tests check or set beyond the public operations.
 template <class TEdit>
-class CProbe : public TEdit
+class CProbe : public fwtest::Probe<TEdit>
 {
 public:
-    using TEdit::GetDropWnd;
     using TEdit::GetTextArray;
-    using TEdit::m_rcButton;
 };
 
 inline void AddTexts(CSelectEdit& edit, const std::vector<const char*>& texts)
@@ -48,34 +43,23 @@ inline std::string Joined(const TextArray& texts)
 class SelectTest : public testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        m_pDrop = nullptr; // owned by the edit
-        harness::DestroyHost(m_pDlg, m_pEdit);
-    }
-
-    // Re-creates the host dialog (client origin 100,100, 400 x 300) with the edit at
-    // (10,10)-(210,34), attaches a new TEdit with the texts and mode, lets configure add to
-    // that, calls Init and puts the focus in the edit.
+    // A new host dialog whose edit becomes a TEdit with the texts and mode; configure adds to
+    // that before Init.
     template <class TEdit>
     CProbe<TEdit>* Attach(const std::vector<const char*>& texts, bool readOnly = false,
                           const std::function<void(CProbe<TEdit>&)>& configure = nullptr)
     {
-        TearDown();
-        m_pDlg = new harness::CHostDialog;
-        EXPECT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 400, 300 }, { 10, 10, 210, 34 }));
-        auto* pEdit = new CProbe<TEdit>;
+        auto* pEdit = m_host.Attach<CProbe<TEdit>>([&](CProbe<TEdit>& edit) {
+            AddTexts(edit, texts);
+            edit.SetReadOnly(readOnly);
+            if (configure)
+                configure(edit);
+            edit.Init();
+        });
+        m_pDlg = m_host.Dialog();
         m_pEdit = pEdit;
-        EXPECT_TRUE(pEdit->SubclassWindow(m_pDlg->Edit()));
-        AddTexts(*pEdit, texts);
-        pEdit->SetReadOnly(readOnly);
-        if (configure)
-            configure(*pEdit);
-        pEdit->Init();
         m_pDrop = CDropTextSelectWnd::FromDropWnd(pEdit->GetDropWnd());
         EXPECT_NE(m_pDrop, nullptr);
-        m_pDlg->FocusEdit();
-        harness::MoveMouse({ 2, 2 });
         return pEdit;
     }
     std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
@@ -104,6 +88,7 @@ protected:
         return pt;
     }
 
+    fwtest::ControlHost m_host;
     harness::CHostDialog* m_pDlg = nullptr;
     CSelectEdit* m_pEdit = nullptr;
     CDropTextSelectWnd* m_pDrop = nullptr;
