@@ -179,6 +179,9 @@ TEST_F(SelectTest, ReadOnlyEditingCommandsStandOnlyWhenTheResultIsListed)
     EXPECT_EQ(Text(), "apple");
     pasteOver("banana");
     EXPECT_EQ(Text(), "banana");
+    m_pEdit->SetSel(0, -1);
+    PressKey('X', harness::kCtrl); // the empty result is not listed
+    EXPECT_EQ(Text(), "banana");
     m_pEdit->SetSel(0, 2);
     PressKey(VK_DELETE); // swallowed
     EXPECT_EQ(Text(), "banana");
