@@ -98,8 +98,8 @@ TEST_F(SelectTest, TheListOpensOnTheTextWrapsUnderTheArrowsAndClosesByEnterOrEsc
         EXPECT_EQ(SelectedRow(), row.afterArrow);
         EXPECT_EQ(Text(), row.afterArrow);
         ASSERT_TRUE(FocusInList());
-        // In the list every move reaches the edit (the list box's own keys as the arrows), and
-        // the arrows wrap.
+        // In the list every move reaches the edit, by the list box's own keys (End) as by the
+        // arrows, and the arrows wrap.
         for (const auto& step :
              { std::make_pair(VK_END, "three"), std::make_pair(VK_DOWN, "one"), std::make_pair(VK_UP, "three") })
         {
