@@ -184,7 +184,7 @@ TEST_F(DateTest, APickClosesTheCalendarOnlyWithinTheEditsMonth)
     const struct { const char* name; DateTime initial; std::pair<int, int> selection; std::vector<DateTime> clicks;
                    bool open; bool ranged = false; } rows[] = {
         { "a day of the month, a selection", march15, { 1, 4 }, { MakeDate(2024, 3, 27) }, false },
-        { "a grey day of the next month, then a day of that month", march15, { 1, 4 }, { april1, MakeDate(2024, 4, 18) }, false },
+        { "the next month's grey day, then a day of it", march15, { 1, 4 }, { april1, MakeDate(2024, 4, 18) }, false },
         { "any day without a date", DateTime(), { 0, 0 }, { shownDay }, false },
         { "the No date button", march15, { 0, 0 }, { noDate }, false },
         { "a day after the range", MakeDate(2026, 3, 10), { 1, 4 }, { MakeDate(2026, 3, 28) }, true, true },

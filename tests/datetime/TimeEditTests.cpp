@@ -95,7 +95,7 @@ TEST_F(TimeTest, ListHoldsTheTimesAtTheStoredIntervalAndOpensOnTheTimeOrTheNextL
         { "empty row first, last hour's times", "30", 9, 9, true, MakeTime(9, 30), { "", "9:00", "9:30" }, "9:30" },
         { "every minute of one hour", "1", 9, 9, false, MakeTime(9, 30, 30), Times(9 * 60, 9 * 60 + 59, 1),
           "9:31" }, // seconds are past the minute
-        { "1439, last hour 24: nothing past midnight", "1439", 0, 24, false, MakeTime(0, 1), { "0:00", "23:59" }, "23:59" },
+        { "1439, hour 24: nothing past midnight", "1439", 0, 24, false, MakeTime(0, 1), { "0:00", "23:59" }, "23:59" },
         { "not a number; before the first hour", "abc", 8, 9, false, MakeTime(6, 10), { "8:00", "9:00" }, "8:00" },
         // Past the last listed time: the next day's first.
         { "a whole day would never advance", "1440", 8, 9, false, MakeTime(9, 10), { "8:00", "9:00" }, "8:00" },
