@@ -8,12 +8,6 @@
 
 namespace dpitest
 {
-inline UINT ExpectedDpi()
-{
-    const char* value = std::getenv("ORV_TEST_DPI");
-    return value != nullptr && std::atoi(value) > 0 ? static_cast<UINT>(std::atoi(value)) : 96u;
-}
-
 // Opens the edit's drop window as the host does; its window, or null when it stays shut.
 template <class TEdit>
 HWND OpenDrop(TEdit* pEdit)

@@ -87,10 +87,9 @@ public:
             break;
         case kDate:
         {
-            m_date.SetShowClearButton(true);
-            m_date.SetShowOptionsButton(true);
+            // Every calendar option on: the clear and options buttons and the special dates are
+            // on already.
             m_date.SetShowDateRanges(true);
-            m_date.SetShowSpecialDates(true);
             DateTime date;
             date.SetDate(2026, 12, 6);
             m_date.Init(date, true);
