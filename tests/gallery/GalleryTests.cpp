@@ -56,14 +56,6 @@ protected:
 
     CGalleryDlg& Form() { return m_pFrame->Form(); }
 
-    // A real click on the drop button at the right end of the control.
-    void ClickButton(CGalleryDlg::Row row)
-    {
-        CRect rc;
-        Form().Control(row).GetWindowRect(&rc);
-        harness::Click({ rc.right - 8, rc.CenterPoint().y });
-    }
-
     CGalleryLogger m_logger;
     CGalleryFrame* m_pFrame = nullptr;
 };
@@ -119,7 +111,10 @@ TEST_F(GalleryTest, EachPickReachesTheHost)
         }
         else
         {
-            ClickButton(row.row);
+            // A real click on the drop button at the right end of the control.
+            CRect rc;
+            Form().Control(row.row).GetWindowRect(&rc);
+            harness::Click({ rc.right - 8, rc.CenterPoint().y });
         }
         ASSERT_EQ(VisibleDropWindows(), 1);
         for (WORD key : row.keys)
