@@ -103,7 +103,6 @@ TEST_F(DropEditTest, FocusEntersAtEitherEndAndTabCyclesBackToTheEdit)
     OpenFocused();
     PressKey(VK_TAB, harness::kShift);
     EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-    EXPECT_FALSE(DropVisible());
 
     // With the last control hidden, the first one ends the cycle.
     m_pDrop->m_last.ShowWindow(SW_HIDE);
@@ -165,7 +164,6 @@ TEST_F(DropEditTest, TheHostStaysDrawnActiveWhileItsDropWindowIsInUseAndOnlyLeav
         { "another window activated", [] { ::SetActiveWindow(AfxGetMainWnd()->m_hWnd); }, false, kDrawnInactiveOnLeaving },
         { "back to the host", [&] { ::SetActiveWindow(m_pDlg->m_hWnd); }, false, true },
     };
-    ASSERT_TRUE(drawnActive);
     for (const auto& s : steps)
     {
         SCOPED_TRACE(s.name);
