@@ -17,17 +17,15 @@ namespace
 {
 const UINT kDropClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_CLASSDC | CS_SAVEBITS;
 
-BOOL CALLBACK CountVisibleDropWindow(HWND hWnd, LPARAM lParam)
-{
-    if (::IsWindowVisible(hWnd) && static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) == kDropClassStyle)
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
 int VisibleDropWindows()
 {
     int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountVisibleDropWindow, reinterpret_cast<LPARAM>(&n));
+    const WNDENUMPROC count = [](HWND hWnd, LPARAM lParam) -> BOOL {
+        if (::IsWindowVisible(hWnd) && static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) == kDropClassStyle)
+            ++*reinterpret_cast<int*>(lParam);
+        return TRUE;
+    };
+    ::EnumThreadWindows(::GetCurrentThreadId(), count, reinterpret_cast<LPARAM>(&n));
     return n;
 }
 
