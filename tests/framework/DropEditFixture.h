@@ -31,7 +31,6 @@ public:
     int m_nMaxWidth = 0;
     CRect m_tweak{ 0, 0, 0, 0 };
 
-    using CDropBaseEdit::DoDrawButton;
     using CDropBaseEdit::DoDrawIcon;
     using CDropBaseEdit::m_bForwardCloseToParent;
     using CDropBaseEdit::m_nButtonState;
@@ -41,14 +40,13 @@ public:
         return std::count_if(m_calls.begin(), m_calls.end(),
                              [&](const std::string& call) { return call.compare(0, call.find(':'), hook) == 0; });
     }
-    std::string Text() const { return harness::WindowText(m_hWnd); }
 
 protected:
     bool GetDropWndRightAligned() const override { return m_bRightAligned; }
     int GetDropWndMaxWidth() const override { return m_nMaxWidth; }
     void GetMoveWndFinalTweak(CRect& rc) const override { rc = m_tweak; }
     bool CanShowDropDown() override { return m_bCanShow; }
-    void UpdateDropWnd() override { m_calls.push_back("UpdateDropWnd:" + Text()); }
+    void UpdateDropWnd() override { m_calls.push_back("UpdateDropWnd:" + harness::WindowText(m_hWnd)); }
     void OnLoosingFocus() override { m_calls.push_back("OnLoosingFocus"); }
 };
 

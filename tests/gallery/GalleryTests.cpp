@@ -17,17 +17,15 @@ namespace
 {
 const UINT kDropClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_CLASSDC | CS_SAVEBITS;
 
-BOOL CALLBACK CountVisibleDropWindow(HWND hWnd, LPARAM lParam)
-{
-    if (::IsWindowVisible(hWnd) && static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) == kDropClassStyle)
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
 int VisibleDropWindows()
 {
     int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CountVisibleDropWindow, reinterpret_cast<LPARAM>(&n));
+    const WNDENUMPROC count = [](HWND hWnd, LPARAM lParam) -> BOOL {
+        if (::IsWindowVisible(hWnd) && static_cast<UINT>(::GetClassLongPtrA(hWnd, GCL_STYLE)) == kDropClassStyle)
+            ++*reinterpret_cast<int*>(lParam);
+        return TRUE;
+    };
+    ::EnumThreadWindows(::GetCurrentThreadId(), count, reinterpret_cast<LPARAM>(&n));
     return n;
 }
 
@@ -55,14 +53,6 @@ protected:
     }
 
     CGalleryDlg& Form() { return m_pFrame->Form(); }
-
-    // A real click on the drop button at the right end of the control.
-    void ClickButton(CGalleryDlg::Row row)
-    {
-        CRect rc;
-        Form().Control(row).GetWindowRect(&rc);
-        harness::Click({ rc.right - 8, rc.CenterPoint().y });
-    }
 
     CGalleryLogger m_logger;
     CGalleryFrame* m_pFrame = nullptr;
@@ -119,7 +109,10 @@ TEST_F(GalleryTest, EachPickReachesTheHost)
         }
         else
         {
-            ClickButton(row.row);
+            // A real click on the drop button at the right end of the control.
+            CRect rc;
+            Form().Control(row.row).GetWindowRect(&rc);
+            harness::Click({ rc.right - 8, rc.CenterPoint().y });
         }
         ASSERT_EQ(VisibleDropWindows(), 1);
         for (WORD key : row.keys)

@@ -28,7 +28,7 @@ CHostDialog::~CHostDialog()
         DestroyWindow();
 }
 
-BOOL CHostDialog::CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit, DWORD editStyle, DWORD editExStyle)
+BOOL CHostDialog::CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit)
 {
     if (!CreateEmptyDialog(*this, "host dialog"))
         return FALSE;
@@ -39,12 +39,12 @@ BOOL CHostDialog::CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rc
                    rcWindow.bottom - rcWindow.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
     HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    HWND hEdit = ::CreateWindowExA(editExStyle, "EDIT", "", editStyle, rcEdit.left, rcEdit.top,
+    const DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    HWND hEdit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", editStyle, rcEdit.left, rcEdit.top,
                                    rcEdit.right - rcEdit.left, rcEdit.bottom - rcEdit.top, m_hWnd,
                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), AfxGetInstanceHandle(), nullptr);
     // The other edit sits in the bottom-left corner, out of the way of any drop window.
-    HWND hOther = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                                    4, clientSize.cy - 26, 80, 22, m_hWnd,
+    HWND hOther = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", editStyle, 4, clientSize.cy - 26, 80, 22, m_hWnd,
                                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kOtherId)), AfxGetInstanceHandle(), nullptr);
     if (hEdit == nullptr || hOther == nullptr)
         return FALSE;

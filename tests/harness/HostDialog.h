@@ -21,9 +21,7 @@ public:
 
     // Creates and shows the dialog with its top-left client corner at clientOrigin (screen),
     // a client area of clientSize, and the edit at rcEdit (client pixels).
-    BOOL CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit,
-                    DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                    DWORD editExStyle = WS_EX_CLIENTEDGE);
+    BOOL CreateHost(POINT clientOrigin, SIZE clientSize, const RECT& rcEdit);
 
     HWND Edit() const { return ::GetDlgItem(m_hWnd, kEditId); }
     HWND Other() const { return ::GetDlgItem(m_hWnd, kOtherId); }

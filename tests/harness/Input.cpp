@@ -130,7 +130,7 @@ bool SetClipboardText(const char* text)
         ::GlobalUnlock(hMem);
     }
     // An owner window: a clipboard emptied without one refuses new data on some systems.
-    const bool ok = ::OpenClipboard(App().m_pMainWnd->GetSafeHwnd()) && ::EmptyClipboard() &&
+    const bool ok = ::OpenClipboard(AfxGetMainWnd()->GetSafeHwnd()) && ::EmptyClipboard() &&
                     (hMem == nullptr || ::SetClipboardData(CF_TEXT, hMem) != nullptr);
     ::CloseClipboard();
     if (!ok && hMem != nullptr)

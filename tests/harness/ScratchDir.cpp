@@ -82,18 +82,14 @@ void MakeFresh(const std::string& root)
     RemoveTree(root);
     MakeDirs(root.substr(0, root.size() - 1));
 }
+}
 
-std::string UniqueName()
+ScratchDir::ScratchDir()
 {
     static unsigned s_counter = 0;
     char name[64];
-    wsprintfA(name, "orvtest-%lu-%u", ::GetCurrentProcessId(), ++s_counter);
-    return name;
-}
-}
-
-ScratchDir::ScratchDir() : m_root(TempFolder() + UniqueName() + "\\")
-{
+    wsprintfA(name, "orvtest-%lu-%u\\", ::GetCurrentProcessId(), ++s_counter);
+    m_root = TempFolder() + name;
     MakeFresh(m_root);
 }
 

@@ -27,8 +27,6 @@ int CTestApp::ExitInstance()
 
 namespace harness
 {
-CTestApp& App() { return theApp; }
-
 void Pump()
 {
     MSG msg;

