@@ -47,12 +47,12 @@ std::vector<Row> DriveRows(bool before, char first)
 }
 
 // Scratch tree: deep\mid\ holds alpha, cur (with c1 and c2), Zed and a hidden folder.
-class DropDirListTest : public DirEditTest
+class DropDirListTest : public PathEditTest
 {
 protected:
     void SetUp() override
     {
-        DirEditTest::SetUp();
+        PathEditTest::SetUp();
         for (const char* dir : { "deep\\mid\\alpha\\", "deep\\mid\\cur\\c1\\", "deep\\mid\\cur\\c2\\",
                                  "deep\\mid\\Zed\\", "deep\\mid\\hidden\\" })
             m_scratch.MakeDir(dir);
@@ -208,11 +208,11 @@ TEST_F(DropDirListTest, DiskChangesShowAtTheNextOpening)
     for (const char* gone : { "Q:\\", "\\\\nosuchhost\\share\\dir\\" })
     {
         SCOPED_TRACE(gone);
-        m_pEdit->ShowDropWnd(false, false, false);
         List()->SetPath(gone);
-        m_pEdit->ShowDropWnd(true, false, true);
+        m_pEdit->ShowList();
         EXPECT_EQ(Shown(), "");
         EXPECT_EQ(Rows(), DriveRows(true, 0x7f));
+        PressKey(VK_ESCAPE);
     }
 }
 
@@ -255,7 +255,7 @@ TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
                     vk == kDoubleClickOnAlpha ? harness::DoubleClick(RowPoint(RowOf(alpha))) : PressKey(vk);
             },
             c.close);
-        EXPECT_EQ(m_pEdit->Text(), c.after);
+        EXPECT_EQ(Text(), c.after);
         if (c.close < 0)
         {
             EXPECT_EQ(Shown(), c.after);
@@ -274,11 +274,11 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     recorder.Watch(ListBox(), "list");
     // Zed and alpha: same parent, no subfolders on either side, so the rows stay as they are.
     harness::Click(RowPoint(RowOf(m_mid + "alpha\\")));
-    EXPECT_EQ(m_pEdit->Text(), m_mid + "alpha\\");
+    EXPECT_EQ(Text(), m_mid + "alpha\\");
     EXPECT_EQ(Selected().path, m_mid + "alpha\\");
     EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 0u);
     harness::Click(RowPoint(RowOf(m_cur)));
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
+    EXPECT_EQ(Text(), m_cur);
     EXPECT_EQ(Rows(), ExpectedAround(m_cur, m_mid));
 
     // Regression: a folder deleted while the list was open could still be picked, and the edit
@@ -288,7 +288,7 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     m_scratch.Remove("deep\\mid\\alpha");
     harness::Click(RowPoint(nAlpha));
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
+    EXPECT_EQ(Text(), m_cur);
     EXPECT_EQ(Shown(), m_cur);
     EXPECT_EQ(Selected().path, m_cur);
     EXPECT_EQ(RowOf(m_mid + "alpha\\"), -1);
@@ -301,7 +301,7 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     List()->SendMessage(WM_COMMAND, MAKEWPARAM(CDropDirListWnd::kListId, LBN_DBLCLK),
                         reinterpret_cast<LPARAM>(ListBox()));
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
+    EXPECT_EQ(Text(), m_cur);
     EXPECT_EQ(RowOf(m_mid + "Zed\\"), -1);
     EXPECT_EQ(m_beeps.Count(), 2);
 }

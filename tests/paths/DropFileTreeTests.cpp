@@ -6,9 +6,9 @@
 
 using namespace pathtest;
 
-TEST_F(FileEditTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
+TEST_F(PathEditTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
 {
-    MakeEdit(true, Path("docs\\a.txt"));
+    MakeEdit(Edit::File, Path("docs\\a.txt"));
     Open();
     auto image = [&](const char* name) {
         int nImage = -1;
@@ -37,7 +37,7 @@ TEST_F(FileEditTest, IconsAreCachedPerExtensionButProgramsGetTheirOwn)
 }
 
 // Each row changes the disk while the drop window is hidden and shows it again.
-TEST_F(FileEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
+TEST_F(PathEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
 {
     const struct
     {
@@ -56,7 +56,7 @@ TEST_F(FileEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
         { "a folder with a file comes in an open branch", "docs\\newdir\\x.txt", false, "docs\\newdir", false, false,
           true },
     };
-    MakeEdit(true, Path("docs\\a.txt"));
+    MakeEdit(Edit::File, Path("docs\\a.txt"));
     Open();
     for (const auto& row : rows)
     {
@@ -81,9 +81,9 @@ TEST_F(FileEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
     }
 }
 
-TEST_F(FileEditTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)
+TEST_F(PathEditTest, ContextMenuComesOnlyFromTheLibrarysOwnFile)
 {
-    MakeEdit(true, Path("docs\\a.txt"));
+    MakeEdit(Edit::File, Path("docs\\a.txt"));
     Open();
     HTREEITEM hItem = Item("docs\\a.txt");
     ASSERT_EQ(::GetModuleHandleA("orv059.dll"), nullptr) << "the tests link the objects, not the library's file";

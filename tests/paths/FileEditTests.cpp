@@ -1,52 +1,12 @@
-// The file edit and its directory tree drop window, with real input on a scratch tree: the
-// texts it accepts and refuses, what can be typed where, guarded clipboard commands, picks from
-// the tree by the read-only rule (a folder pick keeping the file name), the extension filter,
-// the disk seen anew at each showing, the keys and clicks that close, and its failure paths.
+// The file edit and its directory tree drop window, with real input on a scratch tree: what can
+// be typed where, guarded clipboard commands, picks from the tree by the read-only rule (a
+// folder pick keeping the file name), the extension filter, the disk seen anew at each showing,
+// and the keys and clicks that close.
 #include "PathsFixture.h"
 
 using namespace pathtest;
 
-TEST_F(FileEditTest, OnlyAnExistingFileOrWhenWritableAFolderStandsAndTheTreeFollowsWhatWasMeant)
-{
-    const std::string file = Path("docs\\a.txt");
-    const std::string folder = Path("docs\\sub\\");
-    const char* const log = "docs\\c.log"; // the edit's text before: an untouched tree stays there
-    struct Row
-    {
-        const char* name;
-        std::string text;
-        bool readOnly;
-        std::string expected;
-        std::string shown; // relative: what the tree selects at the next showing
-        const char* initDir = nullptr;
-    } rows[] = {
-        { "file, read-only", file, true, file, "docs\\a.txt" },
-        { "folder, read-only: refused, the tree goes there", folder, true, "", "docs\\sub\\" },
-        { "folder without backslash, writable", Path("docs\\sub"), false, Path("docs\\sub"), "docs\\sub\\" },
-        // Regression: other spellings were kept as given.
-        { "file with dot segments and a trailing dot", Path("docs\\sub\\..\\a.txt."), true, file, "docs\\a.txt" },
-        { "folder with a doubled backslash", Path("docs\\\\sub\\"), false, folder, "docs\\sub\\" },
-        { "file not on disk", Path("docs\\new.txt"), false, "", log },
-        { "empty", "", true, "", log },
-        { "read-only folder with an initial folder", folder, true, "", "onlylog\\", "onlylog" },
-        { "empty text with an initial folder", "", true, "", "onlylog\\", "onlylog" },
-        { "empty text with a file as initial folder", "", true, "", "docs\\", "docs\\a.txt" },
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        MakeEdit(row.readOnly, Path(log));
-        if (row.initDir != nullptr)
-            m_pEdit->SetInitBrowseToDir(Path(row.initDir).c_str());
-        SetText(row.text);
-        EXPECT_EQ(m_pEdit->Text(), row.expected);
-        EXPECT_EQ(m_beeps.Count(), 0);
-        Open();
-        EXPECT_EQ(Shown(), Path(row.shown));
-    }
-}
-
-TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTypedAndClipboardCommandsKeepOnlyTextsTheEditMayHold)
+TEST_F(PathEditTest, OnlyTheNameAfterTheLastBackslashCanBeTypedAndClipboardCommandsKeepOnlyTextsTheEditMayHold)
 {
     const std::string file = Path("docs\\notes");
     const int name = static_cast<int>(file.size()) - 5; // first character of "notes"
@@ -57,8 +17,7 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTypedAndClipboardComma
     const Input x = Type("x");
     const Input back = Key(VK_BACK);
     const Input del = Key(VK_DELETE);
-    MakeEdit(false);
-    RunEdits({
+    RunEdits(Edit::WritableFile, {
         { "letter after the backslash", file, name, name, x, folder + "xnotes" },
         // Regression: a refused Backspace beeped twice, once for the key and once for its character.
         { "Backspace after the backslash", file, name, name, back, file, 1 },
@@ -80,8 +39,7 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTypedAndClipboardComma
         { "paste of junk over a typed new name", Path("docs\\new.txt"), 0, -1, Paste("x|y"), Path("docs\\new.txt") },
     });
     EXPECT_FALSE(DropVisible());
-    MakeEdit(true);
-    RunEdits({
+    RunEdits(Edit::File, {
         { "read-only: letters beep, the full stop is silent", log, 0, 0, Type("ab."), log, 2 },
         { "read-only: paste of an existing file", log, 0, -1, Paste(Path("docs\\a.txt")), Path("docs\\a.txt") },
         { "read-only: paste of a folder", log, 0, -1, Paste(Path("docs\\sub\\")), log },
@@ -90,7 +48,7 @@ TEST_F(FileEditTest, OnlyTheNameAfterTheLastBackslashCanBeTypedAndClipboardComma
     });
 }
 
-TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheName)
+TEST_F(PathEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheName)
 {
     m_scratch.Make("other\\c.log");
     m_scratch.Make("third\\");
@@ -120,7 +78,7 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeEdit(row.readOnly, Path(row.text));
+        MakeEdit(row.readOnly ? Edit::File : Edit::WritableFile, Path(row.text));
         if (row.typed != nullptr)
         {
             PressKey(VK_END);
@@ -134,15 +92,15 @@ TEST_F(FileEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
         EXPECT_TRUE(row.removed == nullptr || Tree().GetSelectedItem() == hItem);
         harness::Click(LabelPoint(Tree(), hItem));
         EXPECT_EQ(Tree().GetSelectedItem(), hItem) << "the tree stays on the pick";
-        EXPECT_EQ(m_pEdit->Text(), row.expected);
+        EXPECT_EQ(Text(), row.expected);
         EXPECT_TRUE(DropVisible());
     }
 }
 
-TEST_F(FileEditTest, OpeningAWiderBranchWidensTheWindow)
+TEST_F(PathEditTest, OpeningAWiderBranchWidensTheWindow)
 {
     m_scratch.Make("docs\\sub\\a folder with a name far wider than the drop window itself\\");
-    MakeEdit(true, Path("docs\\c.log"));
+    MakeEdit(Edit::File, Path("docs\\c.log"));
     Open();
     CRect rcBefore;
     Drop()->GetWindowRect(&rcBefore);
@@ -155,7 +113,7 @@ TEST_F(FileEditTest, OpeningAWiderBranchWidensTheWindow)
     EXPECT_GT(rcAfter.Width(), rcBefore.Width());
 }
 
-TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFilesTheButtonsAndTheSelection)
+TEST_F(PathEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFilesTheButtonsAndTheSelection)
 {
     const struct
     {
@@ -172,14 +130,14 @@ TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFiles
         { "matching nothing", { "pdf" }, { "sub" }, {}, "docs\\" },
         { "empty list", {}, kDocsLabels, { "onlylog", "docs\\sub" }, "docs\\a.txt" },
     };
-    MakeEdit(true, Path("docs\\a.txt"));
+    MakeEdit(Edit::File, Path("docs\\a.txt"));
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
         SetExt(row.exts);
         Open();
         EXPECT_EQ(Shown(), Path(row.selected));
-        EXPECT_EQ(m_pEdit->m_nPicks, 0);
+        EXPECT_EQ(*m_pPicks, 0);
         EXPECT_EQ(ChildLabels(Tree(), Item("docs")), row.docs);
         Labels buttons;
         for (const char* folder : { "onlylog", "docs\\sub", "empty" })
@@ -191,7 +149,7 @@ TEST_F(FileEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFiles
     }
 }
 
-TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
+TEST_F(PathEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
 {
     const struct
     {
@@ -215,7 +173,7 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         SCOPED_TRACE(row.name);
         for (const char* entry : kLayout)
             m_scratch.Make(entry);
-        MakeEdit(false, Path(row.text));
+        MakeEdit(Edit::WritableFile, Path(row.text));
         Open();
         PressKey(VK_F9);
         ASSERT_FALSE(DropVisible());
@@ -226,17 +184,17 @@ TEST_F(FileEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         Open();
         EXPECT_EQ(ChildLabels(Tree(), Item("docs")), row.docs);
         EXPECT_EQ(Shown(), Path(row.selected));
-        EXPECT_EQ(m_pEdit->m_nPicks, 0);
-        EXPECT_EQ(m_pEdit->Text(), Path(row.text));
+        EXPECT_EQ(*m_pPicks, 0);
+        EXPECT_EQ(Text(), Path(row.text));
 
         harness::Click(LabelPoint(Tree(), Item("docs\\zz.txt")));
-        EXPECT_EQ(m_pEdit->Text(), Path("docs\\zz.txt"));
+        EXPECT_EQ(Text(), Path("docs\\zz.txt"));
         m_scratch.Remove("docs\\newdir");
         m_scratch.Remove("docs\\zz.txt");
     }
 }
 
-TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
+TEST_F(PathEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
 {
     const struct
     {
@@ -257,7 +215,7 @@ TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeEdit(true, Path("docs\\a.txt"));
+        MakeEdit(Edit::File, Path("docs\\a.txt"));
         Open();
         PressKey(VK_DOWN);
         ASSERT_EQ(::GetFocus(), Tree().m_hWnd);
@@ -273,6 +231,6 @@ TEST_F(FileEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
                 }
             },
             row.close);
-        EXPECT_EQ(m_pEdit->Text(), Path(row.after));
+        EXPECT_EQ(Text(), Path(row.after));
     }
 }

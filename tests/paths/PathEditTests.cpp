@@ -1,51 +1,65 @@
-// The directory edit: the texts it accepts and refuses, path-preserving deletion, refused
-// characters, guarded clipboard commands, the initial browse folder, the notifications of each
-// opening and closing, and its failure paths.
+// The texts each path edit accepts and refuses; the directory edit's path-preserving deletion,
+// refused characters, guarded clipboard commands, initial browse folder, and the notifications
+// of each opening and closing.
 #include "NotificationSpy.h"
 #include "PathsFixture.h"
 
 using namespace pathtest;
 
-TEST_F(DirEditTest, OnlyAnExistingFolderOrNothingIsAcceptedAsText)
+TEST_F(PathEditTest, OnlyAnExistingPathTheEditMayHoldOrNothingStandsAndTheDropWindowGoesWhereMeant)
 {
     // Junk of every kind is refused as the missing folder is: the robustness suite's bad-input
     // test hands both path edits each kind.
-    const std::string root = m_scratch.Path();
-    const std::string folder = Folder("p\\q");
-    const std::string start = Folder("start");
-    const char kUntouched[] = "<untouched>";
-    const struct
+    const std::string file = Path("docs\\a.txt");
+    const std::string folder = Path("docs\\sub\\");
+    const std::string log = Path("docs\\c.log"); // the file edits' text before
+    const std::string onlylog = Path("onlylog\\"); // the directory edit's text before
+    struct Row
     {
         const char* name;
+        Edit edit;
         std::string text;
-        std::string edit;     // what the edit holds afterwards
-        std::string listPath; // the list's folder afterwards, or kUntouched
-    } cases[] = {
-        { "folder without backslash", folder, folder, folder + "\\" },
+        std::string expected;
+        std::string shown; // where the list or the tree stands at the next showing
+        const char* initDir = nullptr;
+    } rows[] = {
+        { "folder without backslash", Edit::Dir, Path("docs\\sub"), Path("docs\\sub"), folder },
         // Regression: other spellings of a folder were kept as given, and the list found no row
         // for them or showed ".\" and "..\" rows. The edit keeps the folder's one full spelling.
-        { "folder with forward slashes", "C:/windows", "C:\\windows", "C:\\windows\\" },
-        { "trailing space", folder + " ", folder, folder + "\\" },
-        { "dot segments", root + "p\\.\\..\\p\\q\\", folder + "\\", folder + "\\" },
-        { "drive root", "C:\\", "C:\\", "C:\\" },
-        { "file: empty, list on its folder", m_scratch.MakeFile("p\\f.txt", "x"), "", root + "p\\" },
-        { "missing folder", root + "nothing", "", kUntouched },
-        { "empty", "", "", kUntouched },
+        { "folder with forward slashes", Edit::Dir, "C:/windows", "C:\\windows", "C:\\windows\\" },
+        { "folder with dot segments", Edit::Dir, Path("docs\\.\\..\\docs\\sub\\"), folder, folder },
+        { "drive root", Edit::Dir, "C:\\", "C:\\", "C:\\" },
+        { "file in the directory edit: empty, list on its folder", Edit::Dir, file, "", Path("docs\\") },
+        { "missing folder", Edit::Dir, Path("nothing"), "", onlylog },
+        { "empty directory edit", Edit::Dir, "", "", onlylog },
+        { "file, read-only", Edit::File, file, file, file },
+        { "folder, read-only: refused, the tree goes there", Edit::File, folder, "", folder },
+        { "folder without backslash, writable", Edit::WritableFile, Path("docs\\sub"), Path("docs\\sub"), folder },
+        // Regression: other spellings were kept as given.
+        { "file with dot segments and a trailing dot", Edit::File, Path("docs\\sub\\..\\a.txt."), file, file },
+        { "folder with a doubled backslash", Edit::WritableFile, Path("docs\\\\sub\\"), folder, folder },
+        { "file not on disk", Edit::WritableFile, Path("docs\\new.txt"), "", log },
+        { "empty file edit", Edit::File, "", "", log },
+        { "read-only folder with an initial folder", Edit::File, folder, "", onlylog, "onlylog" },
+        { "empty text with an initial folder", Edit::File, "", "", onlylog, "onlylog" },
+        { "empty text with a file as initial folder", Edit::File, "", "", Path("docs\\"), "docs\\a.txt" },
     };
-    for (const auto& c : cases)
+    for (const Row& row : rows)
     {
-        SCOPED_TRACE(c.name);
-        SetText(start);
-        ASSERT_EQ(m_pEdit->Text(), start);
-        SetText(c.text);
-        EXPECT_EQ(m_pEdit->Text(), c.edit);
-        EXPECT_EQ(Shown(), c.listPath == kUntouched ? start + "\\" : c.listPath);
+        SCOPED_TRACE(row.name);
+        MakeEdit(row.edit, row.edit == Edit::Dir ? onlylog : log);
+        if (row.initDir != nullptr)
+            m_pEdit->SetInitBrowseToDir(Path(row.initDir).c_str());
+        SetText(row.text);
+        EXPECT_EQ(Text(), row.expected);
+        EXPECT_EQ(m_beeps.Count(), 0);
+        Open();
+        EXPECT_EQ(Shown(), row.shown);
     }
 }
 
-TEST_F(DirEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExistingFolders)
+TEST_F(PathEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExistingFolders)
 {
-    MakeEdit(false); // the writable flag counts for the file edit only
     const std::string r = m_scratch.Path();
     for (const char* dir : { "ab", "abc", "xyz", "p\\q\\r", "p\\r" })
         m_scratch.MakeDir(dir);
@@ -57,6 +71,7 @@ TEST_F(DirEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExis
     const Input del = Key(VK_DELETE);
     const Input cut = Key('X', kCtrl);
     RunEdits(
+        Edit::Dir,
         {
             { "letters, backslash, space, digit, semicolon", p, n + 1, n + 1, Type("aZ\\ 1;"), p, 6 },
             { "a byte of the code page", p, n + 1, n + 1, Type("\xe9"), p, 1 },
@@ -94,7 +109,7 @@ TEST_F(DirEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExis
         });
 }
 
-TEST_F(DirEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPastes)
+TEST_F(PathEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPastes)
 {
     const std::string browse = Folder("browse");
     const std::string other = Folder("other");
@@ -107,7 +122,7 @@ TEST_F(DirEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPaste
         EXPECT_EQ(Shown(), (text == other ? other : browse) + "\\");
         PressKey(VK_ESCAPE);
         EXPECT_FALSE(DropVisible());
-        EXPECT_EQ(m_pEdit->Text(), text);
+        EXPECT_EQ(Text(), text);
     }
 
     // A pasted folder becomes the browse folder, which emptying the edit keeps; undo goes back.
@@ -117,10 +132,10 @@ TEST_F(DirEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPaste
         SetText(p);
         m_pEdit->SetSel(0, -1);
         Paste(other)();
-        ASSERT_EQ(m_pEdit->Text(), other);
+        ASSERT_EQ(Text(), other);
         m_pEdit->SetSel(0, -1);
         undo ? PressKey('Z', kCtrl) : (void)m_pEdit->SendMessage(WM_CLEAR);
-        EXPECT_EQ(m_pEdit->Text(), undo ? p : "");
+        EXPECT_EQ(Text(), undo ? p : "");
     }
     Open();
     EXPECT_EQ(Shown(), other + "\\");
@@ -129,7 +144,7 @@ TEST_F(DirEditTest, BrowseFolderShowsForAnEmptyEditOrTheDriveRootAndFollowsPaste
 // Each way of opening and closing the folder list, with the text the host reads in its SELENDOK
 // handler (the text the edit ends with); ShowList, a host call, reports only its opening. Enter
 // and Escape stay with the control; Enter in the edit leaves its whole text selected.
-TEST_F(DirEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
+TEST_F(PathEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
 {
     const struct { const char* name; std::function<void()> act; bool ok; bool selectsAll = false; } rows[] = {
         { "F9, Escape in the edit", [] { PressKey(VK_F9); PressKey(VK_ESCAPE); }, false },
@@ -143,9 +158,9 @@ TEST_F(DirEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MakeEdit(true, Folder("p"));
+        MakeEdit(Edit::Dir, Folder("p"));
         m_pEdit->SetSel(2, 2);
-        harness::NotificationSpy spy(m_pDlg->m_hWnd, [this] { return m_pEdit->Text(); });
+        harness::NotificationSpy spy(m_pDlg->m_hWnd, [this] { return Text(); });
         row.act();
         EXPECT_FALSE(DropVisible());
         EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
@@ -154,7 +169,7 @@ TEST_F(DirEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
             EXPECT_EQ(m_pEdit->SendMessage(EM_GETSEL), MAKELONG(0, Folder("p").size()));
             EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
         }
-        EXPECT_EQ(spy.Sequence(), row.ok ? "DROPDOWN SELENDOK(" + m_pEdit->Text() + ") CLOSEUP"
+        EXPECT_EQ(spy.Sequence(), row.ok ? "DROPDOWN SELENDOK(" + Text() + ") CLOSEUP"
                                          : std::string("DROPDOWN SELENDCANCEL CLOSEUP"));
     }
 }
