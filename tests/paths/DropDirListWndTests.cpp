@@ -1,6 +1,6 @@
 // The drive and folder list: its rows and icons around a drive root and a deep folder, path
 // completion, lower-case drive letters, disk changes and vanished folders, and the keys and
-// clicks that move through it and close it.
+// clicks that move through it, or through the file tree, and close it.
 #include <ostream>
 #include <tuple>
 #include "PathsFixture.h"
@@ -122,14 +122,6 @@ protected:
         ::ClientToScreen(ListBox(), &pt);
         return pt;
     }
-    // Opens the list with the focus in it, as clicks into the list need.
-    void OpenFocused()
-    {
-        m_pEdit->ShowList();
-        ASSERT_TRUE(DropVisible());
-        ASSERT_EQ(::GetFocus(), ListBox());
-    }
-
     std::string m_mid;
     std::string m_cur;
 };
@@ -216,60 +208,84 @@ TEST_F(DropDirListTest, DiskChangesShowAtTheNextOpening)
     }
 }
 
-TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
+// Keys in the folder list or the file tree, and double clicks on a list row or a tree label. The
+// rows of one edit run on one edit, each from its text.
+TEST_F(DropDirListTest, KeysAndDoubleClicksInEitherDropWindowMoveWriteAndClose)
 {
     const std::string alpha = m_mid + "alpha\\";
-    const WORD kDoubleClickOnAlpha = 0;
+    const std::string txt = Path("docs\\a.txt");
+    const std::string bTxt = Path("docs\\B.TXT");
     const struct
     {
         const char* name;
+        Edit edit;
         std::string text;
-        std::vector<WORD> keys;
+        std::vector<WORD> keys;    // pressed with the focus in the drop window
+        std::string doubleClicked; // a list row's folder or a tree item's path, or empty
         std::string after;
-        int close; // -1: stays open; else the accept flag the edit is told
-        bool browse = false; // browsing from the start folder mid
+        int close;                // -1: stays open; else the accept flag the edit is told
+        bool browse = false;      // browsing from the start folder mid
+        bool besideLabel = false; // the double click lands in the empty space right of the label
     } cases[] = {
         // Regression: Escape wrote "C:\" into an edit that had never held a folder.
-        { "Escape on an empty edit leaves it empty", "", { VK_DOWN, VK_ESCAPE }, "", 0 },
-        { "Left goes up and writes the parent", m_cur, { VK_LEFT }, m_mid, -1 },
-        { "Left on a drive root does nothing", "C:\\", { VK_LEFT }, "C:\\", -1 },
-        { "Right moves past the current folder's children", m_cur, { VK_RIGHT }, m_mid + "Zed\\", -1 },
-        { "Enter accepts the row Down wrote", m_cur, { VK_DOWN, VK_RETURN }, m_cur + "c1\\", 1 },
-        { "Escape writes back the edit's folder", m_cur, { VK_LEFT, VK_LEFT, VK_ESCAPE }, m_cur, 0 },
-        { "double click writes and accepts", m_cur, { kDoubleClickOnAlpha }, alpha, 1 },
+        { "Escape on an empty edit leaves it empty", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0 },
+        { "Left goes up and writes the parent", Edit::Dir, m_cur, { VK_LEFT }, "", m_mid, -1 },
+        { "Left on a drive root does nothing", Edit::Dir, "C:\\", { VK_LEFT }, "", "C:\\", -1 },
+        { "Right moves past the current folder's children", Edit::Dir, m_cur, { VK_RIGHT }, "", m_mid + "Zed\\", -1 },
+        { "Enter accepts the row Down wrote", Edit::Dir, m_cur, { VK_DOWN, VK_RETURN }, "", m_cur + "c1\\", 1 },
+        { "Escape writes back the edit's folder", Edit::Dir, m_cur, { VK_LEFT, VK_LEFT, VK_ESCAPE }, "", m_cur, 0 },
+        { "double click writes and accepts", Edit::Dir, m_cur, {}, alpha, alpha, 1 },
         // Regression: Escape brought back the folder an emptied edit had held, or the start
         // folder an empty edit browsed from.
-        { "Escape on an emptied edit leaves it empty", "", { VK_DOWN, VK_ESCAPE }, "", 0 },
-        { "Escape after browsing from the start folder", "", { VK_DOWN, VK_ESCAPE }, "", 0, true },
+        { "Escape on an emptied edit leaves it empty", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0 },
+        { "Escape after browsing from the start folder", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0, true },
+        { "Enter in the tree accepts without a pick", Edit::File, txt, { VK_RETURN }, "", txt, 1 },
+        { "Escape in the tree cancels without a pick", Edit::File, txt, { VK_ESCAPE }, "", txt, 0 },
+        { "a key move in the tree is a pick that Escape keeps", Edit::File, txt, { VK_DOWN, VK_ESCAPE }, "",
+          Path("docs\\app1.exe"), 0 },
+        { "double click on a file label", Edit::File, txt, {}, bTxt, bTxt, 1 },
+        { "double click on a folder label", Edit::File, txt, {}, Path("docs\\sub"), txt, -1 },
+        { "double click beside a file label", Edit::File, txt, {}, bTxt, txt, -1, false, true },
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
+        if (c.edit != m_edit)
+            MakeEdit(c.edit);
         if (c.browse)
             m_pEdit->SetInitBrowseToDir(m_mid.c_str());
         SetText(c.text);
-        OpenFocused();
+        m_pEdit->ShowList();
         ExpectClose(
             [&] {
                 for (WORD vk : c.keys)
-                    vk == kDoubleClickOnAlpha ? harness::DoubleClick(RowPoint(RowOf(alpha))) : PressKey(vk);
+                    PressKey(vk);
+                if (c.doubleClicked.empty())
+                    return;
+                if (c.edit == Edit::Dir)
+                    return harness::DoubleClick(RowPoint(RowOf(c.doubleClicked)));
+                HTREEITEM hItem = Find(Tree(), c.doubleClicked);
+                CRect rcLabel;
+                Tree().GetItemRect(hItem, &rcLabel, TRUE);
+                harness::DoubleClick(LabelPoint(Tree(), hItem, c.besideLabel ? rcLabel.Width() / 2 + 40 : 0));
             },
             c.close);
         EXPECT_EQ(Text(), c.after);
-        if (c.close < 0)
+        if (c.close < 0 && c.edit == Edit::Dir)
         {
             EXPECT_EQ(Shown(), c.after);
             EXPECT_EQ(Selected().path, c.after);
             EXPECT_EQ(Selected().icon, c.after.size() > 3 ? CDirList::IconCurrentFolder : CDirList::IconDrive);
-            PressKey(VK_ESCAPE);
         }
+        if (c.close < 0)
+            PressKey(VK_ESCAPE);
     }
 }
 
 TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhoodChangesButRefusesAVanishedFolder)
 {
     SetText(m_mid + "Zed");
-    OpenFocused();
+    m_pEdit->ShowList();
     harness::MessageRecorder recorder;
     recorder.Watch(ListBox(), "list");
     // Zed and alpha: same parent, no subfolders on either side, so the rows stay as they are.

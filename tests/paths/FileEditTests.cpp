@@ -1,7 +1,7 @@
 // The file edit and its directory tree drop window, with real input on a scratch tree: what can
 // be typed where, guarded clipboard commands, picks from the tree by the read-only rule (a
-// folder pick keeping the file name), the extension filter, the disk seen anew at each showing,
-// and the keys and clicks that close.
+// folder pick keeping the file name), the extension filter, and the disk seen anew at each
+// showing.
 #include "PathsFixture.h"
 
 using namespace pathtest;
@@ -191,46 +191,5 @@ TEST_F(PathEditTest, DiskChangesShowAtTheNextShowingWithoutAPick)
         EXPECT_EQ(Text(), Path("docs\\zz.txt"));
         m_scratch.Remove("docs\\newdir");
         m_scratch.Remove("docs\\zz.txt");
-    }
-}
-
-TEST_F(PathEditTest, KeysInTheTreeCloseAndOnlyADoubleClickOnAFileLabelAccepts)
-{
-    const struct
-    {
-        const char* name;
-        std::vector<WORD> keys;    // pressed with the focus in the tree
-        const char* doubleClicked; // an item, or null
-        bool besideLabel;          // the double click lands in the empty space right of the label
-        const char* after;
-        int close; // -1: stays open; else the accept flag the edit is told
-    } rows[] = {
-        { "Enter accepts without a pick", { VK_RETURN }, nullptr, false, "docs\\a.txt", 1 },
-        { "Escape cancels without a pick", { VK_ESCAPE }, nullptr, false, "docs\\a.txt", 0 },
-        { "a key move is a pick that Escape keeps", { VK_DOWN, VK_ESCAPE }, nullptr, false, "docs\\app1.exe", 0 },
-        { "double click on a file label", {}, "docs\\B.TXT", false, "docs\\B.TXT", 1 },
-        { "double click on a folder label", {}, "docs\\sub", false, "docs\\a.txt", -1 },
-        { "double click beside a file label", {}, "docs\\B.TXT", true, "docs\\a.txt", -1 },
-    };
-    for (const auto& row : rows)
-    {
-        SCOPED_TRACE(row.name);
-        MakeEdit(Edit::File, Path("docs\\a.txt"));
-        Open();
-        PressKey(VK_DOWN);
-        ASSERT_EQ(::GetFocus(), Tree().m_hWnd);
-        ExpectClose(
-            [&] {
-                for (WORD vk : row.keys)
-                    PressKey(vk);
-                if (HTREEITEM hItem = row.doubleClicked != nullptr ? Item(row.doubleClicked) : nullptr)
-                {
-                    CRect rcLabel;
-                    Tree().GetItemRect(hItem, &rcLabel, TRUE);
-                    harness::DoubleClick(LabelPoint(Tree(), hItem, row.besideLabel ? rcLabel.Width() / 2 + 40 : 0));
-                }
-            },
-            row.close);
-        EXPECT_EQ(Text(), Path(row.after));
     }
 }

@@ -181,6 +181,7 @@ protected:
     // Attaches a new edit, then hands it text as the host does.
     void MakeEdit(Edit edit, const std::string& text = "")
     {
+        m_edit = edit;
         if (edit == Edit::Dir)
             Attach<CDirEdit>(true, text);
         else
@@ -266,6 +267,7 @@ protected:
     harness::ScratchDir m_scratch;
     fwtest::ControlHost m_host;
     harness::CHostDialog* m_pDlg = nullptr;
+    Edit m_edit = Edit::Dir;
     CDirEdit* m_pEdit = nullptr; // or the file edit derived from it
     CDropWnd* m_pDrop = nullptr;
     const int* m_pPicks = nullptr; // the edit's count of picks
