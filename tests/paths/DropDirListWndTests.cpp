@@ -256,24 +256,33 @@ TEST_F(DropDirListTest, KeysAndDoubleClicksInEitherDropWindowMoveWriteAndClose)
             m_pEdit->SetInitBrowseToDir(m_mid.c_str());
         SetText(c.text);
         m_pEdit->ShowList();
-        ExpectClose(
-            [&] {
-                for (WORD vk : c.keys)
-                    PressKey(vk);
-                if (c.doubleClicked.empty())
-                    return;
-                if (c.edit == Edit::Dir)
-                    return harness::DoubleClick(RowPoint(RowOf(c.doubleClicked)));
-                HTREEITEM hItem = Find(Tree(), c.doubleClicked);
-                CRect rcLabel;
-                Tree().GetItemRect(hItem, &rcLabel, TRUE);
-                harness::DoubleClick(LabelPoint(Tree(), hItem, c.besideLabel ? rcLabel.Width() / 2 + 40 : 0));
-            },
-            c.close);
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pEdit->m_hWnd, "edit");
+        for (WORD vk : c.keys)
+            PressKey(vk);
+        if (!c.doubleClicked.empty() && c.edit == Edit::Dir)
+            harness::DoubleClick(RowPoint(RowOf(c.doubleClicked)));
+        if (!c.doubleClicked.empty() && c.edit != Edit::Dir)
+        {
+            HTREEITEM hItem = Find(Tree(), c.doubleClicked);
+            CRect rcLabel;
+            Tree().GetItemRect(hItem, &rcLabel, TRUE);
+            harness::DoubleClick(LabelPoint(Tree(), hItem, c.besideLabel ? rcLabel.Width() / 2 + 40 : 0));
+        }
+        // The window closes once at most, telling the edit the accept flag, and the focus is back
+        // in the edit; the keys never reach the host's OK or Cancel.
+        EXPECT_EVENTUALLY(DropVisible() == (c.close < 0));
+        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
+        ASSERT_EQ(closes.size(), c.close < 0 ? 0u : 1u);
+        if (c.close >= 0)
+        {
+            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(c.close));
+            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+        }
+        EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
         EXPECT_EQ(Text(), c.after);
         if (c.close < 0 && c.edit == Edit::Dir)
         {
-            EXPECT_EQ(Shown(), c.after);
             EXPECT_EQ(Selected().path, c.after);
             EXPECT_EQ(Selected().icon, c.after.size() > 3 ? CDirList::IconCurrentFolder : CDirList::IconDrive);
         }

@@ -197,24 +197,6 @@ protected:
         PressKey(VK_F9);
         ASSERT_TRUE(DropVisible());
     }
-    // Makes the input with the drop window open. close -1: the window stays open; else it closes
-    // once, telling the edit that accept flag, and the focus is back in the edit. The keys never
-    // reach the host's OK or Cancel.
-    void ExpectClose(const Input& input, int close)
-    {
-        harness::MessageRecorder recorder;
-        recorder.Watch(m_pEdit->m_hWnd, "edit");
-        input();
-        EXPECT_EVENTUALLY(DropVisible() == (close < 0));
-        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
-        ASSERT_EQ(closes.size(), close < 0 ? 0u : 1u);
-        if (close >= 0)
-        {
-            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(close));
-            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-        }
-        EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
-    }
     // Attaches a new edit of that kind and runs the rows on it in turn; check adds what a table
     // tests beyond text and beeps.
     void RunEdits(Edit edit, const std::vector<EditCase>& cases, const std::function<void(const EditCase&)>& check = {})
