@@ -27,6 +27,7 @@ inline const std::string kRa = "\x83\x89";    // katakana ra
 inline const std::string kZi = "\x83\x57";    // katakana zi
 inline const std::string kN = "\x83\x93";     // katakana n
 inline const std::string kMa = "\x83\x7D";    // katakana ma
+inline const std::string kPo = "\x83\x7C";    // katakana po (trail byte 0x7C, the bar)
 inline const std::string kTou = "\x93\x8C";   // east
 inline const std::string kKyou = "\x8B\x9E";  // capital
 

@@ -81,7 +81,7 @@ TEST_F(JapanesePathTest, FolderListRowsHoldWholeNamesAndLeftGoesToTheRealParent)
 
 // In the directory edit Backspace and Delete stop at real backslashes only; in the file edit
 // the name after the last real backslash is editable.
-TEST_F(JapanesePathTest, BackspaceDeleteAndTypingTakeWholeCharactersAndStopAtRealBackslashes)
+TEST_F(JapanesePathTest, HostTextsStandAndBackspaceDeleteAndTypingTakeWholeCharactersAndStopAtRealBackslashes)
 {
     const std::string nou = m_jp + kHyouji + "\\" + kNou;
     const int nouEnd = static_cast<int>(nou.size());
@@ -91,8 +91,13 @@ TEST_F(JapanesePathTest, BackspaceDeleteAndTypingTakeWholeCharactersAndStopAtRea
         { "Backspace at the end removes a name ending in 0x5C", nou, nouEnd, nouEnd, Key(VK_BACK), m_jp + kHyouji + "\\" },
         { "Backspace before the last backslash removes the character before it", ichiran, beforeSlash, beforeSlash,
           Key(VK_BACK), m_jp + kIchiran + "\\" },
-        { "a folder ending in 0x5C from the host stands", m_jp + kHyou, 0, 0, Key(VK_END), m_jp + kHyou },
     });
+    // Folders from the host whose names end in a 0x5C trail byte or hold the bar, 0x7C, as one.
+    for (const std::string& host : { m_jp + kHyou, Folder("jp\\" + kPo) })
+    {
+        SetText(host);
+        EXPECT_EQ(Text(), host);
+    }
     const std::string folder = m_jp + kSofuto + "\\";
     const std::string file = folder + kNouryoku + ".txt";
     const int nameStart = static_cast<int>(folder.size());

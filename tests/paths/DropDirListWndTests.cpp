@@ -131,7 +131,6 @@ TEST_F(DropDirListTest, RowsAroundADriveRootOrADeepFolder)
 {
     // Before any path is handed in, the list opens on C:\, its subfolders between the drives.
     Open();
-    EXPECT_EQ(Shown(), "C:\\");
     const std::vector<Row> rows = Rows();
     const size_t nRoot = DriveRows(true, 'C').size();
     const std::vector<Row> after = DriveRows(false, 'C');
@@ -314,7 +313,6 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     harness::Click(RowPoint(nAlpha));
     EXPECT_TRUE(DropVisible());
     EXPECT_EQ(Text(), m_cur);
-    EXPECT_EQ(Shown(), m_cur);
     EXPECT_EQ(Selected().path, m_cur);
     EXPECT_EQ(RowOf(m_mid + "alpha\\"), -1);
     EXPECT_EQ(m_beeps.Count(), 1);

@@ -68,7 +68,6 @@ TEST_F(PathEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
         }
         EXPECT_EQ(hItem != nullptr && harness::ShowsExpandButton(Tree().m_hWnd, hItem), row.before);
         PressKey(VK_F9);
-        ASSERT_FALSE(DropVisible());
         row.removed ? m_scratch.Remove(row.entry) : (void)m_scratch.Make(row.entry);
         Open();
         hItem = Item(row.folder);
