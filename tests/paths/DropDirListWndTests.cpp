@@ -1,7 +1,6 @@
 // The drive and folder list: its rows and icons around a drive root and a deep folder, path
 // completion, lower-case drive letters, disk changes and vanished folders, and the keys and
 // clicks that move through it, or through the file tree, and close it.
-#include <ostream>
 #include <tuple>
 #include "PathsFixture.h"
 #include "VolumeUtils.h"
@@ -18,11 +17,6 @@ struct Row
     std::string path;
     bool operator==(const Row& o) const { return std::tie(text, icon, path) == std::tie(o.text, o.icon, o.path); }
 };
-
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << "{\"" << row.text << "\", " << row.icon << ", \"" << row.path << "\"}";
-}
 
 // Every drive whose letter sorts below (or above) first, with the icon its type calls for.
 std::vector<Row> DriveRows(bool before, char first)
@@ -91,8 +85,6 @@ protected:
     {
         std::vector<Row> rows;
         auto* pList = static_cast<CDirList*>(CWnd::FromHandlePermanent(ListBox()));
-        if (pList == nullptr)
-            return rows;
         // The paths behind the rows, as the list keeps them; the selection is put back after.
         const int nSel = pList->GetCurSel();
         const int nTop = pList->GetTopIndex();
@@ -239,7 +231,6 @@ TEST_F(DropDirListTest, KeysAndDoubleClicksInEitherDropWindowMoveWriteAndClose)
         { "Escape on an emptied edit leaves it empty", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0 },
         { "Escape after browsing from the start folder", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0, true },
         { "Enter in the tree accepts without a pick", Edit::File, txt, { VK_RETURN }, "", txt, 1 },
-        { "Escape in the tree cancels without a pick", Edit::File, txt, { VK_ESCAPE }, "", txt, 0 },
         { "a key move in the tree is a pick that Escape keeps", Edit::File, txt, { VK_DOWN, VK_ESCAPE }, "",
           Path("docs\\app1.exe"), 0 },
         { "double click on a file label", Edit::File, txt, {}, bTxt, bTxt, 1 },
@@ -262,12 +253,7 @@ TEST_F(DropDirListTest, KeysAndDoubleClicksInEitherDropWindowMoveWriteAndClose)
         if (!c.doubleClicked.empty() && c.edit == Edit::Dir)
             harness::DoubleClick(RowPoint(RowOf(c.doubleClicked)));
         if (!c.doubleClicked.empty() && c.edit != Edit::Dir)
-        {
-            HTREEITEM hItem = Find(Tree(), c.doubleClicked);
-            CRect rcLabel;
-            Tree().GetItemRect(hItem, &rcLabel, TRUE);
-            harness::DoubleClick(LabelPoint(Tree(), hItem, c.besideLabel ? rcLabel.Width() / 2 + 40 : 0));
-        }
+            harness::DoubleClick(LabelPoint(Tree(), Find(Tree(), c.doubleClicked), c.besideLabel));
         // The window closes once at most, telling the edit the accept flag, and the focus is back
         // in the edit; the keys never reach the host's OK or Cancel.
         EXPECT_EVENTUALLY(DropVisible() == (c.close < 0));

@@ -1,6 +1,6 @@
-// The texts each path edit accepts and refuses; the directory edit's path-preserving deletion,
-// refused characters, guarded clipboard commands, initial browse folder, and the notifications
-// of each opening and closing.
+// The texts each path edit accepts and refuses, what can be typed and deleted where, guarded
+// clipboard commands; the directory edit's browse folder and the notifications of each opening
+// and closing.
 #include "NotificationSpy.h"
 #include "PathsFixture.h"
 
@@ -64,7 +64,8 @@ TEST_F(PathEditTest, OnlyAnExistingPathTheEditMayHoldOrNothingStandsAndTheDropWi
     }
 }
 
-TEST_F(PathEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExistingFolders)
+// Nothing can be typed into the directory edit, and deleting leaves only existing folders.
+TEST_F(PathEditTest, TypingDeletionAndClipboardCommandsLeaveOnlyTextsTheEditMayHold)
 {
     const std::string r = m_scratch.Path();
     for (const char* dir : { "ab", "abc", "xyz", "p\\q\\r", "p\\r" })
@@ -74,7 +75,6 @@ TEST_F(PathEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExi
     const std::string p = r + "p";
     const Input back = Key(VK_BACK);
     const Input del = Key(VK_DELETE);
-    const Input cut = Key('X', kCtrl);
     RunEdits(
         Edit::Dir,
         {
@@ -86,7 +86,6 @@ TEST_F(PathEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExi
             { "Ctrl+Shift+Space", p, n + 1, n + 1, Key(VK_SPACE, kCtrl | harness::kShift), p, 1 },
             { "Backspace right after a backslash", r + "p\\q", n + 2, n + 2, back, r + "p\\q" },
             { "Delete right before a backslash", r + "p\\q", n + 1, n + 1, del, r + "p\\q" },
-            { "Backspace at the start", r + "p\\q", 0, 0, back, r + "p\\q" },
             { "Backspace to an existing folder", r + "abc", n + 3, n + 3, back, r + "ab" },
             { "Backspace to a missing folder", r + "ab", n + 2, n + 2, back, r + "ab", 1 },
             { "Delete of the last backslash and name", r + "p\\q", n + 1, n + 3, del, p },
@@ -100,8 +99,7 @@ TEST_F(PathEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExi
             { "Ctrl+V appending a subfolder", p, n + 1, n + 1, Paste("\\q"), r + "p\\q" },
             { "Ctrl+V of another spelling: made canonical", p, 0, n + 1, Paste(r + "p\\\\q\\.\\"), r + "p\\q\\" },
             { "WM_PASTE of a missing folder", p, 0, n + 1, Send(WM_PASTE, 0, r + "gone"), p },
-            { "Ctrl+X leaving a folder", r + "p\\q\\r", n + 2, n + 4, cut, r + "p\\r" },
-            { "Ctrl+X leaving nothing", r + "p\\q\\r", n, n + 2, cut, r + "p\\q\\r" },
+            { "Ctrl+X leaving a folder", r + "p\\q\\r", n + 2, n + 4, Key('X', kCtrl), r + "p\\r" },
             { "WM_CLEAR of everything", p, 0, n + 1, Send(WM_CLEAR), "" },
         },
         [&](const EditCase& c) {
@@ -109,6 +107,39 @@ TEST_F(PathEditTest, NothingCanBeTypedAndDeletionOrClipboardCommandsLeaveOnlyExi
             const std::string list = c.after == c.text || c.after.empty() ? c.text : c.after;
             EXPECT_EQ(Shown(), list.back() == '\\' ? list : list + "\\");
         });
+    // In the file edit only the name after the last backslash can be typed.
+    const std::string file = Path("docs\\notes");
+    const int name = static_cast<int>(file.size()) - 5; // first character of "notes"
+    const int slash = name - 1;
+    const int end = static_cast<int>(file.size());
+    const std::string folder = file.substr(0, name);
+    const std::string log = Path("docs\\c.log");
+    const Input x = Type("x");
+    RunEdits(Edit::WritableFile, {
+        { "letter after the backslash", file, name, name, x, folder + "xnotes" },
+        // Regression: a refused Backspace beeped twice, once for the key and once for its character.
+        { "Backspace after the backslash", file, name, name, back, file, 1 },
+        { "Delete after the backslash", file, name, name, del, folder + "otes" },
+        { "Delete before the backslash", file, slash, slash, del, file, 1 },
+        { "Backspace in the name", file, end, end, back, folder + "note" },
+        { "colon, question mark, vertical bar, star, quote, slash, backslash", file, end, end, Type(":?|*\"/\\"), file, 7 },
+        { "letter over a selection across the backslash", file, slash - 1, name + 2, x, file, 1 },
+        { "Delete of a selection across the backslash", file, slash - 1, name + 2, del, file, 1 },
+        { "letter over a selection in the name", file, name + 1, name + 3, x, folder + "nxes" },
+        { "Delete of the whole text", file, 0, end, del, "" },
+        { "no backslash: letter at the start", "abc", 0, 0, x, "xabc" },
+        { "no backslash: Backspace at the start", "abc", 0, 0, back, "abc", 1 },
+        { "paste of a file not on disk", log, 0, -1, Paste(Path("docs\\new.txt")), Path("docs\\new.txt") },
+        { "paste of a folder", log, 0, -1, Paste(Path("docs\\sub\\")), Path("docs\\sub\\") },
+        { "paste of junk over a typed new name", Path("docs\\new.txt"), 0, -1, Paste("x|y"), Path("docs\\new.txt") },
+    });
+    EXPECT_FALSE(DropVisible());
+    RunEdits(Edit::File, {
+        { "read-only: letters beep, the full stop is silent", log, 0, 0, Type("ab."), log, 2 },
+        { "read-only: paste of an existing file", log, 0, -1, Paste(Path("docs\\a.txt")), Path("docs\\a.txt") },
+        { "read-only: paste of a folder", log, 0, -1, Paste(Path("docs\\sub\\")), log },
+        { "read-only: cut everything", log, 0, -1, Key('X', kCtrl), "" },
+    });
 }
 
 // A pasted folder becomes the browse folder, which emptying the edit keeps; undo goes back.

@@ -90,14 +90,15 @@ inline Labels ChildLabels(const CTreeCtrl& tree, HTREEITEM hItem)
     return labels;
 }
 
-// The screen point of an item's label, scrolled into view first; dx moves it right.
-inline POINT LabelPoint(CTreeCtrl& tree, HTREEITEM hItem, int dx = 0)
+// The screen point of an item's label, or of the empty space 40 pixels right of it, scrolled
+// into view first.
+inline POINT LabelPoint(CTreeCtrl& tree, HTREEITEM hItem, bool beside = false)
 {
     tree.EnsureVisible(hItem);
     harness::Pump();
     CRect rc;
     tree.GetItemRect(hItem, &rc, TRUE);
-    POINT pt = { rc.CenterPoint().x + dx, rc.CenterPoint().y };
+    POINT pt = { beside ? rc.right + 40 : rc.CenterPoint().x, rc.CenterPoint().y };
     tree.ClientToScreen(&pt);
     return pt;
 }
