@@ -54,18 +54,6 @@ TEST_F(PathEditTest, PicksInTheTreeFollowTheReadOnlyRuleAndFolderPicksKeepTheNam
     }
 }
 
-TEST_F(PathEditTest, OpeningAWiderBranchWidensTheWindow)
-{
-    m_scratch.Make("docs\\sub\\a folder with a name far wider than the drop window itself\\");
-    MakeEdit(Edit::File, Path("docs\\c.log"));
-    Open();
-    const int nBefore = fwtest::WindowRectOf(Drop()->m_hWnd).Width();
-    PressKey(VK_DOWN); // into the tree
-    Tree().SelectItem(Item("docs\\sub"));
-    PressKey(VK_RIGHT);
-    EXPECT_GT(fwtest::WindowRectOf(Drop()->m_hWnd).Width(), nBefore);
-}
-
 TEST_F(PathEditTest, ExtensionFilterInEitherCaseWithAStarAnywhereDecidesTheFilesTheButtonsAndTheSelection)
 {
     const struct

@@ -163,12 +163,12 @@ TEST_F(PathEditTest, APastedFolderBecomesTheBrowseFolder)
 
 // Each way of opening and closing the folder list, with the text the host reads in its SELENDOK
 // handler (the text the edit ends with); ShowList, a host call, reports only its opening. Enter
-// and Escape stay with the control; Enter in the edit leaves its whole text selected.
+// and Escape stay with the control; Enter in the edit leaves its whole text selected. (F9 and
+// Escape in the edit report through the notifier every control shares, checked on the selection
+// edit.)
 TEST_F(PathEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
 {
     const struct { const char* name; std::function<void()> act; bool ok; bool selectsAll = false; } rows[] = {
-        { "F9, Escape in the edit", [] { PressKey(VK_F9); PressKey(VK_ESCAPE); }, false },
-        { "F9 twice", [] { PressKey(VK_F9); PressKey(VK_F9); }, false },
         { "F9, Enter in the edit", [] { PressKey(VK_F9); PressKey(VK_RETURN); }, true, true },
         { "ShowList, Escape in the list", [this] { m_pEdit->ShowList(); PressKey(VK_ESCAPE); }, false },
         { "ShowList, Enter in the list", [this] { m_pEdit->ShowList(); PressKey(VK_RETURN); }, true },
