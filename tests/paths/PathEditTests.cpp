@@ -93,7 +93,6 @@ TEST_F(PathEditTest, TypingDeletionAndClipboardCommandsLeaveOnlyTextsTheEditMayH
             { "a middle folder, leaving an existing one", r + "p\\q\\r", n + 2, n + 4, back, r + "p\\r" },
             { "a middle folder, leaving nothing", r + "p\\q\\r", n, n + 2, del, r + "p\\q\\r", 1 },
             { "whole text with Delete, unchecked", r + "p\\q", 0, n + 3, del, "" },
-            { "Backspace on a drive root", "C:\\", 3, 3, back, "C:\\" },
             { "Ctrl+Backspace: no word past the rules", r + "xyz", n + 3, n + 3, Key(VK_BACK, kCtrl), r + "xyz", 1 },
             // Clipboard commands refuse silently.
             { "Ctrl+V appending a subfolder", p, n + 1, n + 1, Paste("\\q"), r + "p\\q" },
@@ -124,7 +123,6 @@ TEST_F(PathEditTest, TypingDeletionAndClipboardCommandsLeaveOnlyTextsTheEditMayH
         { "Backspace in the name", file, end, end, back, folder + "note" },
         { "colon, question mark, vertical bar, star, quote, slash, backslash", file, end, end, Type(":?|*\"/\\"), file, 7 },
         { "letter over a selection across the backslash", file, slash - 1, name + 2, x, file, 1 },
-        { "Delete of a selection across the backslash", file, slash - 1, name + 2, del, file, 1 },
         { "letter over a selection in the name", file, name + 1, name + 3, x, folder + "nxes" },
         { "Delete of the whole text", file, 0, end, del, "" },
         { "no backslash: letter at the start", "abc", 0, 0, x, "xabc" },
@@ -182,7 +180,6 @@ TEST_F(PathEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
         m_pEdit->SetSel(2, 2);
         harness::NotificationSpy spy(m_pDlg->m_hWnd, [this] { return Text(); });
         row.act();
-        EXPECT_FALSE(DropVisible());
         EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
         if (row.selectsAll)
         {
