@@ -11,8 +11,6 @@ inline const std::string kNou = "\x94\x5C";   // ability (trail byte 0x5C)
 inline const std::string kSo = "\x83\x5C";    // katakana so (trail byte 0x5C)
 inline const std::string kJi = "\x8E\xA6";    // show
 inline const std::string kRyoku = "\x97\xCD"; // power
-inline const std::string kIchi = "\x88\xEA";  // one
-inline const std::string kRan = "\x97\x97";   // look
 inline const std::string kFu = "\x83\x74";    // katakana fu (trail 't')
 inline const std::string kTo = "\x83\x67";    // katakana to (trail 'g')
 inline const std::string kA = "\x83\x41";     // katakana a (trail 'A')
@@ -32,7 +30,7 @@ inline const std::string kTou = "\x93\x8C";   // east
 inline const std::string kKyou = "\x8B\x9E";  // capital
 
 inline const std::string kHyouji = kHyou + kJi;       // display
-inline const std::string kIchiran = kIchi + kRan;     // list
+inline const std::string kIchiran = "\x88\xEA\x97\x97"; // list (one, look)
 inline const std::string kIchiranHyou = kIchiran + kHyou;
 inline const std::string kSofuto = kSo + kFu + kTo;   // software
 inline const std::string kNouryoku = kNou + kRyoku;   // ability

