@@ -92,7 +92,7 @@ TEST(FileTreeBench, ExpandingAFolderOf10000FilesOf20Types)
 namespace
 {
 // The ten open branches of 100 files each under the edit's drop window.
-class ReshowBench : public pathtest::FileEditTest
+class ReshowBench : public pathtest::PathEditTest
 {
 public:
     void TestBody() override {}
@@ -100,7 +100,7 @@ public:
     {
         for (int b = 0; b < 10; ++b)
             MakeFiles(m_scratch, "b" + std::to_string(b) + "\\", 100);
-        MakeEdit(true, Path("b0\\file00000.txt"));
+        MakeEdit(pathtest::Edit::File, Path("b0\\file00000.txt"));
         Open();
         for (int b = 9; b >= 0; --b)
             Tree().SetSelectedDir(Path("b" + std::to_string(b) + "\\").c_str(), true);
@@ -140,7 +140,7 @@ namespace
 {
 // A folder of 5,000 folders (every tenth with a folder of its own): the file tree opened at it,
 // then shown again with that branch open.
-class WideFolderBench : public pathtest::FileEditTest
+class WideFolderBench : public pathtest::PathEditTest
 {
 public:
     void TestBody() override {}
@@ -154,7 +154,7 @@ public:
             m_scratch.MakeDir(name);
         }
         const double openMs = bench::MedianMs(
-            3, [&] { Open(); }, [&] { MakeEdit(true, Path("wide\\")); });
+            3, [&] { Open(); }, [&] { MakeEdit(pathtest::Edit::File, Path("wide\\")); });
         std::printf("  (%u items)\n", Tree().GetCount());
         bench::Report("open the file tree at a folder of 5,000 folders", openMs, 0, 200);
         const double showMs = bench::MedianMs(

@@ -11,25 +11,22 @@ using namespace dbcstest;
 
 namespace
 {
-// A path edit test over Japanese folders and files under jp\ of the scratch tree.
-template <class TEditTest>
-class Japanese : public TEditTest
+// The path edit fixture with Japanese folders and files under jp\ of the scratch tree.
+class JapanesePathTest : public PathEditTest
 {
 protected:
     void SetUp() override
     {
-        TEditTest::SetUp();
+        PathEditTest::SetUp();
         for (const std::string& entry :
              { "jp\\" + kHyouji + "\\" + kNou + "\\", "jp\\" + kIchiran + "\\", "jp\\" + kIchiranHyou + "\\sub\\",
                "jp\\" + kIchiranHyou + "\\data.txt", "jp\\" + kSofuto + "\\" + kNouryoku + ".txt",
                "jp\\abc\\" + kNouryoku + ".txt", "jp\\" + kHyou + "\\", "jp\\" + kJi + "\\" })
-            this->m_scratch.Make(entry);
-        m_jp = this->Path("jp\\");
+            m_scratch.Make(entry);
+        m_jp = Path("jp\\");
     }
     std::string m_jp;
 };
-using DbcsDirEditTest = Japanese<DirEditTest>;
-using DbcsFileEditTest = Japanese<FileEditTest>;
 
 // A folder list row: a name indented by its depth below the drive.
 std::string Row(size_t depth, const std::string& name)
@@ -41,7 +38,7 @@ std::string Row(size_t depth, const std::string& name)
 }
 }
 
-TEST_F(DbcsDirEditTest, FolderListRowsHoldWholeNamesAndLeftGoesToTheRealParent)
+TEST_F(JapanesePathTest, FolderListRowsHoldWholeNamesAndLeftGoesToTheRealParent)
 {
     // How many folders stand above jp\ (the drive included).
     const size_t n = static_cast<size_t>(std::count(m_jp.begin(), m_jp.end(), '\\')) - 1;
@@ -64,9 +61,8 @@ TEST_F(DbcsDirEditTest, FolderListRowsHoldWholeNamesAndLeftGoesToTheRealParent)
     {
         SCOPED_TRACE(c.name);
         SetText(c.folder);
-        EXPECT_EQ(m_pEdit->Text(), c.folder);
+        EXPECT_EQ(Text(), c.folder);
         m_pEdit->ShowList(); // the host opens the list for the user, who is then in it
-        ASSERT_TRUE(DropVisible());
         // The rows below jp\ down to the last folder row (drive rows such as "D:\" follow it).
         std::vector<std::string> rows = harness::ListRows(ListBox());
         const auto jp = std::find(rows.begin(), rows.end(), Row(n, "jp"));
@@ -77,32 +73,34 @@ TEST_F(DbcsDirEditTest, FolderListRowsHoldWholeNamesAndLeftGoesToTheRealParent)
         EXPECT_EQ(rows, c.rowsBelowJp);
         EXPECT_EQ(harness::ListSelection(ListBox()), c.selected);
         PressKey(VK_LEFT);
-        EXPECT_EQ(m_pEdit->Text(), c.parent);
+        EXPECT_EQ(Text(), c.parent);
         PressKey(VK_ESCAPE);
     }
 }
 
-TEST_F(DbcsDirEditTest, BackspaceAndDeleteTakeWholeCharactersAndStopAtRealBackslashes)
+// In the directory edit Backspace and Delete stop at real backslashes only; in the file edit
+// the name after the last real backslash is editable.
+TEST_F(JapanesePathTest, HostTextsStandAndBackspaceDeleteAndTypingTakeWholeCharactersAndStopAtRealBackslashes)
 {
     const std::string nou = m_jp + kHyouji + "\\" + kNou;
     const int nouEnd = static_cast<int>(nou.size());
     const std::string ichiran = m_jp + kIchiranHyou + "\\";
     const int beforeSlash = static_cast<int>(ichiran.size()) - 1;
-    RunEdits({
+    RunEdits(Edit::Dir, {
         { "Backspace at the end removes a name ending in 0x5C", nou, nouEnd, nouEnd, Key(VK_BACK), m_jp + kHyouji + "\\" },
         { "Backspace before the last backslash removes the character before it", ichiran, beforeSlash, beforeSlash,
           Key(VK_BACK), m_jp + kIchiran + "\\" },
-        { "a folder ending in 0x5C from the host stands", m_jp + kHyou, 0, 0, Key(VK_END), m_jp + kHyou },
     });
-}
-
-TEST_F(DbcsFileEditTest, TheNameAfterTheLastRealBackslashIsEditable)
-{
-    MakeEdit(false);
+    // Folders from the host whose names end in a 0x5C trail byte or hold the bar, 0x7C, as one.
+    for (const std::string& host : { m_jp + kHyou, Folder("jp\\" + kPo) })
+    {
+        SetText(host);
+        EXPECT_EQ(Text(), host);
+    }
     const std::string folder = m_jp + kSofuto + "\\";
     const std::string file = folder + kNouryoku + ".txt";
     const int nameStart = static_cast<int>(folder.size());
-    RunEdits({
+    RunEdits(Edit::WritableFile, {
         { "Backspace after a first character ending in 0x5C", file, nameStart + 2, nameStart + 2, Key(VK_BACK),
           folder + kRyoku + ".txt" },
         { "Delete right after the separator", file, nameStart, nameStart, Key(VK_DELETE), folder + kRyoku + ".txt" },
@@ -111,20 +109,17 @@ TEST_F(DbcsFileEditTest, TheNameAfterTheLastRealBackslashIsEditable)
     });
 }
 
-TEST_F(DbcsFileEditTest, TheTreeShowsReachesAndPicksJapaneseNames)
+TEST_F(JapanesePathTest, TheTreeShowsReachesAndPicksJapaneseNames)
 {
-    const std::string sofutoFile = m_jp + kSofuto + "\\" + kNouryoku + ".txt";
     // The edit keeps an existing Japanese path from the host, and the tree shows it.
     const std::string abcFile = m_jp + "abc\\" + kNouryoku + ".txt";
-    MakeEdit(false, abcFile);
-    EXPECT_EQ(m_pEdit->Text(), abcFile);
+    MakeEdit(Edit::WritableFile, abcFile);
+    EXPECT_EQ(Text(), abcFile);
     Open();
     EXPECT_EQ(Shown(), abcFile);
-    HTREEITEM hJp = Find(Tree(), m_jp.substr(0, m_jp.size() - 1));
-    ASSERT_NE(hJp, nullptr);
+    HTREEITEM hJp = Item("jp");
     EXPECT_EQ(ChildLabels(Tree(), hJp), (Labels{ "abc", kSofuto, kIchiran, kIchiranHyou, kJi, kHyou, kHyouji }));
     HTREEITEM hIchiranHyou = Tree().GetTreeDirMatch(hJp, kIchiranHyou.c_str(), false);
-    ASSERT_NE(hIchiranHyou, nullptr);
     Tree().Expand(hIchiranHyou, TVE_EXPAND);
     EXPECT_EQ(ChildLabels(Tree(), hIchiranHyou), (Labels{ "sub", "data.txt" }));
 
@@ -132,5 +127,5 @@ TEST_F(DbcsFileEditTest, TheTreeShowsReachesAndPicksJapaneseNames)
     HTREEITEM hSofuto = Tree().GetTreeDirMatch(hJp, kSofuto.c_str(), false);
     ASSERT_NE(hSofuto, nullptr);
     harness::Click(LabelPoint(Tree(), hSofuto));
-    EXPECT_EQ(m_pEdit->Text(), sofutoFile);
+    EXPECT_EQ(Text(), m_jp + kSofuto + "\\" + kNouryoku + ".txt");
 }

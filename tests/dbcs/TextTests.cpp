@@ -1,8 +1,6 @@
-// Code page 932 itself, and the path and registry helpers under it: trailing backslashes and
-// key names. Rows are named after what went wrong when a trail byte was read as a character of
-// its own.
+// Code page 932 itself, and the registry helpers under it: key names ending in a trail byte
+// that looks like a backslash.
 #include <gtest/gtest.h>
-#include "DirUtils.h"
 #include "Japanese.h"
 #include "RegistryUtils.h"
 #include "ScratchDir.h"
@@ -24,23 +22,6 @@ public:
     }
 };
 const testing::Environment* const g_codePage = testing::AddGlobalTestEnvironment(new CodePage932);
-}
-
-// Parents, last folders and file names of Japanese paths are checked through the folder list,
-// Left and the file tree's picks (PathControlTests.cpp); the tree's trimming of a name ending in
-// a 0x5C trail byte is not reached there.
-TEST(DbcsText, OnlyARealTrailingBackslashIsRemovedAndA7CTrailByteIsNoBar)
-{
-    const std::string jp = "C:\\jp\\";
-    for (const std::string& path : { jp + kHyou, jp + kHyou + "\\" })
-    {
-        SCOPED_TRACE(path);
-        CString trimmed(path.c_str());
-        DirUtils::RemoveTrailingSlash(trimmed);
-        EXPECT_EQ(std::string(trimmed.GetString()), jp + kHyou);
-    }
-    // "ma" has the trail byte 0x7C, the bar that no path may hold.
-    EXPECT_TRUE(DirUtils::IsDir(("C:\\" + kMa + "\\").c_str(), false));
 }
 
 // Regression: a key name ending in a 0x5C trail byte lost it as a "trailing backslash", so the

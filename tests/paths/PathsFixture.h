@@ -1,5 +1,5 @@
 // Set-up shared by the path control tests: a scratch folder tree on Wine's C: drive, the host
-// dialog with a directory or file edit attached as a host would, a counter of the beeps the
+// dialog with the directory or the file edit attached as a host would, a counter of the beeps the
 // edits make, and readers of what the drop-down tree shows.
 #pragma once
 #include <gtest/gtest.h>
@@ -8,17 +8,14 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include "Controls.h"
+#include "../framework/ControlHost.h"
 #include "DirEdit.h"
 #include "DropDirListWnd.h"
 #include "DropDirWnd.h"
 #include "DropFileTree.h"
 #include "FileEdit.h"
 #include "FileExtMgr.h"
-#include "HostDialog.h"
-#include "Input.h"
 #include "MessageRecorder.h"
-#include "ScratchDir.h"
 
 // The import slot through which every MessageBeep call of this executable goes (the library's
 // objects are linked into it).
@@ -93,21 +90,17 @@ inline Labels ChildLabels(const CTreeCtrl& tree, HTREEITEM hItem)
     return labels;
 }
 
-// The screen point of an item's label, scrolled into view first; dx moves it right.
-inline POINT LabelPoint(CTreeCtrl& tree, HTREEITEM hItem, int dx = 0)
+// The screen point of an item's label, or of the empty space 40 pixels right of it, scrolled
+// into view first.
+inline POINT LabelPoint(CTreeCtrl& tree, HTREEITEM hItem, bool beside = false)
 {
     tree.EnsureVisible(hItem);
     harness::Pump();
     CRect rc;
     tree.GetItemRect(hItem, &rc, TRUE);
-    POINT pt = { rc.CenterPoint().x + dx, rc.CenterPoint().y };
+    POINT pt = { beside ? rc.right + 40 : rc.CenterPoint().x, rc.CenterPoint().y };
     tree.ClientToScreen(&pt);
     return pt;
-}
-
-inline std::string SelectedPath(const CDirTreeCtrl& tree)
-{
-    return static_cast<const char*>(tree.GetSelectedDir(true));
 }
 
 // One user input of an editing table, made with the edit focused: a key with modifiers, typed
@@ -152,14 +145,9 @@ struct EditCase
 // A directory or file edit with its drop window reachable, counting the picks that window
 // reports.
 template <class TEdit>
-class CProbeEdit : public TEdit
+class CProbeEdit : public fwtest::Probe<TEdit>
 {
 public:
-    using TEdit::m_pDropWnd;
-    using TEdit::ShowDropWnd;
-
-    std::string Text() const { return harness::WindowText(this->m_hWnd); }
-
     int m_nPicks = 0;
 
 protected:
@@ -170,10 +158,18 @@ protected:
     }
 };
 
+// Which edit a test attaches: the directory edit, or the file edit read-only or writable.
+enum class Edit
+{
+    Dir,
+    File,
+    WritableFile,
+};
+
 // The scratch tree laid out as kLayout, the file type manager the trees need, and the host
-// dialog at (100,100) with the edit at (10,10)-(330,34).
-template <class TEdit>
-class EditTest : public testing::Test
+// dialog at (100,100) with a path edit at (10,10)-(330,34): the directory edit until a test
+// attaches another. Readers of the directory edit's folder list and of the file edit's tree.
+class PathEditTest : public testing::Test
 {
 protected:
     void SetUp() override
@@ -181,60 +177,37 @@ protected:
         FileExtMgr::CreateInstance();
         for (const char* entry : kLayout)
             m_scratch.Make(entry);
+        MakeEdit(Edit::Dir);
     }
-    void TearDown() override { harness::DestroyHost(m_pDlg, m_pEdit); }
-    // Attaches a new edit initialised read-only or not, then hands it text as the host does.
-    void MakeEdit(bool readOnly, const std::string& text = "")
+    // Attaches a new edit, then hands it text as the host does.
+    void MakeEdit(Edit edit, const std::string& text = "")
     {
-        TearDown();
-        m_pDlg = new harness::CHostDialog;
-        ASSERT_TRUE(m_pDlg->CreateHost({ 100, 100 }, { 500, 380 }, { 10, 10, 330, 34 }));
-        m_pEdit = new CProbeEdit<TEdit>;
-        ASSERT_TRUE(m_pEdit->SubclassWindow(m_pDlg->Edit()));
-        m_pEdit->Init(readOnly);
-        if (!text.empty())
-            SetText(text);
-        m_pDlg->FocusEdit();
-        harness::MoveMouse({ 2, 2 });
+        m_edit = edit;
+        if (edit == Edit::Dir)
+            Attach<CDirEdit>(true, text);
+        else
+            Attach<CFileEdit>(edit == Edit::File, text);
         m_beeps.Reset();
     }
+    std::string Text() const { return harness::WindowText(m_pEdit->m_hWnd); }
     void SetText(const std::string& text) { m_pEdit->SetWindowText(text.c_str()); }
-    bool DropVisible() const
-    {
-        return m_pEdit->m_pDropWnd != nullptr && ::IsWindowVisible(m_pEdit->m_pDropWnd->m_hWnd);
-    }
+    bool DropVisible() const { return ::IsWindowVisible(m_pDrop->m_hWnd) != FALSE; }
     // Opens the drop window with F9 from the edit.
     void Open()
     {
         PressKey(VK_F9);
         ASSERT_TRUE(DropVisible());
     }
-    // Makes the input with the drop window open. close -1: the window stays open; else it closes
-    // once, telling the edit that accept flag, and the focus is back in the edit. The keys never
-    // reach the host's OK or Cancel.
-    void ExpectClose(const Input& input, int close)
+    // Attaches a new edit of that kind and runs the rows on it in turn; check adds what a table
+    // tests beyond text and beeps.
+    void RunEdits(Edit edit, const std::vector<EditCase>& cases, const std::function<void(const EditCase&)>& check = {})
     {
-        harness::MessageRecorder recorder;
-        recorder.Watch(m_pEdit->m_hWnd, "edit");
-        input();
-        EXPECT_EVENTUALLY(DropVisible() == (close < 0));
-        const auto closes = recorder.Of(m_pEdit->m_hWnd, CDropBaseEdit::WM_CLOSE_DROPDOWN_WND);
-        ASSERT_EQ(closes.size(), close < 0 ? 0u : 1u);
-        if (close >= 0)
-        {
-            EXPECT_EQ(closes[0].wParam, static_cast<WPARAM>(close));
-            EXPECT_EQ(::GetFocus(), m_pEdit->m_hWnd);
-        }
-        EXPECT_EQ(m_pDlg->m_nOkCount + m_pDlg->m_nCancelCount, 0);
-    }
-    // Runs the rows in turn; check adds what a table tests beyond text and beeps.
-    void RunEdits(const std::vector<EditCase>& cases, const std::function<void(const EditCase&)>& check = {})
-    {
+        MakeEdit(edit);
         for (const EditCase& c : cases)
         {
             SCOPED_TRACE(c.name);
             SetText(c.text);
-            if (m_pEdit->Text() != c.text) // put in as typing would, past the host's text rules
+            if (Text() != c.text) // put in as typing would, past the host's text rules
             {
                 m_pEdit->SetSel(0, -1);
                 m_pEdit->SendMessage(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(c.text.c_str()));
@@ -242,7 +215,7 @@ protected:
             m_pEdit->SetSel(c.start, c.end);
             m_beeps.Reset();
             c.input();
-            EXPECT_EQ(m_pEdit->Text(), c.after);
+            EXPECT_EQ(Text(), c.after);
             EXPECT_EQ(m_beeps.Count(), c.beeps);
             if (check)
                 check(c);
@@ -256,41 +229,48 @@ protected:
         return folder.substr(0, folder.size() - 1);
     }
 
-    harness::ScratchDir m_scratch;
-    harness::CHostDialog* m_pDlg = nullptr;
-    CProbeEdit<TEdit>* m_pEdit = nullptr;
-    BeepCounter m_beeps;
-};
-
-// A directory edit, initialised read-only, and readers of its drive and folder list.
-class DirEditTest : public EditTest<CDirEdit>
-{
-protected:
-    void SetUp() override
-    {
-        EditTest::SetUp();
-        MakeEdit(true);
-    }
-    CDropDirListWnd* List() const { return dynamic_cast<CDropDirListWnd*>(m_pEdit->m_pDropWnd); }
-    HWND ListBox() const { return List() != nullptr ? ::GetDlgItem(List()->m_hWnd, CDropDirListWnd::kListId) : nullptr; }
-    // The folder the list shows.
-    std::string Shown() const { return List() != nullptr ? static_cast<const char*>(List()->GetPath()) : ""; }
-};
-
-// A file edit (made by each test) and readers of its drop window and tree.
-class FileEditTest : public EditTest<CFileEdit>
-{
-protected:
-    CDropDirWnd* Drop() const { return dynamic_cast<CDropDirWnd*>(m_pEdit->m_pDropWnd); }
+    CDropDirListWnd* List() const { return dynamic_cast<CDropDirListWnd*>(m_pDrop); }
+    HWND ListBox() const { return ::GetDlgItem(List()->m_hWnd, CDropDirListWnd::kListId); }
+    CDropDirWnd* Drop() const { return dynamic_cast<CDropDirWnd*>(m_pDrop); }
     CDropFileTree& Tree() const { return *Drop()->GetTree(); }
-    std::string Shown() const { return SelectedPath(Tree()); }
     HTREEITEM Item(const std::string& relative) const { return Find(Tree(), Path(relative)); }
+    // The folder the list shows, or the path the tree selects.
+    std::string Shown() const
+    {
+        return static_cast<const char*>(List() != nullptr ? List()->GetPath() : Tree().GetSelectedDir(true));
+    }
     void SetExt(const std::vector<const char*>& exts)
     {
         CStringArray list;
         for (const char* ext : exts)
             list.Add(ext);
-        m_pEdit->SetExt(list);
+        static_cast<CFileEdit*>(m_pEdit)->SetExt(list);
+    }
+
+    harness::ScratchDir m_scratch;
+    fwtest::ControlHost m_host;
+    harness::CHostDialog* m_pDlg = nullptr;
+    Edit m_edit = Edit::Dir;
+    CDirEdit* m_pEdit = nullptr; // or the file edit derived from it
+    CDropWnd* m_pDrop = nullptr;
+    const int* m_pPicks = nullptr; // the edit's count of picks
+    BeepCounter m_beeps;
+
+private:
+    template <class TEdit>
+    void Attach(bool readOnly, const std::string& text)
+    {
+        auto* pEdit = m_host.Attach<CProbeEdit<TEdit>>(
+            [&](CProbeEdit<TEdit>& edit) {
+                edit.Init(readOnly);
+                if (!text.empty())
+                    edit.SetWindowText(text.c_str());
+            },
+            { 10, 10, 330, 34 });
+        m_pDlg = m_host.Dialog();
+        m_pEdit = pEdit;
+        m_pDrop = pEdit->GetDropWnd();
+        m_pPicks = &pEdit->m_nPicks;
     }
 };
 }
