@@ -69,8 +69,8 @@ protected:
         SYSTEMTIME range[2]{};
         return static_cast<int>(::SendMessage(MonthCal(), MCM_GETMONTHRANGE, GMR_VISIBLE, reinterpret_cast<LPARAM>(range)));
     }
-    COLORREF MonthCalColor(int part) const { return static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, part, 0)); }
     HWND Button(const char* caption) const { return ::FindWindowExA(m_calendar.m_hWnd, nullptr, nullptr, caption); }
+    COLORREF MonthCalColor(int part) const { return static_cast<COLORREF>(::SendMessage(MonthCal(), MCM_GETCOLOR, part, 0)); }
 
     harness::CHostDialog m_host;
     CCalendarWnd m_calendar;
@@ -137,6 +137,9 @@ TEST_F(CalendarWndTest, OptionsMenuOffersWhatTheOptionsAllowAndTheMonthsChoiceSh
         EXPECT_EQ(row.ranges, probe.Find("Show several &months") != nullptr);
         EXPECT_EVENTUALLY((VisibleMonths() > 1) == row.ranges);
         EXPECT_EQ(row.ranges ? 1u : 0u, Sent(CCalendarWnd::CALWND_DATERANGE_CHANGED).size());
+        const CSize size = m_calendar.GetPreferredSize();
+        m_calendar.MoveWindow(0, 30, size.cx, size.cy);
+        EXPECT_EQ(row.ranges ? 2 : 1, VisibleMonths()) << "the preferred size holds the months chosen";
     }
 }
 

@@ -51,7 +51,6 @@ protected:
     {
         return m_tree.SetSelectedDir((m_scratch.Path() + relative).c_str(), expandTarget);
     }
-    HTREEITEM Child(HTREEITEM hParent, const std::string& name) { return m_tree.GetTreeDirMatch(hParent, name.c_str(), false); }
     Labels ChildLabels(HTREEITEM hItem) const
     {
         Labels labels;
@@ -59,7 +58,6 @@ protected:
             labels.push_back(static_cast<const char*>(m_tree.GetItemText(h)));
         return labels;
     }
-    size_t Received(UINT message) const { return m_recorder.Count(m_host.m_hWnd, message); }
 
     harness::ScratchDir m_scratch;
     harness::CHostDialog m_host;
@@ -116,14 +114,14 @@ TEST_F(DirTreeTest, SetSelectedDirExpandsDownToTheFolderAndBadPathsSelectNothing
         EXPECT_EQ(deep, std::string(m_tree.GetSelectedDir(true))) << "folder paths end with a backslash";
         EXPECT_TRUE(m_tree.IsBranchExpanded(m_tree.GetParentItem(m_tree.GetSelectedItem())));
     }
-    EXPECT_EQ(0u, Received(CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
+    EXPECT_EQ(0u, m_recorder.Count(m_host.m_hWnd, CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED));
     EXPECT_TRUE(m_tree.IsBranchExpanded(Select("alpha", true))) << "the flag opens the target itself";
 }
 
 // The user opens a folder deleted since the tree was shown.
 TEST_F(DirTreeTest, AFolderGoneBeforeItsExpansionShowsNoChildrenAndNoExpandButton)
 {
-    HTREEITEM hBeta = Child(Select("", true), "beta");
+    HTREEITEM hBeta = m_tree.GetTreeDirMatch(Select("", true), "beta", false);
     m_scratch.Remove("beta\\");
     EXPECT_FALSE(m_tree.ExpandBranch(hBeta, true));
     EXPECT_TRUE(ChildLabels(hBeta).empty());
@@ -137,12 +135,12 @@ TEST_F(DirTreeTest, AFolderGoneBeforeItsExpansionShowsNoChildrenAndNoExpandButto
 // tree's parent, so only a quick second right click (a double click) opened the menu.
 TEST_F(DirTreeTest, EscapeReachesTheNotifyWindowAndEachMenuOpenerShowsTheMenuOnceInsideTheTree)
 {
-    HTREEITEM hEmpty = Child(Select("", true), "empty");
+    HTREEITEM hEmpty = m_tree.GetTreeDirMatch(Select("", true), "empty", false);
     HTREEITEM hBeta = Select("beta");
     m_tree.SetFocus();
     harness::Pump();
     harness::PressKey(VK_ESCAPE);
-    EXPECT_EVENTUALLY(Received(CDirTreeCtrl::MSG_DIR_TREE_KEY_ESCAPE) == 1u);
+    EXPECT_EVENTUALLY(m_recorder.Count(m_host.m_hWnd, CDirTreeCtrl::MSG_DIR_TREE_KEY_ESCAPE) == 1u);
     EXPECT_EQ(0, m_host.m_nCancelCount);
 
     m_tree.m_nContextMenuId = 250;
