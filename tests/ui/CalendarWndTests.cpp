@@ -12,7 +12,7 @@
 #include "TestApp.h"
 #include <LocaleUtils.h>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -29,9 +29,8 @@ std::string Text(const DateTime& date) { return date.IsValidDate() ? std::to_str
 
 std::string ReadFile(const std::string& path)
 {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 size_t CountOf(const std::string& text, const std::string& part)
@@ -98,6 +97,9 @@ TEST_F(CalendarWndTest, KeysMoveTheSelectionByYearAndToTheMonthsEnds)
         const harness::RecordedMessage sel = Sent(CCalendarWnd::CALWND_ONSELCHANGE)[0];
         EXPECT_EQ(1, sel.lParam);
         EXPECT_EQ(Text(row.to), Text(CCalendarWnd::UnpackDate(static_cast<LPARAM>(sel.wParam))));
+        SYSTEMTIME shown{};
+        ::SendMessage(MonthCal(), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&shown));
+        EXPECT_EQ(Text(row.to), Text(MakeDate(shown.wYear, shown.wMonth, shown.wDay))) << "the day the calendar shows";
     }
 }
 
@@ -115,7 +117,6 @@ TEST_F(CalendarWndTest, MonthChangesReportTheShownRange)
     ASSERT_TRUE(harness::MonthCalSpot(MonthCal(), MCHT_TITLEBTNNEXT, 0, 0, 0, next));
     harness::Click(next);
     ASSERT_EVENTUALLY(Sent(CCalendarWnd::CALWND_DATERANGE_CHANGED).size() == 1);
-    EXPECT_GE(Sent(CCalendarWnd::CALWND_DATERANGE_CHANGED)[0].lParam, 21000228);
     ASSERT_FALSE(Sent(CCalendarWnd::CALWND_ONSELCHANGE).empty());
     EXPECT_EQ(1, Sent(CCalendarWnd::CALWND_ONSELCHANGE).back().lParam);
 }
