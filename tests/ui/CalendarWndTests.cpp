@@ -155,6 +155,7 @@ TEST_F(CalendarWndTest, ShadingComesFromTheStyle)
     ASSERT_NE(nullptr, pClear);
     EXPECT_EQ(buttons, pClear->GetShadeProps());
     EXPECT_EQ(calendar.m_clrLight, MonthCalColor(MCSC_MONTHBK));
+    EXPECT_EQ(calendar.m_clrDark, MonthCalColor(MCSC_TITLEBK));
     EXPECT_EQ(calendar.m_clrText, MonthCalColor(MCSC_TITLETEXT)) << "readable on the dark title";
     BkgStyle::DestroyInstance();
 }
