@@ -9,40 +9,6 @@
 #include "MessageRecorder.h"
 #include "TestApp.h"
 
-namespace
-{
-// A host dialog whose edit is attached to an edit object, shown focused with its text typed (so
-// there is something to undo) or set (nothing to undo), a selection and a clipboard text (null:
-// empty). The clipboard is emptied when it goes.
-class EditHost
-{
-public:
-    EditHost(CImageMenuEdit& edit, const char* text, bool typed, int nStart, int nEnd, const char* clipboard) : m_edit(edit)
-    {
-        EXPECT_TRUE(m_dlg.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}) && m_edit.SubclassWindow(m_dlg.Edit()));
-        m_dlg.FocusEdit();
-        EXPECT_EVENTUALLY(::GetFocus() == m_edit.m_hWnd);
-        if (typed)
-            harness::TypeText(text);
-        else
-            m_edit.SetWindowText(text);
-        m_edit.SetSel(nStart, nEnd);
-        EXPECT_TRUE(harness::SetClipboardText(clipboard));
-    }
-    ~EditHost()
-    {
-        if (m_edit.m_hWnd != nullptr)
-            m_edit.UnsubclassWindow();
-        harness::SetClipboardText(nullptr);
-    }
-    void RightClick() { harness::Click(harness::ClientCenter(m_edit.m_hWnd), harness::Button::Right); }
-
-private:
-    CImageMenuEdit& m_edit;
-    harness::CHostDialog m_dlg;
-};
-}
-
 // The menu opens by a right click at the mouse, or by Shift+F10 or the menu key under the caret.
 // A chosen item reaches the edit as its window message, so that a subclass that guards a command
 // sees it; Escape changes nothing.
@@ -71,8 +37,18 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActAndAChosenOneReachesThe
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
+        // The edit shown focused with its text typed (something to undo) or set (nothing to undo).
         CImageMenuEdit edit;
-        EditHost host(edit, row.text, row.typed, row.selStart, row.selEnd, row.clipboard);
+        harness::CHostDialog host; // destroyed before the edit object, as a host does
+        ASSERT_TRUE(host.CreateHost({100, 100}, {300, 80}, {10, 10, 250, 34}) && edit.SubclassWindow(host.Edit()));
+        host.FocusEdit();
+        ASSERT_EVENTUALLY(::GetFocus() == edit.m_hWnd);
+        if (row.typed)
+            harness::TypeText(row.text);
+        else
+            edit.SetWindowText(row.text);
+        edit.SetSel(row.selStart, row.selEnd);
+        ASSERT_TRUE(harness::SetClipboardText(row.clipboard));
         edit.SetReadOnly(row.readOnly);
         if (row.password)
             edit.SetPasswordChar('*');
@@ -83,7 +59,7 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActAndAChosenOneReachesThe
         POINT expected = harness::ClientCenter(edit.m_hWnd);
         if (row.opener == 0)
         {
-            host.RightClick();
+            harness::Click(expected, harness::Button::Right);
         }
         else
         {
@@ -99,16 +75,14 @@ TEST(ImageMenuEditTest, ItemsAreEnabledOnlyWhenTheyCanActAndAChosenOneReachesThe
             states += item.text == "-" ? '-' : item.enabled ? '1' : '0';
         ASSERT_EQ(row.expected, states);
         EXPECT_EQ(CImageMenuEdit::kCmdUndo, probe.Items().front().id) << "the edit's own menu, not the system's";
-        EXPECT_EQ(expected.x, probe.MenuRect().left);
-        EXPECT_EQ(expected.y, probe.MenuRect().top);
+        EXPECT_EQ(CPoint(expected), CPoint(probe.MenuRect().left, probe.MenuRect().top));
         if (row.message != 0)
         {
             EXPECT_EQ(1u, recorder.Count(edit.m_hWnd, row.message));
         }
         EXPECT_EQ(row.after, harness::WindowText(edit.m_hWnd));
-        int nStart = -1;
-        int nEnd = -1;
-        edit.GetSel(nStart, nEnd);
-        EXPECT_EQ(std::make_pair(row.afterStart, row.afterEnd), std::make_pair(nStart, nEnd));
+        const DWORD sel = edit.GetSel();
+        EXPECT_EQ(std::make_pair(row.afterStart, row.afterEnd), std::make_pair(int(LOWORD(sel)), int(HIWORD(sel))));
     }
+    harness::SetClipboardText(nullptr);
 }
