@@ -356,9 +356,11 @@ TEST_F(DateTest, EveryWayToChangeTheDateStopsAtTheEndsOfTheRange)
 }
 
 // The calendar knows the range (days outside cannot be picked, see the picks), and its month
-// arrows stay on the range's months.
-TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRange)
+// arrows stay on the range's months. A reversed range is refused as a whole with one log line;
+// an open start is taken.
+TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRangeAndAReversedRangeIsRefused)
 {
+    harness::LogCapture log;
     Attach(MakeDate(2026, 3, 10), March5To25);
     OpenWithDown();
     DateTime before, after, unused;
@@ -371,6 +373,18 @@ TEST_F(DateTest, TheCalendarKeepsItsMonthsWithinTheRange)
         ASSERT_TRUE(m_pDrop->m_pCalendar->GetShownRange(after, unused));
         EXPECT_EQ(Packed(after), Packed(before)) << "a month arrow left the range";
     }
+
+    const auto range = [this] {
+        DateTime first, last;
+        m_pEdit->GetDateRange(first, last);
+        return Packed(first) + "-" + Packed(last);
+    };
+    log.Clear();
+    EXPECT_FALSE(m_pEdit->SetDateRange(kMarch25, kMarch5));
+    EXPECT_EQ(log.Lines().size(), 1u);
+    EXPECT_EQ(range(), "20260305-20260325");
+    EXPECT_TRUE(m_pEdit->SetDateRange(DateTime(), kMarch5));
+    EXPECT_EQ(range(), "none-20260305");
 }
 
 // Regression: a wide edit gave the popup its usual 260 pixels, narrower than Wine's calendar.

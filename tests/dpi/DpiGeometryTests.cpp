@@ -35,18 +35,19 @@ HWND OpenCalendar(ControlHost& host)
     return static_cast<CDropDateSelectWnd*>(pEdit->m_pDropWnd)->m_pCalendar->m_hWnd;
 }
 
-// The height of a folder list's row on the host dialog, in the dialog's font.
-int DirListRowHeight(ControlHost& host)
+// A folder list on the host dialog, in the dialog's font, holding one row: its horizontal
+// extent, or the row's height.
+int MeasureDirList(ControlHost& host, const char* row, bool bHeight)
 {
     CWnd* pDialog = host.Attach<Probe<CSelectEdit>>([](auto&) {})->GetParent();
     CDirList list;
     list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
                 CRect(10, 50, 300, 250), pDialog, 1100);
     list.SendMessage(WM_SETFONT, pDialog->SendMessage(WM_GETFONT), FALSE);
-    list.AddString("C:\\", CDirList::IconFolder);
-    const int nHeight = static_cast<int>(list.GetItemHeight(0));
+    list.AddString(row, CDirList::IconFolder);
+    const int nSize = bHeight ? static_cast<int>(list.GetItemHeight(0)) : list.GetHorizontalExtent();
     list.DestroyWindow();
-    return nHeight;
+    return nSize;
 }
 
 // Each row: what is measured, its size at 96, 144 and 192 DPI, and how it is measured.
@@ -81,7 +82,11 @@ const struct { const char* name; int expected[3]; std::function<int(ControlHost&
           auto* pEdit = h.Attach<Probe<CFileEdit>>([](auto& e) { e.Init(false); });
           return static_cast<int>(::SendMessageA(::GetDlgItem(OpenDrop(pEdit), 2610), TVM_GETINDENT, 0, 0));
       } },
-    { "folder list row height", { 18, 27, 36 }, DirListRowHeight },
+    { "folder list indentation of two steps", { 24, 36, 48 },
+      [](ControlHost& h) {
+          return MeasureDirList(h, "..\\..\\..\\name\\", false) - MeasureDirList(h, "..\\name\\", false);
+      } },
+    { "folder list row height", { 18, 27, 36 }, [](ControlHost& h) { return MeasureDirList(h, "C:\\", true); } },
 };
 
 TEST(DpiGeometry, SizesAreTheir96DpiSizesScaled)

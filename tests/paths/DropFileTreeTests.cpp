@@ -31,6 +31,18 @@ TEST_F(PathEditTest, IconsArePerExtensionButProgramsGetTheirOwn)
     EXPECT_EQ(log.Lines(), std::vector<CString>{ "{D1B68779-51FC-4A22-AF06-CFB1DD0FCBE7}" });
 }
 
+TEST_F(PathEditTest, OpeningAWiderBranchWidensTheWindow)
+{
+    m_scratch.Make("docs\\sub\\a folder with a name far wider than the drop window itself\\");
+    MakeEdit(Edit::File, Path("docs\\c.log"));
+    Open();
+    const int nBefore = fwtest::WindowRectOf(Drop()->m_hWnd).Width();
+    PressKey(VK_DOWN); // into the tree
+    Tree().SelectItem(Item("docs\\sub"));
+    PressKey(VK_RIGHT);
+    EXPECT_GT(fwtest::WindowRectOf(Drop()->m_hWnd).Width(), nBefore);
+}
+
 // Each row changes the disk while the drop window is hidden and shows it again.
 TEST_F(PathEditTest, ExpandButtonsAndBranchesFollowTheDiskAtTheNextShowing)
 {

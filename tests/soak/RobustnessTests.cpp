@@ -145,7 +145,7 @@ TEST_F(Robustness, HostCallsInAnyOrderAndTextsOfAnyKindLeaveNoMissingPathAndNoDr
 }
 
 // Each failed event is followed by what a user does with the control (open, move, type, close),
-// then by every host call.
+// then by every host call; a path control keeps its text rules without its drop window.
 TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
 {
     const int nLiveBefore = AfxLiteGetLiveGdiObjectCount();
@@ -180,6 +180,13 @@ TEST_F(Robustness, EveryFailedAllocationOrCreationOfASetUpLeavesAWorkingEdit)
                     EXPECT_NE(host.Text(control).Find('1'), -1) << static_cast<const char*>(host.Text(control));
                 }
                 CallEverything(host.Edit(control));
+                if (control == CSoakHost::kDir || control == CSoakHost::kFile)
+                {
+                    // Without its drop window a path control still takes only existing paths.
+                    EXPECT_EQ(host.Text(control), Folder() + "sub");
+                    host.Edit(control).SetWindowText(Folder() + "gone\\");
+                    EXPECT_EQ(host.Text(control), "");
+                }
                 for (const CString& line : log.Lines())
                     EXPECT_TRUE(line.GetLength() == 38 && line[0] == '{' && line[37] == '}')
                         << static_cast<const char*>(line);
